@@ -1,0 +1,13 @@
+# Warnings for the project's own targets; link tarnwick_warnings to opt in.
+add_library(tarnwick_warnings INTERFACE)
+target_compile_options(tarnwick_warnings INTERFACE
+  -Wall -Wextra -Wshadow -Wconversion -Wsign-conversion -Wpedantic
+  $<$<BOOL:${TARNWICK_WERROR}>:-Werror>)
+
+# The sanitizers cover everything built here, tests included, so a bad read
+# anywhere stops the run instead of passing silently.
+if(TARNWICK_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all
+                      -fno-omit-frame-pointer -g)
+  add_link_options(-fsanitize=address,undefined -fno-sanitize-recover=all)
+endif()

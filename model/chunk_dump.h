@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "byte_string.h"
+#include "chunk_table.h"
+
+namespace tarnwick {
+
+// The hex dump of a chunk's contents, sixteen bytes a line:
+//
+//   0000008C: 53 54 52 23 00 ...  (hex column padded to 50)  STR#....
+//
+// Each line is formatted on its own, in constant time, so a window can show the
+// dump of a chunk of any size one visible line at a time. A chunk without
+// contents has one line of its address alone.
+class ChunkDump {
+public:
+    static constexpr std::size_t kBytesPerLine = 16;
+    static constexpr std::size_t kMaxLineLength = 76;
+
+    explicit ChunkDump(const ChunkInfo& chunk);
+
+    [[nodiscard]] std::size_t LineCount() const;
+
+    // Writes line `index` (below LineCount) into `out`, which holds at least
+    // kMaxLineLength characters; returns its length.
+    std::size_t WriteLine(std::size_t index, char* out) const;
+
+    [[nodiscard]] std::string Line(std::size_t index) const;
+
+private:
+    ByteString contents_;
+    std::uint64_t contentsOffset_;  // zero-based file offset of the first content byte
+};
+
+}  // namespace tarnwick

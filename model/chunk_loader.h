@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "byte_string.h"
+#include "module1.h"
+
+namespace tarnwick {
+
+inline constexpr std::string_view kTooManyChunksLine = "Error reading file - Too many Chunks";
+inline constexpr std::string_view kReadErrorPrefix = "Error reading file - ";
+
+// The three texts taken from a file's 64-byte header.
+struct FileHeaderTexts {
+    std::string Line1;         // bytes 1..35, unchanged
+    std::string Line2;         // bytes 36..60, unchanged
+    std::string RsmpLocation;  // bytes 61..64 as big-endian hex digits
+};
+
+[[nodiscard]] FileHeaderTexts ReadFileHeaderTexts(ByteSpan file);
+
+// Where a load shows what it finds: the main window, or a test.
+class LoadOutput {
+public:
+    virtual ~LoadOutput() = default;
+    virtual void ClearChunkList() = 0;
+    virtual void SetDetailsCaption(std::string_view caption) = 0;
+    virtual void SetHeaderTexts(const FileHeaderTexts& texts) = 0;
+    virtual void AddChunkLine(std::string_view line) = 0;
+    // Called after each chunk so the window can handle pending events; return
+    // false to abandon the walk.
+    virtual bool LetPendingEventsRun() = 0;
+};
+
+// Reads module.FilePath whole into FileData, shows its header, walks its chunks
+// into Chunks and lists them. fileName is the name the file list shows.
+//
+// A file that cannot be read leaves no data and no chunk, and the list holds one
+// line with the system's reason. When a load starts while this one is letting
+// events run, this one stops at once and leaves the state to the newer load.
+void LoadChunkFile(Module1& module, std::string_view fileName, LoadOutput& output);
+
+}  // namespace tarnwick

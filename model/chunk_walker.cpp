@@ -1,0 +1,70 @@
+#include "chunk_walker.h"
+
+#include <algorithm>
+
+#include "hex_text.h"
+
+namespace tarnwick {
+
+namespace {
+
+constexpr std::size_t kSizeFieldEnd = 8;  // type code and size field
+constexpr std::size_t kLabelOffset = 12;
+constexpr std::size_t kLabelLength = 64;
+
+std::int32_t ReadSizeField(ByteSpan bytes)
+{
+    const auto value = (std::uint32_t{bytes[0]} << 24) | (std::uint32_t{bytes[1]} << 16) |
+                       (std::uint32_t{bytes[2]} << 8) | std::uint32_t{bytes[3]};
+    return static_cast<std::int32_t>(value);
+}
+
+std::string LabelText(ByteSpan field)
+{
+    const auto end = std::find(field.begin(), field.end(), std::uint8_t{0});
+    return {field.begin(), end};
+}
+
+}  // namespace
+
+bool ChunkWalker::ChunkStartsAt(std::int64_t offset) const
+{
+    return offset + static_cast<std::int64_t>(kSizeFieldEnd) <= static_cast<std::int64_t>(file_.size());
+}
+
+std::optional<ChunkInfo> ChunkWalker::Next()
+{
+    if (ended_ || recorded_ >= kMaxChunks || !ChunkStartsAt(offset_))
+        return std::nullopt;
+
+    const auto at = static_cast<std::size_t>(offset_);
+    const ByteSpan bytes = file_.span();
+    ChunkInfo chunk;
+    chunk.Position = static_cast<std::int32_t>(offset_ + 1);
+    chunk.Type = BytesAsText(bytes.subspan(at, 4));
+    chunk.Size = ReadSizeField(bytes.subspan(at + 4, 4));
+    chunk.IdBytes = BytesAsText(ClampedSlice(bytes, at + 8, 4));
+    chunk.Label = LabelText(ClampedSlice(bytes, at + kLabelOffset, kLabelLength));
+
+    if (chunk.Size < 0) {
+        chunk.Data = file_.Slice(at, kChunkHeaderSize);
+        ended_ = true;
+    } else {
+        chunk.Data = file_.Slice(at, static_cast<std::size_t>(chunk.Size));
+        offset_ += chunk.Size;
+    }
+    ++recorded_;
+    return chunk;
+}
+
+bool ChunkWalker::LeftChunksOut() const
+{
+    return !ended_ && recorded_ >= kMaxChunks && ChunkStartsAt(offset_);
+}
+
+std::string ChunkListLine(std::size_t number, const ChunkInfo& chunk)
+{
+    return std::to_string(number) + ": " + chunk.Type + " [" + chunk.Label + "]";
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,94 @@
+#include "hex_text.h"
+
+#include <algorithm>
+
+namespace tarnwick {
+
+namespace {
+
+std::optional<unsigned> HexDigitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return static_cast<unsigned>(c - '0');
+    if (c >= 'A' && c <= 'F')
+        return static_cast<unsigned>(c - 'A' + 10);
+    if (c >= 'a' && c <= 'f')
+        return static_cast<unsigned>(c - 'a' + 10);
+    return std::nullopt;
+}
+
+char PrintableOrDot(std::uint8_t byte)
+{
+    return byte >= 32 && byte <= 127 ? static_cast<char>(byte) : '.';
+}
+
+}  // namespace
+
+std::string ByteHex(std::uint8_t byte)
+{
+    return {kHexDigits[byte >> 4], kHexDigits[byte & 0x0F]};
+}
+
+std::string BigEndianHex(ByteSpan bytes)
+{
+    std::string text;
+    text.reserve(bytes.size() * 2);
+    for (std::uint8_t byte : bytes)
+        text += ByteHex(byte);
+    return text;
+}
+
+std::optional<std::int32_t> ParseHexText(std::string_view text)
+{
+    if (text.empty())
+        return std::nullopt;
+    std::uint64_t value = 0;
+    for (char c : text) {
+        const auto digit = HexDigitValue(c);
+        if (!digit)
+            return std::nullopt;
+        value = value * 16 + *digit;
+        if (value > 0xFFFFFFFFu)
+            return std::nullopt;
+    }
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+}
+
+std::string HexLine(ByteSpan bytes, Direction direction)
+{
+    std::string hexColumn;
+    std::string charColumn;
+    auto append = [&](std::uint8_t byte) {
+        hexColumn += ByteHex(byte);
+        hexColumn += ' ';
+        charColumn += PrintableOrDot(byte);
+    };
+    if (direction == Direction::Forward)
+        std::for_each(bytes.begin(), bytes.end(), append);
+    else
+        std::for_each(bytes.rbegin(), bytes.rend(), append);
+
+    const std::size_t width = bytes.size() + 5;
+    const std::size_t padding = width > hexColumn.size() ? width - hexColumn.size() : 0;
+    return hexColumn + std::string(padding, ' ') + charColumn;
+}
+
+std::string ReverseBytes(ByteSpan bytes)
+{
+    return {bytes.rbegin(), bytes.rend()};
+}
+
+std::string Hex8(std::uint32_t value)
+{
+    std::string text(8, '0');
+    for (int i = 7; i >= 0; --i, value >>= 4)
+        text[static_cast<std::size_t>(i)] = kHexDigits[value & 0x0F];
+    return text;
+}
+
+std::string ShortByteHex(std::uint8_t byte)
+{
+    return byte < 16 ? std::string(1, kHexDigits[byte]) : ByteHex(byte);
+}
+
+}  // namespace tarnwick

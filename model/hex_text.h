@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "byte_string.h"
+
+namespace tarnwick {
+
+// Two upper-case hex digits: 0 gives "00", 255 gives "FF".
+[[nodiscard]] std::string ByteHex(std::uint8_t byte);
+
+// ByteHex of each byte, first byte first: 00 00 01 4C give "0000014C".
+[[nodiscard]] std::string BigEndianHex(ByteSpan bytes);
+
+// The value of a text of hex digits (either case) as a 32-bit pattern taken as
+// signed: "FFFFFFFF" gives -1. Empty text, a non-digit or a value over 32 bits
+// gives no value.
+[[nodiscard]] std::optional<std::int32_t> ParseHexText(std::string_view text);
+
+enum class Direction { Forward = 1, Backward = -1 };
+
+// One dump line: "XX " per byte, blanks up to the width of a 5-byte hex column
+// for very short inputs, then each byte as a character (32..127) or ".".
+// Backward reads the bytes last first.
+[[nodiscard]] std::string HexLine(ByteSpan bytes, Direction direction);
+
+[[nodiscard]] std::string ReverseBytes(ByteSpan bytes);
+
+// Eight upper-case hex digits of the 32-bit pattern: -1 gives "FFFFFFFF".
+[[nodiscard]] std::string Hex8(std::uint32_t value);
+
+// Upper-case hex digits of a byte without a leading zero: 5 gives "5".
+[[nodiscard]] std::string ShortByteHex(std::uint8_t byte);
+
+// The two hex digit characters of every byte value, for formatting in bulk.
+inline constexpr char kHexDigits[] = "0123456789ABCDEF";
+
+}  // namespace tarnwick

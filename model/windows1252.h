@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tarnwick {
+
+// Decodes bytes shown as text (one character per byte, the game's Western code
+// page) into UTF-8 for display. Every byte gives exactly one character; the five
+// bytes the code page leaves undefined map to the control characters of the
+// same number, so nothing is lost or merged.
+[[nodiscard]] std::string Windows1252ToUtf8(std::string_view bytes);
+
+}  // namespace tarnwick

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "chunk_loader.h"
+
+namespace tarnwick {
+
+// Keeps what a load shows, as the main window would.
+struct RecordingOutput : LoadOutput {
+    std::string caption;
+    FileHeaderTexts header{"unset", "unset", "unset"};
+    std::vector<std::string> lines;
+    std::function<bool()> onEvents = [] { return true; };
+
+    void ClearChunkList() override { lines.clear(); }
+    void SetDetailsCaption(std::string_view text) override { caption = text; }
+    void SetHeaderTexts(const FileHeaderTexts& texts) override { header = texts; }
+    void AddChunkLine(std::string_view line) override { lines.emplace_back(line); }
+    bool LetPendingEventsRun() override { return onEvents(); }
+};
+
+}  // namespace tarnwick
