@@ -30,33 +30,30 @@ std::size_t ChunkDump::LineCount() const
     return std::max<std::size_t>(1, (contents_.size() + kBytesPerLine - 1) / kBytesPerLine);
 }
 
-std::size_t ChunkDump::WriteLine(std::size_t index, char* out) const
+std::size_t ChunkDump::WriteLine(std::size_t index, std::span<char, kMaxLineLength> out) const
 {
     const std::size_t first = index * kBytesPerLine;
     const ByteSpan bytes = ClampedSlice(contents_.span(), first, kBytesPerLine);
 
-    auto address = static_cast<std::uint32_t>(contentsOffset_ + first);
-    for (int digit = 7; digit >= 0; --digit, address >>= 4)
-        out[digit] = kHexDigits[address & 0x0F];
+    WriteHexDigits(out.data(), static_cast<std::uint32_t>(contentsOffset_ + first), 8);
     out[8] = ':';
     out[9] = ' ';
 
-    char* hex = out + kAddressWidth;
+    char* hex = out.data() + kAddressWidth;
     char* text = hex + kHexColumnWidth;
     std::memset(hex, ' ', kHexColumnWidth);
     for (std::uint8_t byte : bytes) {
-        hex[0] = kHexDigits[byte >> 4];
-        hex[1] = kHexDigits[byte & 0x0F];
+        WriteHexDigits(hex, byte, 2);
         hex += 3;
         *text++ = DumpCharacter(byte);
     }
-    return static_cast<std::size_t>(text - out);
+    return static_cast<std::size_t>(text - out.data());
 }
 
 std::string ChunkDump::Line(std::size_t index) const
 {
     std::string line(kMaxLineLength, ' ');
-    line.resize(WriteLine(index, line.data()));
+    line.resize(WriteLine(index, std::span<char, kMaxLineLength>(line.data(), kMaxLineLength)));
     return line;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "byte_string.h"
@@ -25,9 +26,8 @@ public:
 
     [[nodiscard]] std::size_t LineCount() const;
 
-    // Writes line `index` (below LineCount) into `out`, which holds at least
-    // kMaxLineLength characters; returns its length.
-    std::size_t WriteLine(std::size_t index, char* out) const;
+    // Writes line `index` (below LineCount) into `out`; returns its length.
+    std::size_t WriteLine(std::size_t index, std::span<char, kMaxLineLength> out) const;
 
     [[nodiscard]] std::string Line(std::size_t index) const;
 

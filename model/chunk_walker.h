@@ -20,7 +20,9 @@ public:
     // The next chunk, or nothing when the walk has ended.
     [[nodiscard]] std::optional<ChunkInfo> Next();
 
-    // True once the walk has stopped at the chunk limit with another chunk to read.
+    // True once the walk has stopped at the chunk limit with another chunk to
+    // read: one whose type and size field are both in the file. Bytes too few
+    // to hold them are no chunk, so they are never said to be left out.
     [[nodiscard]] bool LeftChunksOut() const;
 
 private:

@@ -26,7 +26,9 @@ char PrintableOrDot(std::uint8_t byte)
 
 std::string ByteHex(std::uint8_t byte)
 {
-    return {kHexDigits[byte >> 4], kHexDigits[byte & 0x0F]};
+    std::string text(2, '0');
+    WriteHexDigits(text.data(), byte, 2);
+    return text;
 }
 
 std::string BigEndianHex(ByteSpan bytes)
@@ -81,14 +83,14 @@ std::string ReverseBytes(ByteSpan bytes)
 std::string Hex8(std::uint32_t value)
 {
     std::string text(8, '0');
-    for (int i = 7; i >= 0; --i, value >>= 4)
-        text[static_cast<std::size_t>(i)] = kHexDigits[value & 0x0F];
+    WriteHexDigits(text.data(), value, 8);
     return text;
 }
 
 std::string ShortByteHex(std::uint8_t byte)
 {
-    return byte < 16 ? std::string(1, kHexDigits[byte]) : ByteHex(byte);
+    const std::string text = ByteHex(byte);
+    return byte < 16 ? text.substr(1) : text;
 }
 
 }  // namespace tarnwick

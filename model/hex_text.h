@@ -35,7 +35,12 @@ enum class Direction { Forward = 1, Backward = -1 };
 // Upper-case hex digits of a byte without a leading zero: 5 gives "5".
 [[nodiscard]] std::string ShortByteHex(std::uint8_t byte);
 
-// The two hex digit characters of every byte value, for formatting in bulk.
-inline constexpr char kHexDigits[] = "0123456789ABCDEF";
+// Writes the low `digits` hex digits of value, upper case, into out[0..digits).
+inline void WriteHexDigits(char* out, std::uint32_t value, int digits)
+{
+    constexpr char kHexDigits[] = "0123456789ABCDEF";
+    for (int i = digits - 1; i >= 0; --i, value >>= 4)
+        out[i] = kHexDigits[value & 0x0F];
+}
 
 }  // namespace tarnwick

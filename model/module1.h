@@ -16,7 +16,7 @@ struct Module1 {
     std::string FilePath;
     ByteString FileData;
     ChunkTable Chunks;
-    std::vector<SectionEntry> Sections;
+    std::vector<SectionEntry> Sections;  // the last resource map parsed, for its browser
 
     // Counts the loads begun, so that a load interrupted by another can tell.
     std::uint64_t LoadsStarted = 0;

@@ -17,8 +17,9 @@ struct OffsetViewTexts {
 inline constexpr std::size_t kOffsetViewLines = 10;
 inline constexpr std::size_t kOffsetViewRunBytes = 129;
 
-// The texts for the bytes from zero-based `fileOffset` on, as a resource map
-// stores it. Only bytes that exist are shown: a line is as long as its bytes,
+// The texts for the bytes from zero-based `fileOffset` on. A resource map stores
+// offsets counted from 0: an entry's offset is where its chunk's type code
+// starts, so the view begins on that byte. Only bytes that exist are shown: a line is as long as its bytes,
 // and an offset outside the file gives empty texts.
 [[nodiscard]] OffsetViewTexts MakeOffsetViewTexts(ByteSpan file, std::int64_t fileOffset);
 

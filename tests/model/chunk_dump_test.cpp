@@ -81,14 +81,6 @@ TEST(ChunkDump, ChunkCutInsideItsHeaderHasOneAddressLine)
     EXPECT_EQ(DumpLines(chunk), std::vector<std::string>{"000000E2: " + std::string(50, ' ')});
 }
 
-TEST(ChunkDump, FormatsAnyLineOfAHugeChunkAlone)
-{
-    const ChunkInfo chunk = FirstChunk(Bytes(64u << 20, 0xAB));
-    const ChunkDump dump(chunk);
-    ASSERT_EQ(dump.LineCount(), 4u << 20);
-    EXPECT_EQ(dump.Line(dump.LineCount() - 1).substr(0, 13), "0400007C: AB ");
-}
-
 TEST(ChunkHeaderTexts, FormatEachField)
 {
     ChunkInfo chunk = LastChunk(fixtures::IffBuilder().Chunk("STR#", "Names", {}, 0x00000001));

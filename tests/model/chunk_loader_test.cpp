@@ -5,10 +5,11 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
+#include <sys/fsuid.h>
 #include <unistd.h>
 
 #include <functional>
+#include <ostream>
 
 #include "case_name.h"
 #include "iff_builder.h"
@@ -49,19 +50,18 @@ TEST(ReadFileHeaderTexts, TakesWhatAShortFileHas)
     EXPECT_EQ(ReadFileHeaderTexts(IffBuilder().Header("", 0x80000000u).Build()).RsmpLocation, "80000000");
 }
 
-// Runs `body` in a child process without root's right to read every file.
-bool AsUnprivilegedUser(const std::function<bool()>& body)
-{
-    const pid_t child = fork();
-    if (child == 0) {
-        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
-            _exit(2);
-        _exit(body() ? 0 : 1);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
+// While it lives, files are opened with the rights of an ordinary user, even
+// when the tests run as root (whose rights would read any file).
+class OrdinaryUserFileAccess {
+public:
+    OrdinaryUserFileAccess() : saved_(geteuid()) { if (saved_ == 0) setfsuid(65534); }
+    ~OrdinaryUserFileAccess() { if (saved_ == 0) setfsuid(saved_); }
+    OrdinaryUserFileAccess(const OrdinaryUserFileAccess&) = delete;
+    OrdinaryUserFileAccess& operator=(const OrdinaryUserFileAccess&) = delete;
+
+private:
+    uid_t saved_;
+};
 
 struct UnreadableCase {
     const char* name;
@@ -78,22 +78,20 @@ TEST_P(Unreadable, LeavesOneErrorLineAndNoData)
     const UnreadableCase& c = GetParam();
     fixtures::TempDir dir;
     chmod(dir.Path().c_str(), 0755);
-    const std::string path = c.makePath(dir);
-    const std::string goodPath = dir.Write("good.iff", IffBuilder().Chunk("STR#", "", {}).Build());
-
-    const bool asExpected = AsUnprivilegedUser([&] {
-        Module1 module;
-        module.FilePath = goodPath;
-        RecordingOutput output;
-        LoadChunkFile(module, "good.iff", output);
-        module.FilePath = path;
+    Module1 module;
+    module.FilePath = dir.Write("good.iff", IffBuilder().Chunk("STR#", "", {}).Build());
+    RecordingOutput output;
+    LoadChunkFile(module, "good.iff", output);
+    module.FilePath = c.makePath(dir);
+    {
+        const OrdinaryUserFileAccess access;
         LoadChunkFile(module, "x.IFF", output);
-        const std::vector<std::string> expected = {"Error reading file - " + c.reason};
-        return output.lines == expected && output.caption == "File Details for x.IFF" &&
-               output.header.Line1.empty() && output.header.RsmpLocation.empty() &&
-               module.FileData.empty() && module.Chunks.Count() == 0;
-    });
-    EXPECT_TRUE(asExpected);
+    }
+    EXPECT_EQ(output.lines, std::vector<std::string>{"Error reading file - " + c.reason});
+    EXPECT_EQ(output.caption, "File Details for x.IFF");
+    EXPECT_EQ(output.header.Line1 + output.header.Line2 + output.header.RsmpLocation, "");
+    EXPECT_TRUE(module.FileData.empty());
+    EXPECT_EQ(module.Chunks.Count(), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, Unreadable, testing::Values(

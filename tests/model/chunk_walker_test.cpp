@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "chunk_loader.h"
+#include "chunk_walker.h"
 #include "case_name.h"
 #include "iff_builder.h"
 #include "recording_output.h"
@@ -63,6 +64,10 @@ INSTANTIATE_TEST_SUITE_P(Limits, Walk, testing::Values(
     WalkCase{"exactly 1000 chunks", ManyChunks(1000).Build(), 1000, {"1: BHAV []", "...", "1000: BHAV []"}},
     WalkCase{"1001 chunks", ManyChunks(1001).Build(), 1001,
              {"1: BHAV []", "...", "Error reading file - Too many Chunks"}},
+    WalkCase{"1000 chunks and 6 bytes", ManyChunks(1000).Raw(Bytes(6, 1)).Build(), 1000, {"...", "1000: BHAV []"}},
+    WalkCase{"1000 chunks and 7 bytes", ManyChunks(1000).Raw(Bytes(7, 1)).Build(), 1000, {"...", "1000: BHAV []"}},
+    WalkCase{"1000 chunks and 8 bytes", ManyChunks(1000).Raw(Bytes(8, 1)).Build(), 1001,
+             {"...", "Error reading file - Too many Chunks"}},
     WalkCase{"size 0 repeats the chunk up to the limit",
              IffBuilder().ChunkWithSizeField("ZERO", 0, "z", {}).Build(), 1001,
              {"1: ZERO [z]", "2: ZERO [z]", "...", "Error reading file - Too many Chunks"}},
@@ -80,6 +85,7 @@ INSTANTIATE_TEST_SUITE_P(Limits, Walk, testing::Values(
              IffBuilder().ChunkWithSizeField("NEG_", 0x80000000u, "n", {}).Chunk("B___", "", {})
                          .Build(), 1, {"1: NEG_ [n]"}},
     WalkCase{"header only", IffBuilder().Build(), 0, {}},
+    WalkCase{"empty file", {}, 0, {}},
     WalkCase{"71 bytes hold no size field", IffBuilder().Raw({'S', 'T', 'R', '#', 0, 0, 0}).Build(), 0, {}},
     WalkCase{"72 bytes hold one chunk", IffBuilder().Raw({'S', 'T', 'R', '#', 0, 0, 0, 8}).Build(), 1,
              {"1: STR# []"}},
@@ -116,17 +122,24 @@ TEST(Walk, RecordsPositionsSizesAndData)
     EXPECT_EQ(module.FileData.size(), file.size());
 }
 
-TEST(Walk, NegativeSizeKeepsOnlyTheHeader)
+TEST(Walk, NegativeSizeKeepsOnlyTheHeaderThatExists)
 {
-    const Bytes file = IffBuilder().ChunkWithSizeField("NEG_", 0xFFFFFFFFu, "", Bytes(100, 1)).Build();
-    fixtures::TempDir dir;
-    Module1 module;
-    module.FilePath = dir.Write("x.iff", file);
-    RecordingOutput output;
-    LoadChunkFile(module, "x.iff", output);
-    ASSERT_EQ(module.Chunks.Count(), 1u);
-    EXPECT_EQ(module.Chunks.Find(1)->Size, -1);
-    EXPECT_EQ(module.Chunks.Find(1)->Data.size(), 76u);
+    const struct {
+        Bytes file;
+        std::size_t dataSize;
+    } cases[] = {
+        {IffBuilder().ChunkWithSizeField("NEG_", 0xFFFFFFFFu, "", Bytes(100, 1)).Build(), 76},
+        {IffBuilder().Raw({'N', 'E', 'G', '_', 0xFF, 0xFF, 0xFF, 0xFF, 0, 0}).Build(), 10},
+    };
+    for (const auto& c : cases) {
+        ChunkWalker walker{ByteString(c.file)};
+        const auto chunk = walker.Next();
+        ASSERT_TRUE(chunk);
+        EXPECT_EQ(chunk->Size, -1);
+        EXPECT_EQ(chunk->Data.size(), c.dataSize);
+        EXPECT_FALSE(walker.Next());
+        EXPECT_FALSE(walker.LeftChunksOut());
+    }
 }
 
 }  // namespace

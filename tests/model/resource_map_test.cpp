@@ -56,6 +56,12 @@ TEST(ParseResourceMap, ReadsBlocksAndEntries)
          ResourceMapBuilder().Type("STR#", 2).Entry(1, 1, 0, "a", 0, false)
              .Raw({0xA3, 0, 0, 0, 2, 0, 0, 0, 0, 'b', 0}).Build(),
          {"STR#"}, {{"STR#", 1, "00010000", "a"}, {"STR#", 0x02000000, "00000000", "b"}}},
+        {"a third A3 starts the next entry",
+         ResourceMapBuilder().Type("STR#", 2).Entry(1, 1, 0, "n", 0xA3, true)
+             .Raw({0xA3, 0, 0, 0, 7, 0, 0, 0, 'm', 0}).Build(),
+         {"STR#"}, {{"STR#", 1, "00010000", "n"}, {"STR#", 0xA3, "00070000", "m"}}},
+        {"counts are whole 4-byte numbers",
+         ResourceMapBuilder().Type("STR#", 0).Type("SPR#", 0).Build(256), {"STR#", "SPR#"}, {}},
         {"negative offset keeps its bit pattern",
          ResourceMapBuilder().Type("STR#", 1).Entry(0xFFFFFFFFu, 0, 0, "").Build(),
          {"STR#"}, {{"STR#", -1, "00000000", ""}}},
@@ -89,16 +95,20 @@ TEST(ParseResourceMap, SkipsTheSizeFieldAndFindsTheMarkerAnywhere)
 
 TEST(ParseResourceMap, StoresAtMost500EntriesAndListsLaterTypes)
 {
-    for (const std::int32_t total : {500, 501}) {
+    // 261 is stored as 05 01 00 00: read as one byte it would be 5.
+    for (const std::int32_t first : {261, 262}) {
         ResourceMapBuilder builder;
-        builder.Type("STR#", total);
-        for (std::int32_t i = 0; i < total; ++i)
+        builder.Type("STR#", first);
+        for (std::int32_t i = 0; i < first; ++i)
             builder.Entry(static_cast<std::uint32_t>(i), static_cast<std::uint16_t>(i), 0, "e");
-        builder.Type("SPR#", 1).Entry(9, 9, 0, "late");
+        builder.Type("GLOB", 0).Type("SPR#", 239);
+        for (std::int32_t i = 0; i < 239; ++i)
+            builder.Entry(static_cast<std::uint32_t>(1000 + i), static_cast<std::uint16_t>(i), 0, "s");
         const ResourceMap map = Parse(builder.Build());
-        EXPECT_EQ(map.Types, (Types{"STR#", "SPR#"}));
-        ASSERT_EQ(map.Sections.size(), 500u);
-        EXPECT_EQ(map.Sections.back().Offset, 499);
+        EXPECT_EQ(map.Types, (Types{"STR#", "GLOB", "SPR#"}));
+        ASSERT_EQ(map.Sections.size(), 500u) << first << " + 239 entries";
+        EXPECT_EQ(map.Sections[260].Offset, 260);
+        EXPECT_EQ(map.Sections.back().Offset, first == 261 ? 1238 : 1237);
     }
 }
 
