@@ -111,4 +111,23 @@ ResourceMap ParseResourceMap(ByteSpan chunk)
     return map;
 }
 
+std::vector<std::string> SectionIdsOfType(const std::vector<SectionEntry>& sections,
+                                          std::string_view type)
+{
+    std::vector<std::string> ids;
+    for (const SectionEntry& entry : sections)
+        if (entry.Type == type)
+            ids.push_back(entry.Id);
+    return ids;
+}
+
+const SectionEntry* FindSection(const std::vector<SectionEntry>& sections, std::string_view type,
+                                std::string_view id)
+{
+    const auto found = std::find_if(sections.begin(), sections.end(), [&](const SectionEntry& entry) {
+        return entry.Type == type && entry.Id == id;
+    });
+    return found == sections.end() ? nullptr : &*found;
+}
+
 }  // namespace tarnwick

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "byte_string.h"
@@ -31,5 +32,13 @@ struct ResourceMap {
 // ends where the data ends, with a block or entry cut short left out (a name
 // cut short is kept as it is). Entries past the 500th are read but not stored.
 [[nodiscard]] ResourceMap ParseResourceMap(ByteSpan chunk);
+
+// The identifiers listed under `type`, in table order; an identifier stored
+// twice is listed twice.
+[[nodiscard]] std::vector<std::string> SectionIdsOfType(const std::vector<SectionEntry>& sections,
+                                                        std::string_view type);
+// The first entry of `type` with identifier `id`, or nullptr.
+[[nodiscard]] const SectionEntry* FindSection(const std::vector<SectionEntry>& sections,
+                                              std::string_view type, std::string_view id);
 
 }  // namespace tarnwick

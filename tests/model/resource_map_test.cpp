@@ -112,5 +112,24 @@ TEST(ParseResourceMap, StoresAtMost500EntriesAndListsLaterTypes)
     }
 }
 
+// The browser's two choices: one identifier under two types, and one identifier
+// stored twice under the same type.
+TEST(SectionLookup, PicksByTypeThenIdentifierAndTheLowerIndexFirst)
+{
+    const std::vector<SectionEntry> sections = {
+        {"SPR#", 12, "00000080", "sprite"},
+        {"STR#", 40, "00000080", "first"},
+        {"STR#", 41, "00000081", "other"},
+        {"STR#", 42, "00000080", "second"},
+    };
+    EXPECT_EQ(SectionIdsOfType(sections, "STR#"), (Types{"00000080", "00000081", "00000080"}));
+    EXPECT_EQ(SectionIdsOfType(sections, "GLOB"), Types{});
+    ASSERT_NE(FindSection(sections, "STR#", "00000080"), nullptr);
+    EXPECT_EQ(FindSection(sections, "STR#", "00000080")->Name, "first");
+    EXPECT_EQ(FindSection(sections, "SPR#", "00000080")->Offset, 12);
+    EXPECT_EQ(FindSection(sections, "spr#", "00000080"), nullptr);
+    EXPECT_EQ(FindSection(sections, "GLOB", ""), nullptr);
+}
+
 }  // namespace
 }  // namespace tarnwick
