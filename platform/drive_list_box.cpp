@@ -1,0 +1,85 @@
+#include "drive_list_box.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStorageInfo>
+
+namespace tarnwick {
+
+namespace {
+
+#ifdef Q_OS_WIN
+constexpr Qt::CaseSensitivity kPathCase = Qt::CaseInsensitive;
+#else
+constexpr Qt::CaseSensitivity kPathCase = Qt::CaseSensitive;
+#endif
+
+bool Contains(const QString& root, const QString& path)
+{
+    const QString prefix = root.endsWith(u'/') ? root : root + u'/';
+    return (path + u'/').startsWith(prefix, kPathCase);
+}
+
+}  // namespace
+
+QStringList DriveRoots()
+{
+    QStringList roots;
+#ifdef Q_OS_WIN
+    for (const QFileInfo& drive : QDir::drives())
+        roots << drive.absoluteFilePath();
+#else
+    roots << QStringLiteral("/");
+    QStringList volumes;
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        const QString root = volume.rootPath();
+        // Only real devices: pseudo file systems (proc, tmpfs, overlays) hold
+        // nothing to browse, and a bind-mounted file is no folder at all.
+        if (!volume.isValid() || !volume.isReady() || !volume.device().startsWith("/dev/"))
+            continue;
+        const QFileInfo info(root);
+        if (roots.contains(root) || volumes.contains(root) || !info.isDir() || !info.isReadable())
+            continue;
+        volumes << root;
+    }
+    volumes.sort();
+    roots << volumes;
+#endif
+    return roots;
+}
+
+QString RootHolding(const QStringList& roots, const QString& path)
+{
+    const QString cleaned = QDir::cleanPath(QDir::fromNativeSeparators(path));
+    QString best;
+    for (const QString& root : roots) {
+        if (root.size() > best.size() && Contains(root, cleaned))
+            best = root;
+    }
+    return best;
+}
+
+DriveListBox::DriveListBox(QWidget* parent) : QComboBox(parent)
+{
+    for (const QString& root : DriveRoots())
+        addItem(QDir::toNativeSeparators(root), root);
+    // Connected after filling, so only real changes, by code or by the user, count.
+    connect(this, &QComboBox::currentIndexChanged, this, &DriveListBox::Change);
+}
+
+QString DriveListBox::Drive() const
+{
+    return currentData().toString();
+}
+
+void DriveListBox::SetDrive(const QString& path)
+{
+    QStringList roots;
+    for (int i = 0; i < count(); ++i)
+        roots << itemData(i).toString();
+    const QString root = RootHolding(roots, path);
+    if (!root.isEmpty())
+        setCurrentIndex(static_cast<int>(roots.indexOf(root)));
+}
+
+}  // namespace tarnwick

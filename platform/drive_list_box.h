@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QComboBox>
+#include <QString>
+#include <QStringList>
+
+namespace tarnwick {
+
+// The roots of the drives the user can browse, as the drive list shows them:
+// the drive letters on Windows; elsewhere "/" first, then the mounted volumes
+// on real devices that can be read.
+[[nodiscard]] QStringList DriveRoots();
+// The longest of `roots` that contains `path`; empty when none does.
+[[nodiscard]] QString RootHolding(const QStringList& roots, const QString& path);
+
+// A drop-down list of the machine's drives: the drive letters on Windows, the
+// file system roots the user can browse elsewhere ("/" and mounted volumes).
+class DriveListBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit DriveListBox(QWidget* parent = nullptr);
+
+    // The current drive's root folder, such as "/" or "C:/".
+    [[nodiscard]] QString Drive() const;
+    // Makes the drive holding `path` current (the longest root that contains
+    // it); raises Change when the drive changes. A path on no listed drive
+    // leaves the drive as it is.
+    void SetDrive(const QString& path);
+
+signals:
+    void Change();  // also raised when the user picks another drive
+};
+
+}  // namespace tarnwick

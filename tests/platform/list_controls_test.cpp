@@ -1,0 +1,239 @@
+#include <QDir>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <sys/stat.h>
+
+#include "dir_list_box.h"
+#include "drive_list_box.h"
+#include "file_list_box.h"
+#include "temp_dir.h"
+
+namespace tarnwick {
+namespace {
+
+namespace fs = std::filesystem;
+
+QStringList Texts(const QListWidget& list)
+{
+    QStringList texts;
+    for (int row = 0; row < list.count(); ++row)
+        texts << list.item(row)->text();
+    return texts;
+}
+
+// Through the window, so the application pairs presses into double clicks
+// as it does for a real mouse.
+void ClickLine(QListWidget& list, int row, bool twice)
+{
+    const QPoint at = list.viewport()->mapTo(&list, list.visualItemRect(list.item(row)).center());
+    if (twice)
+        QTest::mouseDClick(list.windowHandle(), Qt::LeftButton, {}, at);
+    else
+        QTest::mouseClick(list.windowHandle(), Qt::LeftButton, {}, at);
+}
+
+// Each test gets a fresh folder top/ holding: folders beta/, Alpha/, .hidden/
+// and folder.IFF/; files A.IFF, b.iff, c.Iff, wall.wll, .hidden.iff; a pipe
+// pipe.IFF; a link to b.iff and a dangling link.
+class ListControlsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        folder_ = std::make_unique<fixtures::TempDir>();
+        for (const char* name : {"beta", "Alpha", ".hidden", "folder.IFF"})
+            fs::create_directories(folder_->Path() / "top" / name);
+        for (const char* name : {"A.IFF", "b.iff", "c.Iff", "wall.wll", ".hidden.iff"})
+            folder_->Write(std::string("top/") + name, fixtures::ToBytes("x"));
+        QCOMPARE(::mkfifo((folder_->Path() / "top/pipe.IFF").c_str(), 0600), 0);
+        fs::create_symlink("b.iff", folder_->Path() / "top/link.iff");
+        fs::create_symlink("nowhere.iff", folder_->Path() / "top/broken.iff");
+    }
+    void cleanup() { folder_.reset(); }
+
+    void ListBoxRaisesClickOncePerMouseClick_data()
+    {
+        QTest::addColumn<int>("selectedBefore");
+        QTest::addColumn<int>("clicked");
+        QTest::addColumn<bool>("twice");
+        QTest::newRow("line with none selected") << -1 << 1 << false;
+        QTest::newRow("another line") << 0 << 2 << false;
+        QTest::newRow("the selected line again") << 1 << 1 << false;
+        QTest::newRow("double click on another line") << 0 << 2 << true;
+        QTest::newRow("double click on the selected line") << 1 << 1 << true;
+    }
+    void ListBoxRaisesClickOncePerMouseClick()
+    {
+        QFETCH(int, selectedBefore);
+        QFETCH(int, clicked);
+        QFETCH(bool, twice);
+        ListBox box;
+        box.addItems({"one", "two", "three"});
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        box.setCurrentRow(selectedBefore);
+        QSignalSpy clicks(&box, &ListBox::Click);
+        ClickLine(box, clicked, twice);
+        QCOMPARE(clicks.count(), 1);
+        QCOMPARE(box.currentRow(), clicked);
+    }
+
+    // Arrow keys raise Click; clear() must not show a handler a line that is
+    // about to go.
+    void ListBoxKeysAndClearing()
+    {
+        ListBox box;
+        box.addItems({"one", "two"});
+        box.setCurrentRow(0);
+        QStringList seen;
+        connect(&box, &ListBox::Click, this, [&] {
+            for (const QListWidgetItem* item : box.selectedItems())
+                seen << item->text();
+        });
+        QTest::keyClick(&box, Qt::Key_Down);
+        box.clear();
+        QCOMPARE(seen, QStringList{"two"});
+    }
+
+    // Each list starts under the default pattern, so a new pattern must refresh it.
+    void FileListShowsRegularFilesMatchingThePattern_data()
+    {
+        QTest::addColumn<QString>("folder");  // relative to top/
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("any case, links to files") << "" << "*.IFF" << QStringList{"A.IFF", "b.iff", "c.Iff", "link.iff"};
+        QTest::newRow("WLL") << "" << "*.WLL" << QStringList{"wall.wll"};
+        QTest::newRow("no match") << "" << "*.FLR" << QStringList{};
+        QTest::newRow("missing folder") << "missing" << "*.IFF" << QStringList{};
+        QTest::newRow("a pipe for a folder") << "pipe.IFF" << "*.IFF" << QStringList{};
+    }
+    void FileListShowsRegularFilesMatchingThePattern()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, pattern);
+        QFETCH(QStringList, names);
+        FileListBox box;
+        box.SetPath(Top() + "/" + folder);
+        box.SetPattern(pattern);
+        QCOMPARE(Texts(box), names);
+        QCOMPARE(box.FileName(), QString());
+        box.setCurrentRow(0);
+        QCOMPARE(box.FileName(), names.value(0));
+    }
+
+    void DirListShowsFoldersDownToCurrentThenVisibleSubfolders()
+    {
+        DirListBox box;
+        box.SetPath(Top());
+        const QStringList texts = Texts(box);
+        QCOMPARE(texts.first(), QString("/"));
+        QCOMPARE(texts.mid(texts.size() - 4), (QStringList{"top", "Alpha", "beta", "folder.IFF"}));
+        QCOMPARE(box.currentRow(), box.count() - 4);
+        QVERIFY(box.currentItem()->isSelected());
+    }
+
+    // A refusal leaves the lines as they were.
+    void DirListSetPathRaisesChangeOnlyForANewFolder_data()
+    {
+        QTest::addColumn<QString>("path");  // all relative to top/
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("changes");
+        QTest::newRow("subfolder") << "beta" << "beta" << 1;
+        QTest::newRow("folder above") << ".." << ".." << 1;
+        QTest::newRow("written untidily") << "./Alpha//" << "Alpha" << 1;
+        QTest::newRow("same folder") << "" << "" << 0;
+        QTest::newRow("same folder written differently") << "beta/.." << "" << 0;
+        QTest::newRow("missing folder") << "missing" << "" << 0;
+        QTest::newRow("a file") << "b.iff" << "" << 0;
+        QTest::newRow("a pipe") << "pipe.IFF" << "" << 0;
+    }
+    void DirListSetPathRaisesChangeOnlyForANewFolder()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, expected);
+        QFETCH(int, changes);
+        DirListBox box;
+        box.SetPath(Top());
+        const QStringList before = Texts(box);
+        QSignalSpy changed(&box, &DirListBox::Change);
+        box.SetPath(Top() + "/" + path);
+        QCOMPARE(changed.count(), changes);
+        QCOMPARE(box.Path(), QDir::cleanPath(Top() + "/" + expected));
+        if (changes == 0)
+            QCOMPARE(Texts(box), before);
+    }
+
+    // On every drive change the drive list hands over its root; a user in a
+    // folder on that drive must stay there.
+    void DirListKeepsItsFolderWhenGivenItsDrivesRoot()
+    {
+        DriveListBox drives;
+        drives.SetDrive(Top());
+        DirListBox box;
+        box.SetPath(Top() + "/Alpha");
+        QSignalSpy changed(&box, &DirListBox::Change);
+        box.SetPath(drives.Drive());
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(box.Path(), Top() + "/Alpha");
+    }
+
+    void DirListOpensALineOnEnterOrDoubleClick_data()
+    {
+        QTest::addColumn<int>("offset");  // of the line from the current one
+        QTest::addColumn<bool>("byMouse");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("Enter on a subfolder") << 1 << false << "/Alpha";
+        QTest::newRow("Enter on the folder above") << -1 << false << "/..";
+        QTest::newRow("double click on a subfolder") << 2 << true << "/beta";
+    }
+    void DirListOpensALineOnEnterOrDoubleClick()
+    {
+        QFETCH(int, offset);
+        QFETCH(bool, byMouse);
+        QFETCH(QString, expected);
+        DirListBox box;
+        box.SetPath(Top());
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QSignalSpy changed(&box, &DirListBox::Change);
+        box.setCurrentRow(box.currentRow() + offset);
+        if (byMouse)
+            ClickLine(box, box.currentRow(), true);
+        else
+            QTest::keyClick(&box, Qt::Key_Return);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(box.Path(), QDir::cleanPath(Top() + expected));
+    }
+
+    // A volume is added by hand, so the test does not depend on this
+    // machine's drives.
+    void DriveListRaisesChangeOnlyWhenTheDriveChanges()
+    {
+        DriveListBox box;
+        box.addItem("usb", "/media/usb");
+        box.SetDrive("/");
+        QSignalSpy changed(&box, &DriveListBox::Change);
+        box.SetDrive("/media/usb/games");
+        box.SetDrive("/media/usb/other");
+        box.SetDrive("relative/path");
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(box.Drive(), QString("/media/usb"));
+        box.SetDrive("/media/usbstick");
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE(box.Drive(), QString("/"));
+        QTest::keyClick(&box, Qt::Key_Down);  // the user picks the volume
+        QCOMPARE(changed.count(), 3);
+    }
+
+private:
+    QString Top() const { return QDir::cleanPath(QString::fromStdString((folder_->Path() / "top").string())); }
+
+    std::unique_ptr<fixtures::TempDir> folder_;
+};
+
+}  // namespace
+}  // namespace tarnwick
+
+QTEST_MAIN(tarnwick::ListControlsTest)
+#include "list_controls_test.moc"

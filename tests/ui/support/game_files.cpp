@@ -1,0 +1,61 @@
+#include "game_files.h"
+
+#include <filesystem>
+
+#include "chunk_walker.h"
+
+namespace tarnwick::fixtures {
+
+Bytes SampleFile()
+{
+    const Bytes map = ResourceMapBuilder()
+                          .Type("STR#", 1).Entry(kNamesOffset, 0x0080, 0, "Names")
+                          .Type("DATA", 1).Entry(kNumbersOffset, 0x0001, 0, "Numbers")
+                          .Type("GLOB", 0)
+                          .Build();
+    Bytes numbers(40);
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        numbers[i] = static_cast<std::uint8_t>(i);
+    return IffBuilder()
+        .Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 266)
+        .Chunk("STR#", "Names", StringTableContents(0xFF, 2, ToBytes(std::string_view("\0Hi\0Yo\0", 7))), 0x80)
+        .Chunk("DATA", "Numbers", numbers, 1)
+        .Chunk("rsmp", "", map)
+        .Chunk("SPR#", "Sprite", Bytes(20, 0x42), 2)
+        .Build();
+}
+
+GameFolder::GameFolder()
+{
+    const std::string characters = "UserData/Characters/";
+    std::filesystem::create_directories(dir_.Path() / characters / "x.IFF");
+    dir_.Write(characters + "a.IFF", SampleFile());
+    dir_.Write(characters + "b.iff", IffBuilder().Chunk("GLOB", "Only", ToBytes("abc")).Build());
+    IffBuilder many;
+    for (int i = 0; i < 1001; ++i)
+        many.Chunk("DATA", "", {});
+    dir_.Write(characters + "many.IFF", many.Build());
+    dir_.Write(characters + "c.WLL", IffBuilder().Build());
+    dir_.Write(characters + "d.FLR", IffBuilder().Build());
+}
+
+QString GameFolder::Root() const
+{
+    return QString::fromStdString(dir_.Path().string());
+}
+
+QString GameFolder::Characters() const
+{
+    return Root() + QStringLiteral("/UserData/Characters");
+}
+
+void LoadBytes(Module1& module, const Bytes& bytes)
+{
+    module.FileData = ByteString(bytes);
+    module.Chunks.Clear();
+    ChunkWalker walker(module.FileData);
+    while (auto chunk = walker.Next())
+        module.Chunks.Add(std::move(*chunk));
+}
+
+}  // namespace tarnwick::fixtures

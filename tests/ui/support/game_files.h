@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include "iff_builder.h"
+#include "module1.h"
+#include "temp_dir.h"
+
+namespace tarnwick::fixtures {
+
+// "a.IFF": the chunks the window tests step through, with the zero-based file
+// offset of each.
+//   1 STR# "Names"   two strings, "Hi" and "Yo"          at 64
+//   2 DATA "Numbers" the 40 bytes 0..39                  at 150
+//   3 rsmp           a map of both, and an empty type    at 266
+//   4 SPR# "Sprite"  20 bytes                            after it
+[[nodiscard]] Bytes SampleFile();
+inline constexpr std::uint32_t kNamesOffset = 64;
+inline constexpr std::uint32_t kNumbersOffset = 150;
+
+// A game folder "UserData/Characters" holding a.IFF, b.iff (one chunk),
+// many.IFF (1000 chunks and more), c.WLL, d.FLR, and a folder named x.IFF.
+class GameFolder {
+public:
+    GameFolder();
+    [[nodiscard]] QString Root() const;        // the game's data folder
+    [[nodiscard]] QString Characters() const;  // its characters folder
+
+private:
+    TempDir dir_;
+};
+
+// Loads `bytes` into a fresh module's data and chunk table, as a load does.
+void LoadBytes(Module1& module, const Bytes& bytes);
+
+}  // namespace tarnwick::fixtures

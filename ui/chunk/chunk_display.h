@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QPointer>
+#include <cstdint>
+
+#include "chunk_table.h"
+#include "form2.h"
+#include "module1.h"
+
+namespace tarnwick {
+
+// Shows a chunk of the open file in the one chunk display window, creating it
+// on first use; each further chunk refills the same window.
+class ChunkDisplay {
+public:
+    explicit ChunkDisplay(Module1& module) : module_(module) {}
+    ~ChunkDisplay();
+    ChunkDisplay(const ChunkDisplay&) = delete;
+    ChunkDisplay& operator=(const ChunkDisplay&) = delete;
+
+    // Shows chunk `chunkIndex` (1-based). An index that names no chunk, such as
+    // that of the list's error line, does nothing.
+    void ShowChunk(std::int64_t chunkIndex);
+    // The window, or nullptr while none exists.
+    [[nodiscard]] Form2* Window() const { return form2_; }
+    void CloseWindow();
+
+private:
+    Form2& Form();
+    bool ShowStringTable(const ChunkInfo& chunk);
+
+    Module1& module_;
+    QPointer<Form2> form2_;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,60 @@
+#include "chunk_lines_model.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+
+#include "controls.h"
+
+namespace tarnwick {
+
+void ChunkLinesModel::Clear()
+{
+    beginResetModel();
+    dump_.reset();
+    lines_.clear();
+    endResetModel();
+}
+
+void ChunkLinesModel::ShowDump(ChunkDump dump)
+{
+    beginResetModel();
+    lines_.clear();
+    dump_.emplace(std::move(dump));
+    endResetModel();
+}
+
+void ChunkLinesModel::AppendLines(std::vector<std::string> lines)
+{
+    if (lines.empty())
+        return;
+    const int first = rowCount();
+    beginInsertRows({}, first, first + static_cast<int>(lines.size()) - 1);
+    lines_.insert(lines_.end(), std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
+    endInsertRows();
+}
+
+int ChunkLinesModel::rowCount(const QModelIndex& parent) const
+{
+    if (parent.isValid())
+        return 0;
+    // A chunk is at most 2 GiB, so its dump has well under INT_MAX lines.
+    const std::size_t count = dump_ ? dump_->LineCount() : lines_.size();
+    return static_cast<int>(std::min<std::size_t>(count, INT_MAX));
+}
+
+QVariant ChunkLinesModel::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    const auto row = static_cast<std::size_t>(index.row());
+    if (dump_) {
+        std::array<char, ChunkDump::kMaxLineLength> line{};
+        const std::size_t length = dump_->WriteLine(row, line);
+        // Dump lines hold only printable ASCII: no code page to decode.
+        return QString::fromLatin1(line.data(), static_cast<qsizetype>(length));
+    }
+    return FileText(lines_[row]);
+}
+
+}  // namespace tarnwick

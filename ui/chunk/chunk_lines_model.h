@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "chunk_dump.h"
+
+namespace tarnwick {
+
+// The lines of the chunk display's list: a chunk's hex dump, formatted one line
+// at a time as the view asks for it, or the decoded lines of a string table.
+class ChunkLinesModel final : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    void Clear();
+    void ShowDump(ChunkDump dump);
+    void AppendLines(std::vector<std::string> lines);
+
+    // QAbstractListModel
+    [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
+    [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
+
+private:
+    std::optional<ChunkDump> dump_;
+    std::vector<std::string> lines_;
+};
+
+}  // namespace tarnwick
