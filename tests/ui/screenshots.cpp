@@ -50,6 +50,10 @@ int main(int argc, char* argv[])
     Save(*form1.Display().Window(), out, "form2-dump");
     chunks->setCurrentRow(0);
     Save(*form1.Display().Window(), out, "form2-strings");
+    chunks->setCurrentRow(3);
+    Save(*form1.Display().Window(), out, "form2-sprite");
+    chunks->setCurrentRow(4);
+    Save(*form1.Display().Window(), out, "form2-bitmap");
 
     tarnwick::fixtures::WhenModalOpens([&](QDialog& form3) {
         Choose(form3, "Combo1", 0);

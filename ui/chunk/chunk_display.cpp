@@ -1,9 +1,11 @@
 #include "chunk_display.h"
 
+#include "bitmap_view.h"
 #include "chunk_dump.h"
 #include "chunk_lines_model.h"
 #include "chunk_texts.h"
 #include "show_resource_map.h"
+#include "sprite_view.h"
 #include "string_table.h"
 
 namespace tarnwick {
@@ -49,6 +51,10 @@ void ChunkDisplay::ShowChunk(std::int64_t chunkIndex)
         form.ShowList();
         form.Lines().Clear();
         handled = ShowStringTable(chunk);
+    } else if (chunk.Type == "BMP_") {
+        handled = ShowBitmap(form, chunk);
+    } else if (chunk.Type == "SPR#") {
+        handled = ShowSprite(form, chunk);
     }
     if (!handled) {
         form.ShowList(chunk.Type == "SPR#");

@@ -10,6 +10,7 @@
 #include "chunk_lines_model.h"
 #include "controls.h"
 #include "fonts.h"
+#include "picture_box.h"
 
 namespace tarnwick {
 
@@ -61,9 +62,7 @@ Form2::Form2()
     MakeCaption(frame, "Label9", QStringLiteral("Address:"), 180, 1500, 675, 195);
     Label10_ = MakeValueLabel(frame, "Label10", 900, 1500, 3015, 255);
 
-    Picture1_ = MakeControl<QLabel>(frame, "Picture1", 4140, 300, 1755, 1575);
-    Picture1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Picture1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Picture1_ = MakeControl<PictureBox>(frame, "Picture1", 4140, 300, 1755, 1575);
     Picture1_->hide();
 
     lines_ = new ChunkLinesModel(this);
@@ -90,6 +89,13 @@ void Form2::ShowList(bool keepPicture)
     List1_->show();
     if (!keepPicture)
         Picture1_->hide();
+}
+
+void Form2::ShowPicture(bool keepList)
+{
+    if (!keepList)
+        List1_->hide();
+    Picture1_->show();
 }
 
 void Form2::Command1_Click()

@@ -10,6 +10,7 @@ class QTableView;
 namespace tarnwick {
 
 class ChunkLinesModel;
+class PictureBox;
 
 // The chunk display: a chunk's header fields, and its contents as a list of
 // lines, a picture, or both. Destroyed when closed.
@@ -21,7 +22,10 @@ public:
     // Shows the list; the picture box is hidden unless asked to stay as it is
     // (a sprite's preview stands above its dump).
     void ShowList(bool keepPicture = false);
+    // Shows the picture box, alone or above the list.
+    void ShowPicture(bool keepList = false);
     [[nodiscard]] ChunkLinesModel& Lines() { return *lines_; }
+    [[nodiscard]] PictureBox& Picture() { return *Picture1_; }
 
 private:
     void Command1_Click();
@@ -31,7 +35,7 @@ private:
     QLabel* Label4_;
     QLabel* Label6_;
     QLabel* Label10_;
-    QLabel* Picture1_;
+    PictureBox* Picture1_;
     QTableView* List1_;
     ChunkLinesModel* lines_;
 };

@@ -93,7 +93,7 @@ private slots:
         Find<QRadioButton>(form_.get(), "Option2")->click();
         Find<QRadioButton>(form_.get(), qPrintable(option))->click();
         QCOMPARE(RowTexts(List("File1")), files);
-        QCOMPARE(List("List1")->count(), 4);  // the loaded file stays
+        QCOMPARE(List("List1")->count(), 5);  // the loaded file stays
     }
 
     void loadingAFileShowsItsHeaderAndChunks()
@@ -103,7 +103,7 @@ private slots:
         QCOMPARE(Text("Label2"), QStringLiteral("IFF FILE 2.5:TYPE FOLLOWED BY SIZE "));
         QCOMPARE(Text("Label5"), QStringLiteral("0000010A"));
         QCOMPARE(RowTexts(List("List1")),
-                 (QStringList{"1: STR# [Names]", "2: DATA [Numbers]", "3: rsmp []", "4: SPR# [Sprite]"}));
+                 (QStringList{"1: STR# [Names]", "2: DATA [Numbers]", "3: rsmp []", "4: SPR# [Sprite]", "5: BMP_ [Picture]"}));
     }
 
     void theArrowKeysStepThroughTheChunksInOneDisplay()

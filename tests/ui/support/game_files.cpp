@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "bmp_builder.h"
 #include "chunk_walker.h"
 
 namespace tarnwick::fixtures {
@@ -16,13 +17,26 @@ Bytes SampleFile()
     Bytes numbers(40);
     for (std::size_t i = 0; i < numbers.size(); ++i)
         numbers[i] = static_cast<std::uint8_t>(i);
+    Bytes sprite(kSampleSpriteSize);
+    for (std::size_t i = 0; i < sprite.size(); ++i)
+        sprite[i] = static_cast<std::uint8_t>(i * 7);
     return IffBuilder()
         .Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 266)
         .Chunk("STR#", "Names", StringTableContents(0xFF, 2, ToBytes(std::string_view("\0Hi\0Yo\0", 7))), 0x80)
         .Chunk("DATA", "Numbers", numbers, 1)
         .Chunk("rsmp", "", map)
-        .Chunk("SPR#", "Sprite", Bytes(20, 0x42), 2)
+        .Chunk("SPR#", "Sprite", sprite, 2)
+        .Chunk("BMP_", "Picture", BmpFile(SamplePicture()), 3)
         .Build();
+}
+
+Bitmap SamplePicture()
+{
+    Bitmap picture{48, 32, 24, false, {}, {}};
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x)
+            picture.pixels.push_back(static_cast<std::uint32_t>((x * 5) << 16 | (y * 8) << 8 | 0xA0));
+    return picture;
 }
 
 GameFolder::GameFolder()

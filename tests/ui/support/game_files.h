@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "bmp_builder.h"
 #include "iff_builder.h"
 #include "module1.h"
 #include "temp_dir.h"
@@ -13,8 +14,11 @@ namespace tarnwick::fixtures {
 //   1 STR# "Names"   two strings, "Hi" and "Yo"          at 64
 //   2 DATA "Numbers" the 40 bytes 0..39                  at 150
 //   3 rsmp           a map of both, and an empty type    at 266
-//   4 SPR# "Sprite"  20 bytes                            after it
+//   4 SPR# "Sprite"  kSampleSpriteSize bytes of 7 * k     after it
+//   5 BMP_ "Picture" SamplePicture() as a BMP file
 [[nodiscard]] Bytes SampleFile();
+[[nodiscard]] Bitmap SamplePicture();  // 48 x 32 pixels of 24 bits
+inline constexpr std::size_t kSampleSpriteSize = 2000;
 inline constexpr std::uint32_t kNamesOffset = 64;
 inline constexpr std::uint32_t kNumbersOffset = 150;
 

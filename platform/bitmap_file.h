@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <cstdint>
+#include <span>
+
+namespace tarnwick {
+
+// Decodes the bytes of a Windows BMP file by writing them to the temporary
+// file "temp.bmp" in `folder` and reading that back with the picture loader.
+// The file is created new: when that name is taken or the folder cannot be
+// written, a file of a unique name in the system's temporary folder serves
+// instead. Either file is gone again when this returns, whatever happened.
+// Bytes that do not decode as a BMP picture give a null image.
+[[nodiscard]] QImage DecodeBitmapThroughFile(std::span<const std::uint8_t> bytes, const QString& folder);
+
+}  // namespace tarnwick

@@ -1,0 +1,25 @@
+#include "bitmap_view.h"
+
+#include <QDir>
+
+#include "bitmap_file.h"
+#include "picture_box.h"
+
+namespace tarnwick {
+
+bool ShowBitmap(Form2& form, const ChunkInfo& chunk)
+{
+    // The size field says how many content bytes follow the header; a chunk cut
+    // short by the end of the file gives what it has.
+    const std::int64_t contentSize = std::int64_t{chunk.Size} - std::int64_t{kChunkHeaderSize};
+    const ByteString contents =
+        chunk.Data.Slice(kChunkHeaderSize, contentSize > 0 ? static_cast<std::size_t>(contentSize) : 0);
+    const QImage picture = DecodeBitmapThroughFile(contents.span(), QDir::currentPath());
+    form.Picture().SetPicture(picture);
+    if (picture.isNull())
+        return false;
+    form.ShowPicture();
+    return true;
+}
+
+}  // namespace tarnwick

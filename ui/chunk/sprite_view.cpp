@@ -1,0 +1,26 @@
+#include "sprite_view.h"
+
+#include "picture_box.h"
+#include "sprite_preview.h"
+
+namespace tarnwick {
+
+bool ShowSprite(Form2& form, const ChunkInfo& chunk)
+{
+    form.show();
+    form.ShowPicture(true);
+    PictureBox& box = form.Picture();
+    // A fresh preview: nothing of an earlier picture stays beneath it.
+    box.Clear();
+    QImage& canvas = box.Canvas();
+    const ByteString contents = chunk.Data.Slice(kChunkHeaderSize, chunk.Data.size());
+    DrawSpritePreview(contents.span(),
+                      {std::span(reinterpret_cast<std::uint32_t*>(canvas.bits()),
+                                 static_cast<std::size_t>(canvas.sizeInBytes()) / sizeof(std::uint32_t)),
+                       static_cast<std::size_t>(canvas.width()), static_cast<std::size_t>(canvas.height()),
+                       static_cast<std::size_t>(canvas.bytesPerLine()) / sizeof(std::uint32_t)});
+    box.update();
+    return false;
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "chunk_table.h"
+#include "form2.h"
+
+namespace tarnwick {
+
+// Previews a "SPR#" chunk's contents in the display's picture box, one pixel a
+// byte, above the list. Returns false: the list shows the same bytes as a dump.
+bool ShowSprite(Form2& form, const ChunkInfo& chunk);
+
+}  // namespace tarnwick
