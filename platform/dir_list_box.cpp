@@ -14,7 +14,7 @@ namespace {
 
 constexpr int kPathRole = Qt::UserRole;
 constexpr int kDepthRole = Qt::UserRole + 1;
-constexpr int kIndentPerDepth = 12;  // pixels
+constexpr int kIndentPerDepth = 8;  // pixels
 
 #ifdef Q_OS_WIN
 constexpr Qt::CaseSensitivity kPathCase = Qt::CaseInsensitive;
@@ -62,13 +62,24 @@ bool CanList(const QFileInfo& info)
 #endif
 }
 
-// The folder and all folders above it, the root first.
+// A drive's root shows as the drive list names it ("C:"), any other root as
+// its path.
+QString RootName(const QString& root)
+{
+    for (const DriveEntry& drive : Drives())
+        if (drive.Root == root && drive.Name != root)
+            return drive.Name + QDir::separator();
+    return QDir::toNativeSeparators(root);
+}
+
+// The folder and all folders above it up to its drive's root, the root first.
 QStringList Ancestry(const QString& path)
 {
+    const QString root = RootHolding(DriveRoots(), path);
     QStringList chain;
     for (QString folder = path;; folder = QFileInfo(folder).path()) {
         chain.prepend(folder);
-        if (QFileInfo(folder).path() == folder)
+        if (folder == root || QFileInfo(folder).path() == folder)
             break;
     }
     return chain;
@@ -144,8 +155,7 @@ bool DirListBox::Show(const QString& path)
     path_ = path;
     for (qsizetype depth = 0; depth < ancestry.size(); ++depth) {
         const QString& folder = ancestry[depth];
-        const QString name = QFileInfo(folder).fileName();
-        add(openIcon, name.isEmpty() ? QDir::toNativeSeparators(folder) : name, folder, depth);
+        add(openIcon, depth == 0 ? RootName(folder) : QFileInfo(folder).fileName(), folder, depth);
     }
     for (const QString& name : subfolders)
         add(closedIcon, name, base + name, ancestry.size());

@@ -4,6 +4,9 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 
+#include "wine_paths.h"
+#include "wine_prefix.h"
+
 namespace tarnwick {
 
 namespace {
@@ -22,14 +25,14 @@ bool Contains(const QString& root, const QString& path)
 
 }  // namespace
 
-QStringList DriveRoots()
+QList<DriveEntry> Drives()
 {
-    QStringList roots;
+    QList<DriveEntry> drives;
 #ifdef Q_OS_WIN
     for (const QFileInfo& drive : QDir::drives())
-        roots << drive.absoluteFilePath();
+        drives.append({QDir::toNativeSeparators(drive.absoluteFilePath()).chopped(1), drive.absoluteFilePath()});
 #else
-    roots << QStringLiteral("/");
+    QStringList roots{QStringLiteral("/")};
     QStringList volumes;
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
         const QString root = volume.rootPath();
@@ -44,7 +47,22 @@ QStringList DriveRoots()
     }
     volumes.sort();
     roots << volumes;
+    for (const QString& root : roots)
+        drives.append({root, root});
+    for (const WineDrive& drive : WineDrives(WinePrefix())) {
+        const QString root = QString::fromStdString(drive.Folder.string());
+        if (!roots.contains(root) && QFileInfo(root).isReadable())
+            drives.append({QString::fromStdString(drive.Letter), root});
+    }
 #endif
+    return drives;
+}
+
+QStringList DriveRoots()
+{
+    QStringList roots;
+    for (const DriveEntry& drive : Drives())
+        roots << drive.Root;
     return roots;
 }
 
@@ -61,8 +79,8 @@ QString RootHolding(const QStringList& roots, const QString& path)
 
 DriveListBox::DriveListBox(QWidget* parent) : QComboBox(parent)
 {
-    for (const QString& root : DriveRoots())
-        addItem(QDir::toNativeSeparators(root), root);
+    for (const DriveEntry& drive : Drives())
+        addItem(drive.Name, drive.Root);
     // Connected after filling, so only real changes, by code or by the user, count.
     connect(this, &QComboBox::currentIndexChanged, this, &DriveListBox::Change);
 }

@@ -6,15 +6,21 @@
 
 namespace tarnwick {
 
-// The roots of the drives the user can browse, as the drive list shows them:
-// the drive letters on Windows; elsewhere "/" first, then the mounted volumes
-// on real devices that can be read.
+// A drive as the drive list shows it: its name and its root folder.
+struct DriveEntry {
+    QString Name;  // "C:", "/", "/media/usb"
+    QString Root;  // "C:/", "/", "/home/me/.wine/drive_c"
+};
+
+// The drives the user can browse: the drive letters on Windows; elsewhere "/"
+// first, then the mounted volumes on real devices that can be read, then the
+// drive letters of the Wine prefix, whose programs name their folders by them.
+[[nodiscard]] QList<DriveEntry> Drives();
 [[nodiscard]] QStringList DriveRoots();
 // The longest of `roots` that contains `path`; empty when none does.
 [[nodiscard]] QString RootHolding(const QStringList& roots, const QString& path);
 
-// A drop-down list of the machine's drives: the drive letters on Windows, the
-// file system roots the user can browse elsewhere ("/" and mounted volumes).
+// A drop-down list of the machine's drives, as Drives() lists them.
 class DriveListBox : public QComboBox {
     Q_OBJECT
 public:

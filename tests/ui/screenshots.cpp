@@ -37,7 +37,8 @@ int main(int argc, char* argv[])
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     tarnwick::fixtures::GameFolder game;
     tarnwick::fixtures::MemoryRegistry registry;
-    registry.SetText("Software\\Maxis\\The Sims", "SIMS_DATA", game.Root().toStdString());
+    qputenv("WINEPREFIX", game.Prefix().toUtf8());
+    registry.SetText("Software\\Maxis\\The Sims", "SIMS_DATA", tarnwick::fixtures::GameFolder::WindowsRoot());
     tarnwick::Module1 module;
     tarnwick::Form1 form1(module, registry);
     form1.show();

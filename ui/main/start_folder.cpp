@@ -1,19 +1,17 @@
 #include "start_folder.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 #include "game_path.h"
+#include "native_folder.h"
 
 namespace tarnwick {
 
 QString StartFolder(const std::string& gamePath)
 {
     if (gamePath != kGamePathNotFound) {
-        QString folder = QString::fromStdString(gamePath) + QStringLiteral("UserData\\Characters");
-        folder.replace(QLatin1Char('\\'), QLatin1Char('/'));
-        if (QFileInfo(folder).isDir())
-            return QDir::cleanPath(folder);
+        if (const auto folder = NativeFolder(gamePath + "UserData\\Characters"))
+            return QDir::cleanPath(QString::fromStdString(folder->string()));
     }
     return QDir::homePath();
 }

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -49,7 +50,8 @@ private slots:
     {
         module_ = Module1();
         registry_ = std::make_unique<fixtures::MemoryRegistry>();
-        registry_->SetText("Software\\Maxis\\The Sims", "SIMS_DATA", game_.Root().toStdString());
+        qputenv("WINEPREFIX", game_.Prefix().toUtf8());
+        registry_->SetText("Software\\Maxis\\The Sims", "SIMS_DATA", fixtures::GameFolder::WindowsRoot());
         form_ = std::make_unique<Form1>(module_, *registry_);
         form_->show();
     }
@@ -61,6 +63,7 @@ private slots:
         QCOMPARE(form_->windowTitle(), QStringLiteral("Tarnwick"));
         QVERIFY(Find<QRadioButton>(form_.get(), "Option1")->isChecked());
         QCOMPARE(Find<DirListBox>(form_.get(), "Dir1")->Path(), game_.Characters());
+        QCOMPARE(Find<QComboBox>(form_.get(), "Drive1")->currentText(), QStringLiteral("C:"));
         QCOMPARE(RowTexts(List("File1")), (QStringList{"a.IFF", "b.iff", "many.IFF"}));
         QCOMPARE(Details(), QStringLiteral("File Details"));
         QCOMPARE(Text("Label1"), QStringLiteral("Header:"));
@@ -69,10 +72,21 @@ private slots:
         QCOMPARE(List("List1")->count(), 0);
     }
 
-    void startsAtHomeWhenTheGameIsNotFound()
+    void startsAtHomeWithoutTheGamesFolder_data()
     {
-        fixtures::MemoryRegistry empty;
-        Form1 form(module_, empty);
+        QTest::addColumn<QString>("gamePath");
+        QTest::newRow("no game in the registry") << QString();
+        QTest::newRow("a folder that does not exist") << "C:\\Gone";
+        QTest::newRow("a drive the prefix does not link") << "Q:\\The Sims";
+    }
+
+    void startsAtHomeWithoutTheGamesFolder()
+    {
+        QFETCH(QString, gamePath);
+        fixtures::MemoryRegistry registry;
+        if (!gamePath.isEmpty())
+            registry.SetText("Software\\Maxis\\The Sims", "SIMS_DATA", gamePath.toStdString());
+        Form1 form(module_, registry);
         QCOMPARE(Find<DirListBox>(&form, "Dir1")->Path(), QDir::homePath());
     }
 

@@ -41,8 +41,10 @@ Bitmap SamplePicture()
 
 GameFolder::GameFolder()
 {
-    const std::string characters = "UserData/Characters/";
+    const std::string characters = "drive_c/The Sims/UserData/Characters/";
     std::filesystem::create_directories(dir_.Path() / characters / "x.IFF");
+    std::filesystem::create_directories(dir_.Path() / "dosdevices");
+    std::filesystem::create_directory_symlink("../drive_c", dir_.Path() / "dosdevices" / "c:");
     dir_.Write(characters + "a.IFF", SampleFile());
     dir_.Write(characters + "b.iff", IffBuilder().Chunk("GLOB", "Only", ToBytes("abc")).Build());
     IffBuilder many;
@@ -53,14 +55,14 @@ GameFolder::GameFolder()
     dir_.Write(characters + "d.FLR", IffBuilder().Build());
 }
 
-QString GameFolder::Root() const
+QString GameFolder::Prefix() const
 {
     return QString::fromStdString(dir_.Path().string());
 }
 
 QString GameFolder::Characters() const
 {
-    return Root() + QStringLiteral("/UserData/Characters");
+    return Prefix() + QStringLiteral("/drive_c/The Sims/UserData/Characters");
 }
 
 void LoadBytes(Module1& module, const Bytes& bytes)

@@ -22,13 +22,15 @@ inline constexpr std::size_t kSampleSpriteSize = 2000;
 inline constexpr std::uint32_t kNamesOffset = 64;
 inline constexpr std::uint32_t kNumbersOffset = 150;
 
-// A game folder "UserData/Characters" holding a.IFF, b.iff (one chunk),
-// many.IFF (1000 chunks and more), c.WLL, d.FLR, and a folder named x.IFF.
+// A Wine-style prefix whose drive C: holds a game folder "The Sims" with
+// "UserData/Characters" holding a.IFF, b.iff (one chunk), many.IFF (1000
+// chunks and more), c.WLL, d.FLR, and a folder named x.IFF.
 class GameFolder {
 public:
     GameFolder();
-    [[nodiscard]] QString Root() const;        // the game's data folder
-    [[nodiscard]] QString Characters() const;  // its characters folder
+    [[nodiscard]] QString Prefix() const;
+    [[nodiscard]] static std::string WindowsRoot() { return "C:\\The Sims"; }  // as the registry holds it
+    [[nodiscard]] QString Characters() const;  // its characters folder on disk
 
 private:
     TempDir dir_;
