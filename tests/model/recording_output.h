@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "chunk_loader.h"
+#include "temp_dir.h"
 
 namespace tarnwick {
 
@@ -21,5 +22,13 @@ struct RecordingOutput : LoadOutput {
     void AddChunkLine(std::string_view line) override { lines.emplace_back(line); }
     bool LetPendingEventsRun() override { return onEvents(); }
 };
+
+// Writes `file` to disk as x.iff and loads it, as a click in the file list would.
+inline void LoadFromDisk(Module1& module, const fixtures::Bytes& file, RecordingOutput& output)
+{
+    const fixtures::TempDir dir;
+    module.FilePath = dir.Write("x.iff", file);
+    LoadChunkFile(module, "x.iff", output);
+}
 
 }  // namespace tarnwick
