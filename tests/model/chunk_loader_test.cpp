@@ -34,44 +34,6 @@ TEST(LoadChunkFile, ShowsTheHeaderTextsThatExist)
     EXPECT_EQ(ReadFileHeaderTexts(ByteSpan(file).first(40)).Line2, line2.substr(0, 5));
 }
 
-TEST(LoadChunkFile, AnUnreadableFileLeavesOneErrorLineAndNoData)
-{
-    namespace fs = std::filesystem;
-    const struct {
-        const char* name;
-        std::string (*make)(const std::string& path);  // makes the file at path; returns what to load
-        const char* reason;
-    } rows[] = {
-        {"missing", [](const std::string& p) { return p; }, "No such file or directory"},
-        {"folder", [](const std::string& p) { fs::create_directory(p); return p; }, "Is a directory"},
-        {"fifo", [](const std::string& p) { mkfifo(p.c_str(), 0644); return p; }, "Not a regular file"},
-        {"endless device", [](const std::string&) { return std::string("/dev/zero"); }, "Not a regular file"},
-        {"no read permission", [](const std::string& p) { std::ofstream(p) << "x"; chmod(p.c_str(), 0200); return p; },
-         "Permission denied"},
-        {"beyond 32-bit positions",
-         [](const std::string& p) { std::ofstream(p).close(); fs::resize_file(p, 0x80000000u); return p; },
-         "File too large"},
-    };
-    for (const auto& row : rows) {
-        const fixtures::TempDir dir;
-        chmod(dir.Path().c_str(), 0755);
-        Module1 module;
-        RecordingOutput output;
-        LoadFromDisk(module, IffBuilder().Chunk("STR#", "", {}).Build(), output);
-        module.FilePath = row.make((dir.Path() / "x.IFF").string());
-        {
-            const fixtures::OrdinaryUserFileAccess access;
-            LoadChunkFile(module, "x.IFF", output);
-        }
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(output.lines, std::vector<std::string>{"Error reading file - " + std::string(row.reason)});
-        EXPECT_EQ(output.caption, "File Details for x.IFF");
-        EXPECT_EQ(output.header.Line1 + output.header.Line2 + output.header.RsmpLocation, "");
-        EXPECT_TRUE(module.FileData.empty());
-        EXPECT_EQ(module.Chunks.Count(), 0u);
-    }
-}
-
 TEST(LoadChunkFile, ALoadStartedDuringTheWalkReplacesIt)
 {
     IffBuilder big;

@@ -1,0 +1,45 @@
+// Any bytes as a game file: the walk, then for each chunk every text and
+// decoder the windows use. Nothing to assert but no crash, hang, leak or
+// sanitizer report.
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "chunk_dump.h"
+#include "chunk_loader.h"
+#include "chunk_texts.h"
+#include "chunk_walker.h"
+#include "offset_view.h"
+#include "resource_map.h"
+#include "sprite_preview.h"
+#include "string_table.h"
+
+using namespace tarnwick;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const ByteString file(std::vector<std::uint8_t>(data, data + size));
+    (void)ReadFileHeaderTexts(file.span());
+    std::vector<std::uint32_t> box(117 * 105);  // the picture box's pixels
+    ChunkWalker walker(file);
+    for (std::size_t number = 1; auto chunk = walker.Next(); ++number) {
+        (void)ChunkListLine(number, *chunk);
+        (void)MakeChunkHeaderTexts(*chunk);
+        // The first lines and the last, as a view shows them.
+        const ChunkDump dump(*chunk);
+        for (std::size_t line = 0; line < dump.LineCount() && line < 8; ++line)
+            (void)dump.Line(line);
+        (void)dump.Line(dump.LineCount() - 1);
+        (void)DecodeStringTable(chunk->Data.span());
+        const ResourceMap map = ParseResourceMap(chunk->Data.span());
+        for (const SectionEntry& entry : map.Sections) {
+            (void)MakeOffsetViewTexts(file.span(), entry.Offset);
+            (void)FindSection(map.Sections, entry.Type, entry.Id);
+        }
+        for (const std::string& type : map.Types)
+            (void)SectionIdsOfType(map.Sections, type);
+        DrawSpritePreview(chunk->Data.Slice(kChunkHeaderSize, chunk->Data.size()).span(), {box, 117, 105, 117});
+    }
+    (void)walker.LeftChunksOut();
+    return 0;
+}

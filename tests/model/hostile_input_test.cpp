@@ -1,0 +1,211 @@
+// Files that are damaged, cut short, huge or no files at all: each row says
+// what the program shows for it, through the loader and then every decoder.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "case_name.h"
+#include "chunk_dump.h"
+#include "chunk_texts.h"
+#include "iff_builder.h"
+#include "offset_view.h"
+#include "ordinary_user.h"
+#include "recording_output.h"
+#include "resource_map.h"
+#include "string_table.h"
+
+namespace tarnwick {
+namespace {
+
+namespace fs = std::filesystem;
+using fixtures::Bytes;
+using fixtures::Concat;
+using fixtures::IffBuilder;
+using fixtures::ResourceMapBuilder;
+
+using MakeFile = std::function<std::string(const fs::path& folder)>;  // returns the path to load
+
+// Writes the bytes as x.IFF in the folder.
+MakeFile FileOf(Bytes bytes)
+{
+    return [bytes = std::move(bytes)](const fs::path& folder) {
+        const std::string path = (folder / "x.IFF").string();
+        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                   static_cast<std::streamsize>(bytes.size()));
+        return path;
+    };
+}
+
+Bytes Prefix(const Bytes& bytes, std::size_t count) { return {bytes.begin(), bytes.begin() + static_cast<long>(count)}; }
+
+Bytes Chunks(int count)
+{
+    IffBuilder file;
+    for (int i = 0; i < count; ++i)
+        file.Chunk("DATA", "", {});
+    return file.Build();
+}
+
+Bytes MapFile(const Bytes& map) { return IffBuilder().Chunk("rsmp", "", map).Build(); }
+
+Bytes Int32Le(std::uint32_t value)
+{
+    return {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
+            static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
+}
+
+// What the decoders make of the last chunk listed: a string table's lines, a
+// map's types, entries and entries whose offset view shows bytes, or the
+// number of dump lines.
+std::string Decoded(const Module1& module)
+{
+    const ChunkInfo* chunk = module.Chunks.Find(static_cast<std::int64_t>(module.Chunks.Count()));
+    if (chunk == nullptr)
+        return "";
+    (void)MakeChunkHeaderTexts(*chunk);
+    const ChunkDump dump(*chunk);
+    (void)dump.Line(dump.LineCount() - 1);
+    if (chunk->Type == "STR#") {
+        const auto lines = DecodeStringTable(chunk->Data.span());
+        return lines ? "strings " + std::to_string(lines->size()) : "declined";
+    }
+    if (chunk->Type == "rsmp") {
+        const ResourceMap map = ParseResourceMap(chunk->Data.span());
+        std::size_t shown = 0;
+        for (const SectionEntry& entry : map.Sections)
+            shown += !MakeOffsetViewTexts(module.FileData.span(), entry.Offset).HexText.empty();
+        return "types " + std::to_string(map.Types.size()) + " entries " + std::to_string(map.Sections.size()) +
+               " shown " + std::to_string(shown);
+    }
+    return "dump " + std::to_string(dump.LineCount());
+}
+
+struct HostileCase {
+    const char* name;
+    MakeFile make;
+    std::size_t lines;         // in the chunk list
+    std::string lastLine;      // the list's last line
+    std::string decoded;       // Decoded() of the last chunk
+    bool ordinaryUser = false; // loaded with an ordinary user's rights
+};
+
+void PrintTo(const HostileCase& row, std::ostream* out) { *out << row.name; }
+
+const std::string kTooMany = "Error reading file - Too many Chunks";
+const Bytes kOneChunk = IffBuilder().Chunk("DATA", "", Bytes(20, 'x')).Build();
+
+class HostileInput : public testing::TestWithParam<HostileCase> {};
+
+TEST_P(HostileInput, ShowsWhatItCanAndNothingElse)
+{
+    const HostileCase& row = GetParam();
+    const fixtures::TempDir folder;
+    chmod(folder.Path().c_str(), 0755);
+    Module1 module;
+    RecordingOutput output;
+    LoadFromDisk(module, kOneChunk, output);  // an earlier file, to be replaced
+    module.FilePath = row.make(folder.Path());
+    {
+        const std::optional<fixtures::OrdinaryUserFileAccess> access =
+            row.ordinaryUser ? std::make_optional<fixtures::OrdinaryUserFileAccess>() : std::nullopt;
+        LoadChunkFile(module, "x.IFF", output);
+    }
+    EXPECT_EQ(output.lines.size(), row.lines);
+    EXPECT_EQ(output.lines.empty() ? "" : output.lines.back(), row.lastLine);
+    EXPECT_EQ(Decoded(module), row.decoded);
+    EXPECT_LE(module.Chunks.Count(), kMaxChunks);
+    // A file that cannot be read leaves nothing of the earlier one behind.
+    if (row.lastLine.starts_with("Error reading file - ") && row.lastLine != kTooMany) {
+        EXPECT_TRUE(module.FileData.empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, HostileInput, testing::Values(
+    HostileCase{"an empty file", FileOf({}), 0, "", ""},
+    HostileCase{"1 byte", FileOf({'I'}), 0, "", ""},
+    HostileCase{"63 bytes", FileOf(Prefix(kOneChunk, 63)), 0, "", ""},
+    HostileCase{"a header only", FileOf(Prefix(kOneChunk, 64)), 0, "", ""},
+    HostileCase{"71 bytes, a size field cut short", FileOf(Prefix(kOneChunk, 71)), 0, "", ""},
+    HostileCase{"72 bytes, a chunk cut inside its header", FileOf(Prefix(kOneChunk, 72)), 1, "1: DATA []", "dump 1"},
+    HostileCase{"size 0 reads the same chunk to the limit",
+                FileOf(IffBuilder().ChunkWithSizeField("DATA", 0, "", {}).Build()), 1001, kTooMany, "dump 1"},
+    HostileCase{"size 1 at the end of the file", FileOf(Prefix(IffBuilder().ChunkWithSizeField("DATA", 1, "", {}).Build(), 72)),
+                1, "1: DATA []", "dump 1"},
+    HostileCase{"size 75, inside its own header", FileOf(IffBuilder().ChunkWithSizeField("DATA", 75, "", {}).Build()),
+                1, "1: DATA []", "dump 1"},
+    HostileCase{"size 76, a header and no contents", FileOf(IffBuilder().Chunk("DATA", "", {}).Build()), 1,
+                "1: DATA []", "dump 1"},
+    HostileCase{"size 2^31-1 past the end", FileOf(IffBuilder().ChunkWithSizeField("DATA", 0x7FFFFFFF, "", Bytes(100, 1)).Build()),
+                1, "1: DATA []", "dump 7"},
+    HostileCase{"a negative size ends the walk",
+                FileOf(IffBuilder().ChunkWithSizeField("DATA", 0xFFFFFFF0, "", Bytes(100, 1)).Chunk("MORE", "", {}).Build()),
+                1, "1: DATA []", "dump 1"},
+    HostileCase{"a label of 64 bytes without NUL", FileOf(IffBuilder().Chunk("DATA", std::string(64, 'L'), {}).Build()),
+                1, "1: DATA [" + std::string(64, 'L') + "]", "dump 1"},
+    HostileCase{"1,000 chunks", FileOf(Chunks(1000)), 1000, "1000: DATA []", "dump 1"},
+    HostileCase{"100,000 chunks", FileOf(Chunks(100000)), 1001, kTooMany, "dump 1"},
+    HostileCase{"a string table claiming 255 strings with none", FileOf(IffBuilder().Chunk("STR#", "", {0xFF, 0, 255}).Build()),
+                1, "1: STR# []", "strings 0"},
+    HostileCase{"a map claiming 2^31-1 blocks",
+                FileOf(MapFile(Concat({fixtures::ToBytes("pmsr"), Int32Le(0), Int32Le(0x7FFFFFFF)}))), 1, "1: rsmp []",
+                "types 0 entries 0 shown 0"},
+    HostileCase{"a type claiming 2^31-1 entries",
+                FileOf(MapFile(ResourceMapBuilder().Type("STR#", 0x7FFFFFFF).Entry(64, 1, 0, "one").Build())), 1,
+                "1: rsmp []", "types 1 entries 1 shown 1"},
+    HostileCase{"a name running to the end of the data",
+                FileOf(MapFile(ResourceMapBuilder().Type("STR#", 1).Raw(Concat({Int32Le(64), Int32Le(1), fixtures::ToBytes("endless")})).Build())),
+                1, "1: rsmp []", "types 1 entries 1 shown 1"},
+    HostileCase{"a map position past the file",
+                FileOf(MapFile(ResourceMapBuilder().Type("STR#", 2).Entry(0x7FFFFFF0, 1, 0, "far").Entry(0xFFFFFFFF, 2, 0, "before").Build())),
+                1, "1: rsmp []", "types 1 entries 2 shown 0"},
+    HostileCase{"a missing file", [](const fs::path& folder) { return (folder / "x.IFF").string(); }, 1,
+                "Error reading file - No such file or directory", ""},
+    HostileCase{"a 4 GiB sparse file",
+                [](const fs::path& folder) {
+                    const fs::path path = folder / "x.IFF";
+                    std::ofstream(path).close();
+                    fs::resize_file(path, 0x100000000u);
+                    return path.string();
+                },
+                1, "Error reading file - File too large", ""},
+    HostileCase{"a folder named x.IFF",
+                [](const fs::path& folder) { fs::create_directory(folder / "x.IFF"); return (folder / "x.IFF").string(); },
+                1, "Error reading file - Is a directory", ""},
+    HostileCase{"a FIFO named x.IFF",
+                [](const fs::path& folder) { mkfifo((folder / "x.IFF").c_str(), 0644); return (folder / "x.IFF").string(); },
+                1, "Error reading file - Not a regular file", ""},
+    HostileCase{"an endless device", [](const fs::path&) { return std::string("/dev/zero"); }, 1,
+                "Error reading file - Not a regular file", ""},
+    HostileCase{"a file without read permission",
+                [](const fs::path& folder) {
+                    const std::string path = FileOf(kOneChunk)(folder);
+                    chmod(path.c_str(), 0200);
+                    return path;
+                },
+                1, "Error reading file - Permission denied", "", true}),
+    fixtures::RowName());
+
+// A file whose size says more than it holds: the system's own attribute files
+// do, as a file cut short while it is read would. What was read is kept.
+TEST(HostileInput, AFileThatShrinksWhileItIsReadKeepsWhatWasRead)
+{
+    const std::string path = "/sys/devices/system/cpu/online";
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0)
+        GTEST_SKIP() << "no " << path << " here";
+    std::ifstream in(path, std::ios::binary);
+    const std::string contents{std::istreambuf_iterator<char>(in), {}};
+    ASSERT_LT(contents.size(), static_cast<std::size_t>(info.st_size));
+    Module1 module;
+    RecordingOutput output;
+    module.FilePath = path;
+    LoadChunkFile(module, "online", output);
+    EXPECT_EQ(BytesAsText(module.FileData.span()), contents);
+    EXPECT_TRUE(output.lines.empty());
+}
+
+}  // namespace
+}  // namespace tarnwick

@@ -1,0 +1,108 @@
+// The main window under a user who does not wait: files and chunks clicked
+// while a file is still being walked, and windows closed in any order.
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+#include "form1.h"
+#include "game_files.h"
+#include "memory_registry.h"
+#include "window_test.h"
+
+namespace tarnwick {
+
+using fixtures::Find;
+
+class RobustnessTest : public QObject {
+    Q_OBJECT
+
+private:
+    fixtures::GameFolder game_;
+    Module1 module_;
+    std::unique_ptr<fixtures::MemoryRegistry> registry_;
+    std::unique_ptr<Form1> form_;
+
+    QListWidget* List(const char* name) const { return Find<QListWidget>(form_.get(), name); }
+    void Pick(const QString& file) const
+    {
+        List("File1")->setCurrentItem(List("File1")->findItems(file, Qt::MatchExactly).first());
+    }
+
+private slots:
+    void init()
+    {
+        qputenv("WINEPREFIX", game_.Prefix().toUtf8());
+        registry_ = std::make_unique<fixtures::MemoryRegistry>();
+        registry_->SetText("Software\\Maxis\\The Sims", "SIMS_DATA", fixtures::GameFolder::WindowsRoot());
+        module_ = Module1();
+        form_ = std::make_unique<Form1>(module_, *registry_);
+        form_->show();
+    }
+
+    void cleanup()
+    {
+        form_.reset();
+        for (QWidget* window : fixtures::TopLevels("Form2"))
+            delete window;
+    }
+
+    // Each click lands inside the walk that the click before it started.
+    void clicksDuringWalksManyTimesInARow()
+    {
+        const QStringList files = {"many.IFF", "a.IFF", "many.IFF", "b.iff"};
+        int clicks = 0;
+        std::function<void()> clickNext = [&] {
+            if (++clicks > 40)
+                return;
+            QTimer::singleShot(0, form_.get(), clickNext);
+            List("List1")->setCurrentRow(List("List1")->count() > 1 ? 1 : 0);  // a chunk of whatever is listed
+            Pick(files[clicks % files.size()]);
+        };
+        QTimer::singleShot(0, form_.get(), clickNext);
+        Pick("many.IFF");
+        QTRY_VERIFY(clicks > 40);
+        // The last file clicked is the one shown, whole.
+        Pick("a.IFF");
+        QCOMPARE(List("List1")->count(), 5);
+        QCOMPARE(module_.Chunks.Count(), std::size_t{5});
+    }
+
+    void closingWindowsInAnyOrder_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::newRow("chunk display by its button, then main") << QStringList{"Command1", "Form1"};
+        QTest::newRow("chunk display by its close box, then main") << QStringList{"Form2", "Form1"};
+        QTest::newRow("main with the chunk display open") << QStringList{"Form1"};
+        QTest::newRow("main, then the chunk display's button") << QStringList{"Form1", "Command1"};
+        QTest::newRow("main during a walk") << QStringList{"walk", "Form1"};
+    }
+
+    void closingWindowsInAnyOrder()
+    {
+        QFETCH(QStringList, steps);
+        Pick("a.IFF");
+        List("List1")->setCurrentRow(1);
+        QPointer<QWidget> display = fixtures::TopLevels("Form2").value(0);
+        QVERIFY(display);
+        for (const QString& step : steps) {
+            if (step == "Command1" && display)
+                Find<QPushButton>(display.data(), "Command1")->click();
+            else if (step == "Form2" && display)
+                display->close();
+            else if (step == "Form1")
+                form_->close();
+            else if (step == "walk") {
+                QTimer::singleShot(0, form_.get(), [this] { form_->close(); });
+                Pick("many.IFF");
+                QVERIFY(List("List1")->count() < 1001);  // the walk stopped when the window closed
+            }
+        }
+        QVERIFY(!form_->isVisible());
+        QTRY_VERIFY(fixtures::TopLevels("Form2").isEmpty());
+    }
+};
+
+}  // namespace tarnwick
+
+QTEST_MAIN(tarnwick::RobustnessTest)
+#include "robustness_test.moc"
