@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "chunk_loader.h"
+#include "chunk_table.h"
+#include "iff_builder.h"
+
+// Files and chunks the benchmarks run over, synthesised with the test fixtures.
+namespace tarnwick::bench {
+
+using fixtures::Bytes;
+
+inline constexpr std::size_t kMiB = std::size_t{1} << 20;
+
+// `count` bytes that vary from line to line, so no tool can fold repeated lines.
+[[nodiscard]] Bytes VariedBytes(std::size_t count, std::uint32_t seed = 1);
+
+// A container file of `totalBytes` (header included) in `chunkCount` DATA
+// chunks of near-equal size.
+[[nodiscard]] Bytes MakeContainerFile(std::size_t totalBytes, std::size_t chunkCount);
+
+// One chunk of `type` at the first chunk position, with `contentSize` varied bytes.
+[[nodiscard]] ChunkInfo MakeChunk(std::string_view type, std::size_t contentSize);
+
+// A load that shows nothing: what remains is reading and walking.
+class NullLoadOutput final : public LoadOutput {
+public:
+    void ClearChunkList() override {}
+    void SetDetailsCaption(std::string_view) override {}
+    void SetHeaderTexts(const FileHeaderTexts&) override {}
+    void AddChunkLine(std::string_view) override {}
+    bool LetPendingEventsRun() override { return true; }
+};
+
+// The floor a load is measured against: the file read into memory with one
+// read() into a buffer nobody zero-fills.
+[[nodiscard]] std::size_t ReadWithOneRead(const std::string& path);
+
+}  // namespace tarnwick::bench

@@ -1,0 +1,19 @@
+// Loads a file as the main window does, minus the window, and prints its
+// chunk count: tools/bench-compare measures its peak memory.
+#include <cstdio>
+
+#include "bench_files.h"
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s FILE\n", argv[0]);
+        return 2;
+    }
+    tarnwick::Module1 module;
+    module.FilePath = argv[1];
+    tarnwick::bench::NullLoadOutput output;
+    tarnwick::LoadChunkFile(module, "file", output);
+    std::printf("%zu chunks\n", module.Chunks.Count());
+    return 0;
+}

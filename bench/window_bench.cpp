@@ -1,0 +1,165 @@
+// The windows' costs on Qt's offscreen platform: from a click on a chunk line
+// to its view shown, a page of scrolling in a large dump, and from a click on a
+// file to its whole chunk list shown.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QTableView>
+
+#include "bench_files.h"
+#include "chunk_display.h"
+#include "dir_list_box.h"
+#include "form1.h"
+#include "game_files.h"
+#include "memory_registry.h"
+#include "temp_dir.h"
+#include "window_test.h"
+
+namespace tarnwick::bench {
+
+namespace {
+
+constexpr std::size_t kSmallChunk = 1024;
+constexpr std::size_t kLargeChunk = 64 * kMiB;
+
+// A file of two DATA chunks: 1 KiB, then 64 MiB.
+const Module1& TwoChunkModule()
+{
+    static Module1 module = [] {
+        Module1 loaded;
+        const Bytes file = fixtures::IffBuilder()
+                               .Chunk("DATA", "Small", VariedBytes(kSmallChunk, 1))
+                               .Chunk("DATA", "Large", VariedBytes(kLargeChunk, 2))
+                               .Build();
+        fixtures::LoadBytes(loaded, file);
+        return loaded;
+    }();
+    return module;
+}
+
+void LetWindowsSettle()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+// The click on a chunk line: the display refilled, shown and laid out. Chunk
+// `from` is shown first, untimed, so each round changes what is shown (or
+// shows the same chunk again).
+void ShowChunk(benchmark::State& state)
+{
+    Module1 module = TwoChunkModule();
+    ChunkDisplay display(module);
+    for (auto _ : state) {
+        state.PauseTiming();
+        display.ShowChunk(state.range(0));
+        LetWindowsSettle();
+        state.ResumeTiming();
+        display.ShowChunk(state.range(1));
+        LetWindowsSettle();
+    }
+}
+// Chunk 1 holds 1 KiB, chunk 2 64 MiB.
+BENCHMARK(ShowChunk)->ArgNames({"from", "to"})->Args({2, 1})->Args({1, 2})->Args({2, 2})
+    ->Unit(benchmark::kMillisecond);
+
+// A page down in the 64 MiB chunk's dump, painted.
+void ScrollPage(benchmark::State& state)
+{
+    Module1 module = TwoChunkModule();
+    ChunkDisplay display(module);
+    display.ShowChunk(2);
+    LetWindowsSettle();
+    auto* view = fixtures::Find<QTableView>(display.Window(), "List1");
+    QScrollBar* bar = view->verticalScrollBar();
+    // Start in the middle, where no row near the view was ever formatted.
+    bar->setValue(bar->maximum() / 2);
+    LetWindowsSettle();
+    for (auto _ : state) {
+        if (bar->value() + bar->pageStep() > bar->maximum()) {
+            state.PauseTiming();
+            bar->setValue(bar->maximum() / 2);
+            LetWindowsSettle();
+            state.ResumeTiming();
+        }
+        bar->setValue(bar->value() + bar->pageStep());
+        view->viewport()->repaint();
+        LetWindowsSettle();
+    }
+}
+BENCHMARK(ScrollPage)->Unit(benchmark::kMillisecond);
+
+// A folder holding one synthesised file, big.IFF.
+class FolderWithOneFile {
+public:
+    FolderWithOneFile(std::size_t mebibytes, std::size_t chunks)
+        : path_(folder_.Write("big.IFF", MakeContainerFile(mebibytes * kMiB, chunks)))
+    {
+    }
+    [[nodiscard]] QString Folder() const { return QString::fromStdString(folder_.Path().string()); }
+    [[nodiscard]] const std::string& FilePath() const { return path_; }
+
+private:
+    fixtures::TempDir folder_;
+    std::string path_;
+};
+
+// The floor for the file click: the same file read with one read().
+void ReadFileWithOneRead(benchmark::State& state)
+{
+    const FolderWithOneFile folder(64, 1000);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadWithOneRead(folder.FilePath()));
+}
+BENCHMARK(ReadFileWithOneRead)->Unit(benchmark::kMillisecond);
+
+// A click on the 64 MiB, 1000-chunk file in the main window, to its chunk list
+// filled and shown.
+void ClickFile(benchmark::State& state)
+{
+    const FolderWithOneFile folder(64, 1000);
+    Module1 module;
+    fixtures::MemoryRegistry noGame;
+    Form1 form(module, noGame);
+    form.show();
+    fixtures::Find<DirListBox>(&form, "Dir1")->SetPath(folder.Folder());
+    LetWindowsSettle();
+    auto* files = fixtures::Find<QListWidget>(&form, "File1");
+    auto* chunks = fixtures::Find<QListWidget>(&form, "List1");
+    const auto found = files->findItems(QStringLiteral("big.IFF"), Qt::MatchExactly);
+    if (found.size() != 1) {
+        state.SkipWithError("big.IFF is not listed");
+        return;
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        files->clearSelection();
+        LetWindowsSettle();
+        state.ResumeTiming();
+        files->setCurrentItem(found.first());
+        LetWindowsSettle();
+    }
+    if (chunks->count() != 1000)
+        state.SkipWithError("the chunk list is not whole");
+}
+BENCHMARK(ClickFile)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+}  // namespace tarnwick::bench
+
+int main(int argc, char** argv)
+{
+    // No display needed, and the same platform on every machine.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
