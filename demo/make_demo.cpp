@@ -148,7 +148,17 @@ int main(int argc, char* argv[])
         return 2;
     }
     const fs::path prefix = argv[1];
+    // Written anew each time, but only over a folder this program made: one
+    // holding a marker of ours, or an empty or missing one.
+    const fs::path marker = prefix / ".tarnwick-demo";
+    std::error_code error;
+    if (fs::exists(prefix, error) && !fs::is_empty(prefix, error) && !fs::exists(marker, error)) {
+        std::fprintf(stderr, "%s: not a demo folder; leaving it alone\n", argv[1]);
+        return 1;
+    }
     fs::remove_all(prefix);
+    fs::create_directories(prefix);
+    std::ofstream(marker) << "Written by tarnwick_make_demo.\n";
     // On disk the folders' case differs from the registry's path, as it often
     // does under Wine: the program matches names without regard to case.
     WriteGameFiles(prefix / "drive_c" / "Program Files" / "Maxis" / "The Sims" / "userdata" / "characters");

@@ -13,22 +13,22 @@ namespace tarnwick {
 
 namespace {
 
-bool WriteAll(QFileDevice& file, std::span<const std::uint8_t> bytes)
+bool WriteAll(QFile& file, std::span<const std::uint8_t> bytes)
 {
     const auto size = static_cast<qint64>(bytes.size());
     return file.write(reinterpret_cast<const char*>(bytes.data()), size) == size && file.flush();
 }
 
 // "temp.bmp" in the folder, created by us alone, or nothing.
-std::unique_ptr<QFileDevice> CreateInFolder(const QString& folder)
+std::unique_ptr<QFile> CreateInFolder(const QString& folder)
 {
     auto file = std::make_unique<QFile>(QDir(folder).filePath(QStringLiteral("temp.bmp")));
-    if (!file->open(QIODevice::WriteOnly | QIODevice::NewOnly))
+    if (!file->open(QIODevice::ReadWrite | QIODevice::NewOnly))
         return nullptr;
     return file;
 }
 
-std::unique_ptr<QFileDevice> CreateInTemporaryFolder()
+std::unique_ptr<QFile> CreateInTemporaryFolder()
 {
     auto file = std::make_unique<QTemporaryFile>(QDir(QDir::tempPath()).filePath(QStringLiteral("tarnwick-XXXXXX.bmp")));
     if (!file->open())
@@ -78,28 +78,19 @@ bool RowsCutShort(std::span<const std::uint8_t> bytes)
     return available < 0 || std::abs(height) > available / rowBytes;
 }
 
-QImage Decode(const QString& path)
-{
-    QImageReader reader(path, "bmp");
-    reader.setDecideFormatFromContent(false);
-    return reader.read();
-}
-
-// Writes the bytes to the new file and decodes it; the file is removed on
-// every way out. Returns nothing when the file cannot be made or written.
-std::optional<QImage> DecodeThrough(std::unique_ptr<QFileDevice> file, std::span<const std::uint8_t> bytes)
+// Writes the bytes to the new file and decodes them back from it, through the
+// same open file, so nothing put in its place meanwhile is read; the file is
+// removed on every way out. Nothing when the file cannot be made or written.
+std::optional<QImage> DecodeThrough(std::unique_ptr<QFile> file, std::span<const std::uint8_t> bytes)
 {
     if (!file)
         return std::nullopt;
-    const QString path = file->fileName();
-    const auto remove = qScopeGuard([&] {
-        file->close();
-        QFile::remove(path);
-    });
-    if (!WriteAll(*file, bytes))
+    const auto remove = qScopeGuard([&] { file->remove(); });
+    if (!WriteAll(*file, bytes) || !file->seek(0))
         return std::nullopt;
-    file->close();
-    return Decode(path);
+    QImageReader reader(file.get(), "bmp");
+    reader.setDecideFormatFromContent(false);
+    return reader.read();
 }
 
 }  // namespace

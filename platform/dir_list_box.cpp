@@ -64,18 +64,18 @@ bool CanList(const QFileInfo& info)
 
 // A drive's root shows as the drive list names it ("C:"), any other root as
 // its path.
-QString RootName(const QString& root)
+QString RootName(const QList<DriveEntry>& drives, const QString& root)
 {
-    for (const DriveEntry& drive : Drives())
+    for (const DriveEntry& drive : drives)
         if (drive.Root == root && drive.Name != root)
             return drive.Name + QDir::separator();
     return QDir::toNativeSeparators(root);
 }
 
 // The folder and all folders above it up to its drive's root, the root first.
-QStringList Ancestry(const QString& path)
+QStringList Ancestry(const QString& path, const QStringList& roots)
 {
-    const QString root = RootHolding(DriveRoots(), path);
+    const QString root = RootHolding(roots, path);
     QStringList chain;
     for (QString folder = path;; folder = QFileInfo(folder).path()) {
         chain.prepend(folder);
@@ -140,7 +140,12 @@ bool DirListBox::Show(const QString& path)
         return false;
     const QStringList subfolders =
         QDir(path).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    const QStringList ancestry = Ancestry(path);
+    // Listing the drives reads the mounts and the Wine links: once a folder.
+    const QList<DriveEntry> drives = Drives();
+    QStringList roots;
+    for (const DriveEntry& drive : drives)
+        roots << drive.Root;
+    const QStringList ancestry = Ancestry(path, roots);
     const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirIcon);
     const QString base = path.endsWith(u'/') ? path : path + u'/';
@@ -155,7 +160,7 @@ bool DirListBox::Show(const QString& path)
     path_ = path;
     for (qsizetype depth = 0; depth < ancestry.size(); ++depth) {
         const QString& folder = ancestry[depth];
-        add(openIcon, depth == 0 ? RootName(folder) : QFileInfo(folder).fileName(), folder, depth);
+        add(openIcon, depth == 0 ? RootName(drives, folder) : QFileInfo(folder).fileName(), folder, depth);
     }
     for (const QString& name : subfolders)
         add(closedIcon, name, base + name, ancestry.size());

@@ -50,7 +50,7 @@ QList<DriveEntry> Drives()
     for (const QString& root : roots)
         drives.append({root, root});
     for (const WineDrive& drive : WineDrives(WinePrefix())) {
-        const QString root = QString::fromStdString(drive.Folder.string());
+        const QString root = QString::fromStdU16String(drive.Folder.u16string());
         if (!roots.contains(root) && QFileInfo(root).isReadable())
             drives.append({QString::fromStdString(drive.Letter), root});
     }

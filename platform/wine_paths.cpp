@@ -36,6 +36,8 @@ std::optional<fs::path> FindIgnoringCase(const fs::path& folder, const std::stri
 std::vector<WineDrive> WineDrives(const fs::path& prefix)
 {
     std::vector<WineDrive> drives;
+    if (prefix.empty())
+        return drives;  // no prefix: not the working folder's links
     for (char letter = 'a'; letter <= 'z'; ++letter) {
         const std::string name{letter, ':'};
         std::error_code error;
@@ -48,7 +50,7 @@ std::vector<WineDrive> WineDrives(const fs::path& prefix)
 
 std::optional<fs::path> MapWindowsPath(std::string_view windowsPath, const fs::path& prefix)
 {
-    if (windowsPath.size() < 2 || windowsPath[1] != ':' || !std::isalpha(static_cast<unsigned char>(windowsPath[0])))
+    if (prefix.empty() || windowsPath.size() < 2 || windowsPath[1] != ':' || !std::isalpha(static_cast<unsigned char>(windowsPath[0])))
         return std::nullopt;
     const std::string letter{static_cast<char>(std::tolower(static_cast<unsigned char>(windowsPath[0]))), ':'};
     std::error_code error;

@@ -15,7 +15,7 @@ struct WineDrive {
 };
 
 // The drives in the prefix's dosdevices folder whose links lead to a folder,
-// in letter order.
+// in letter order; none for an empty prefix.
 [[nodiscard]] std::vector<WineDrive> WineDrives(const std::filesystem::path& prefix);
 
 // The folder that a Windows path such as "C:\Program Files\x" names inside a

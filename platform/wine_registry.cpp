@@ -1,10 +1,9 @@
 #include "wine_registry.h"
 
-#include <fstream>
-#include <limits>
 #include <system_error>
 
 #include "ascii_case.h"
+#include "file_reader.h"
 #include "wine_text.h"
 
 namespace tarnwick {
@@ -168,18 +167,18 @@ WineRegistryFile::WineRegistryFile(std::string text) : text_(std::move(text)) {}
 
 WineRegistryFile WineRegistryFile::Load(const std::filesystem::path& file)
 {
-    // Only a plain file: reading a pipe or a device could wait for ever.
+    // A prefix's registry runs to tens of megabytes; anything far larger is no
+    // registry, and is not worth the memory.
+    constexpr std::uintmax_t kLargestRegistry = 256u << 20;
     std::error_code error;
-    if (!std::filesystem::is_regular_file(file, error))
-        return {};
     const auto size = std::filesystem::file_size(file, error);
-    std::ifstream in(file, std::ios::binary);
-    if (error || !in || size > static_cast<std::uintmax_t>(std::numeric_limits<std::streamsize>::max()))
+    if (error || size > kLargestRegistry)
         return {};
-    std::string text(static_cast<std::size_t>(size), '\0');
-    in.read(text.data(), static_cast<std::streamsize>(size));
-    text.resize(static_cast<std::size_t>(in.gcount()));
-    return WineRegistryFile(std::move(text));
+    // The file reader refuses pipes and devices without waiting on them.
+    FileReadResult read = ReadWholeFile(file.string());
+    if (!read.ok())
+        return {};
+    return WineRegistryFile(std::string(read.bytes.begin(), read.bytes.end()));
 }
 
 bool WineRegistryFile::HasKey(std::string_view path) const

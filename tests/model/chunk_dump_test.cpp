@@ -53,6 +53,25 @@ TEST(ChunkDump, LaysOutSixteenBytesALine)
         EXPECT_EQ(DumpLines(row.chunk), row.lines) << row.name;
 }
 
+// Whole lines are formatted eight bytes at a time: every byte value in every
+// place of a line must come out as it does alone.
+TEST(ChunkDump, WholeLinesShowEveryByteInEveryPlace)
+{
+    Bytes contents;
+    for (int line = 0; line < 256; ++line)
+        for (int place = 0; place < 16; ++place)
+            contents.push_back(static_cast<std::uint8_t>(line + place * 17));
+    const Lines lines = DumpLines(FirstChunk(contents));
+    ASSERT_EQ(lines.size(), 256u);
+    for (std::size_t i = 0; i < contents.size(); ++i) {
+        const std::uint8_t byte = contents[i];
+        const std::string alone = DumpLines(FirstChunk({byte}))[0];
+        const std::string& line = lines[i / 16];
+        EXPECT_EQ(line.substr(10 + 3 * (i % 16), 2), alone.substr(10, 2)) << "byte " << int{byte};
+        EXPECT_EQ(line[60 + i % 16], alone[60]) << "byte " << int{byte} << " in place " << i % 16;
+    }
+}
+
 TEST(ChunkHeaderTexts, FormatEachField)
 {
     // Only the low 16 bits of the size are shown, of a negative one too.

@@ -1,5 +1,7 @@
 #include "chunk_display.h"
 
+#include <QApplication>
+
 #include "bitmap_view.h"
 #include "chunk_dump.h"
 #include "chunk_lines_model.h"
@@ -24,7 +26,7 @@ void ChunkDisplay::CloseWindow()
 Form2& ChunkDisplay::Form()
 {
     if (!form2_)
-        form2_ = new Form2();
+        form2_ = new Form2(owner_);
     return *form2_;
 }
 
@@ -40,7 +42,12 @@ void ChunkDisplay::ShowChunk(std::int64_t chunkIndex)
     // The resource map opens its own window. The chunk display is left as it
     // is, so its header never stands over another chunk's contents.
     if (chunk.Type == "rsmp") {
+        // Back to the window the user came from, so the arrow keys go on
+        // stepping through its list.
+        const QPointer<QWidget> active = QApplication::activeWindow();
         ShowResourceMap(module_, chunk);
+        if (active)
+            active->activateWindow();
         return;
     }
 
@@ -60,7 +67,10 @@ void ChunkDisplay::ShowChunk(std::int64_t chunkIndex)
         form.ShowList(chunk.Type == "SPR#");
         form.Lines().ShowDump(ChunkDump(chunk));
     }
-    form.show();
+    if (form.isMinimized())
+        form.showNormal();
+    else
+        form.show();
 }
 
 bool ChunkDisplay::ShowStringTable(const ChunkInfo& chunk)

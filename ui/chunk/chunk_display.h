@@ -13,7 +13,9 @@ namespace tarnwick {
 // on first use; each further chunk refills the same window.
 class ChunkDisplay {
 public:
-    explicit ChunkDisplay(Module1& module) : module_(module) {}
+    // The window stays above `owner`, the main window, so that it never hides
+    // behind it; nullptr gives a window of its own.
+    explicit ChunkDisplay(Module1& module, QWidget* owner = nullptr) : module_(module), owner_(owner) {}
     ~ChunkDisplay();
     ChunkDisplay(const ChunkDisplay&) = delete;
     ChunkDisplay& operator=(const ChunkDisplay&) = delete;
@@ -30,6 +32,7 @@ private:
     bool ShowStringTable(const ChunkInfo& chunk);
 
     Module1& module_;
+    QWidget* owner_;
     QPointer<Form2> form2_;
 };
 

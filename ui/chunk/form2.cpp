@@ -41,7 +41,7 @@ QTableView* MakeLineList(QWidget* parent, ChunkLinesModel* model)
 
 }  // namespace
 
-Form2::Form2()
+Form2::Form2(QWidget* owner) : QWidget(owner, Qt::Window)
 {
     SetUpWindow(*this, "Form2", QStringLiteral("Chunk Display"), 10050, 5355);
     setAttribute(Qt::WA_DeleteOnClose);

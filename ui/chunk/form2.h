@@ -16,7 +16,7 @@ class PictureBox;
 // lines, a picture, or both. Destroyed when closed.
 class Form2 : public QWidget {
 public:
-    Form2();
+    explicit Form2(QWidget* owner = nullptr);
 
     void SetHeader(const ChunkHeaderTexts& texts);
     // Shows the list; the picture box is hidden unless asked to stay as it is

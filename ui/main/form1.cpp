@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <utility>
 
 #include "controls.h"
 #include "dir_list_box.h"
@@ -37,7 +38,7 @@ QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& capti
 }  // namespace
 
 Form1::Form1(Module1& module, Registry& registry)
-    : module_(module), registry_(registry), display_(module)
+    : module_(module), registry_(registry), display_(module, this)
 {
     SetUpWindow(*this, "Form1", QStringLiteral("Tarnwick"), 7830, 5820);
     // The layout's size is the client area below the menu bar.
@@ -115,8 +116,18 @@ void Form1::File1_Click()
     if (name.isEmpty())
         return;
     const QString path = QDir::toNativeSeparators(Dir1_->Path()) + QDir::separator() + name;
-    module_.FilePath = QFile::encodeName(path).toStdString();
-    LoadChunkFile(module_, QFile::encodeName(name).toStdString(), *this);
+    nextLoad_ = PendingLoad{QFile::encodeName(path).toStdString(), QFile::encodeName(name).toStdString()};
+    // A click during a walk ends that walk; the load below then takes the newest
+    // file, so loads never nest and only one file is held at a time.
+    if (loading_)
+        return;
+    loading_ = true;
+    while (nextLoad_ && !closing_) {
+        const PendingLoad load = *std::exchange(nextLoad_, std::nullopt);
+        module_.FilePath = load.path;
+        LoadChunkFile(module_, load.name, *this);
+    }
+    loading_ = false;
 }
 
 void Form1::Option1_Click(bool on)
@@ -192,7 +203,7 @@ bool Form1::LetPendingEventsRun()
         QCoreApplication::processEvents();
         sinceEventsRan_.start();
     }
-    return !closing_;
+    return !closing_ && !nextLoad_;
 }
 
 }  // namespace tarnwick

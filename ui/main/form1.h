@@ -2,6 +2,8 @@
 
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <optional>
+#include <string>
 
 #include "chunk_display.h"
 #include "chunk_loader.h"
@@ -54,6 +56,13 @@ private:
     ChunkDisplay display_;
     QElapsedTimer sinceEventsRan_;
     bool closing_ = false;
+    // The file clicked last, while a load is under way, to load once it stops.
+    struct PendingLoad {
+        std::string path;
+        std::string name;
+    };
+    std::optional<PendingLoad> nextLoad_;
+    bool loading_ = false;
 
     FileListBox* File1_;
     QRadioButton* Option1_;

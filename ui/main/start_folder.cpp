@@ -11,7 +11,7 @@ QString StartFolder(const std::string& gamePath)
 {
     if (gamePath != kGamePathNotFound) {
         if (const auto folder = NativeFolder(gamePath + "UserData\\Characters"))
-            return QDir::cleanPath(QString::fromStdString(folder->string()));
+            return QDir::cleanPath(QString::fromStdU16String(folder->u16string()));
     }
     return QDir::homePath();
 }

@@ -134,15 +134,36 @@ private slots:
         QCOMPARE(Canvas().pixel(0, 0), Canvas().pixel(2, 1));  // nothing stale in the box
     }
 
+    // Another file of that name, or a link under it, is left as it was; the
+    // picture still shows, through a file of our own elsewhere.
+    void leavesAnExistingTempFileAsItWas_data()
+    {
+        QTest::addColumn<bool>("link");
+        QTest::newRow("a file named temp.bmp") << false;
+        QTest::newRow("a link named temp.bmp") << true;
+    }
+
     void leavesAnExistingTempFileAsItWas()
     {
+        QFETCH(bool, link);
         const Bytes mine = fixtures::ToBytes("not ours");
-        working_.Write("temp.bmp", mine);
+        const std::string target = working_.Write(link ? "target" : "temp.bmp", mine);
+        if (link)
+            std::filesystem::create_symlink(target, working_.Path() / "temp.bmp");
         Show({{"BMP_", fixtures::BmpFile(Picture(24, false))}});
         QVERIFY(PictureShown());
         std::ifstream kept(working_.Path() / "temp.bmp", std::ios::binary);
         QCOMPARE(Bytes(std::istreambuf_iterator<char>(kept), {}), mine);
         std::filesystem::remove(working_.Path() / "temp.bmp");
+        std::filesystem::remove(working_.Path() / "target");
+    }
+
+    // With no temporary folder to fall back on, the working folder serves.
+    void showsThePictureThroughTheWorkingFolder()
+    {
+        qputenv("TMPDIR", QByteArray::fromStdString((temporary_.Path() / "missing").string()));
+        Show({{"BMP_", fixtures::BmpFile(Picture(24, false))}});
+        QVERIFY(PictureShown());
     }
 
     void showsThePictureFromAReadOnlyFolder()

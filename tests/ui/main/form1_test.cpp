@@ -120,21 +120,28 @@ private slots:
                  (QStringList{"1: STR# [Names]", "2: DATA [Numbers]", "3: rsmp []", "4: SPR# [Sprite]", "5: BMP_ [Picture]"}));
     }
 
+    // The keys go wherever the focus is: it must stay on the chunk list while
+    // the chunk display and the sections window come and go.
     void theArrowKeysStepThroughTheChunksInOneDisplay()
     {
         Pick("File1", "a.IFF");
         QListWidget* chunks = List("List1");
+        form_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
         chunks->setFocus();
         QTest::mouseClick(chunks->viewport(), Qt::LeftButton, {}, chunks->visualItemRect(chunks->item(0)).center());
         QCOMPARE(ShownType(), QStringLiteral("STR#"));
-        QTest::keyClick(chunks, Qt::Key_Down);
+        const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+        QCOMPARE(QApplication::focusWidget(), chunks);
+        press(Qt::Key_Down);
         QCOMPARE(ShownType(), QStringLiteral("DATA"));
         bool sectionsOpened = false;
         fixtures::WhenModalOpens([&](QDialog& window) { sectionsOpened = window.objectName() == "Form3"; });
-        QTest::keyClick(chunks, Qt::Key_Down);
+        press(Qt::Key_Down);
         QVERIFY(sectionsOpened);
         QCOMPARE(ShownType(), QStringLiteral("DATA"));
-        QTest::keyClick(chunks, Qt::Key_Down);
+        QTRY_COMPARE(QApplication::focusWidget(), chunks);
+        press(Qt::Key_Down);
         QCOMPARE(ShownType(), QStringLiteral("SPR#"));
         QCOMPARE(fixtures::TopLevels("Form2").size(), 1);
     }

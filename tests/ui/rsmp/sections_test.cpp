@@ -60,7 +60,7 @@ private:
         chunk.Type = "rsmp";
         chunk.Data = ByteString(fixtures::Concat({fixtures::Bytes(76, 0), map}));
         fixtures::WhenModalOpens(std::move(use));
-        QVERIFY(ShowResourceMap(module_, chunk));
+        ShowResourceMap(module_, chunk);
     }
 
 private slots:
@@ -78,7 +78,7 @@ private slots:
             QCOMPARE(Caption(window, "Label4"), QString());
             QCOMPARE(Caption(window, "Label6"), QString());
         });
-        QVERIFY(ShowResourceMap(module_, *module_.Chunks.Find(3)));
+        ShowResourceMap(module_, *module_.Chunks.Find(3));
         QVERIFY(opened);
         QCOMPARE(module_.Sections.size(), std::size_t{2});
     }
@@ -146,7 +146,7 @@ private slots:
             QCOMPARE(view.characters.split('\n')[0], QStringLiteral("STR#...V....Name"));
             QVERIFY(view.values.startsWith(QStringLiteral("5354522300056")));
         });
-        QVERIFY(ShowResourceMap(module_, *module_.Chunks.Find(3)));
+        ShowResourceMap(module_, *module_.Chunks.Find(3));
     }
 
     void editWithoutABytePositionShowsNothing_data()
