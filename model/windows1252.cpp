@@ -43,4 +43,14 @@ std::string Windows1252ToUtf8(std::string_view bytes)
     return out;
 }
 
+char ToWindows1252(char16_t unit)
+{
+    if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF))
+        return static_cast<char>(static_cast<unsigned char>(unit));
+    for (std::size_t i = 0; i < kHighControlRange.size(); ++i)
+        if (kHighControlRange[i] == unit)
+            return static_cast<char>(static_cast<unsigned char>(0x80 + i));
+    return '?';
+}
+
 }  // namespace tarnwick

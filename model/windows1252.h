@@ -11,4 +11,8 @@ namespace tarnwick {
 // same number, so nothing is lost or merged.
 [[nodiscard]] std::string Windows1252ToUtf8(std::string_view bytes);
 
+// The byte of the game's code page for a UTF-16 code unit, or '?' when the
+// code page has none.
+[[nodiscard]] char ToWindows1252(char16_t unit);
+
 }  // namespace tarnwick

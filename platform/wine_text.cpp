@@ -1,20 +1,12 @@
 #include "wine_text.h"
 
-#include <array>
 #include <cstdint>
+
+#include "windows1252.h"
 
 namespace tarnwick {
 
 namespace {
-
-// Code units of the bytes 0x80..0x9F. The five bytes the code page leaves
-// undefined stand for the control characters of the same number.
-constexpr std::array<char16_t, 32> kHighControlRange = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
 
 int HexDigit(char c)
 {
@@ -70,16 +62,6 @@ char16_t DecodeEscape(std::string_view text, std::size_t& at)
 }
 
 }  // namespace
-
-char ToWindows1252(char16_t unit)
-{
-    if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF))
-        return static_cast<char>(static_cast<unsigned char>(unit));
-    for (std::size_t i = 0; i < kHighControlRange.size(); ++i)
-        if (kHighControlRange[i] == unit)
-            return static_cast<char>(static_cast<unsigned char>(0x80 + i));
-    return '?';
-}
 
 std::optional<DecodedText> DecodeWineText(std::string_view text, char closing)
 {

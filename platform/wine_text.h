@@ -20,7 +20,4 @@ struct DecodedText {
 // file are kept as they are.
 [[nodiscard]] std::optional<DecodedText> DecodeWineText(std::string_view text, char closing);
 
-// The Windows-1252 byte for a UTF-16 code unit, or '?' when there is none.
-[[nodiscard]] char ToWindows1252(char16_t unit);
-
 }  // namespace tarnwick
