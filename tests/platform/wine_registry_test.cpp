@@ -62,8 +62,6 @@ std::optional<Value> Read(Registry& registry, std::string_view keyPath, std::str
 
 Bytes Text(std::string_view text) { return {text.begin(), text.end()}; }
 
-constexpr const char* kTestKey = "[Software\\\\Test]\n";
-
 struct ValueCase {
     const char* name;
     std::string body;
@@ -82,7 +80,7 @@ TEST_P(WineValue, IsReadAsTheSystemGivesIt)
     EXPECT_EQ(Read(*MakeSystemRegistry(), row.keyPath, row.valueName), row.expected);
 }
 
-const std::string kT = kTestKey;
+const std::string kT = "[Software\\\\Test]\n";  // the key most rows read
 INSTANTIATE_TEST_SUITE_P(Lines, WineValue, testing::Values(
     ValueCase{"quoted text comes with its ending NUL", kT + R"("A"="C:\\Games")", "Software\\Test", "A", Value{1, Text(std::string_view("C:\\Games\0", 9))}},
     ValueCase{"escapes give quote backslash and control characters", kT + R"("A"="\"\\\n\r\t\0.")", "Software\\Test", "A", Value{1, Text(std::string_view("\"\\\n\r\t\0.\0", 8))}},
@@ -111,117 +109,95 @@ INSTANTIATE_TEST_SUITE_P(Lines, WineValue, testing::Values(
     ValueCase{"a value not in the key is missing", kT + R"("A"="x")", "Software\\Test", "B", std::nullopt}),
     fixtures::RowName());
 
-struct KeyCase {
-    const char* name;
-    const char* path;
-    long result;
-    friend void PrintTo(const KeyCase& row, std::ostream* out) { *out << row.name; }
-};
-
-class WineKey : public testing::TestWithParam<KeyCase> {};
-
-TEST_P(WineKey, OpensWhenTheFileHasItOrAKeyBelowIt)
+TEST(WineKey, OpensWhenTheFileHasItOrAKeyBelowIt)
 {
     Prefix prefix("[Software\\\\Maxis\\\\The Sims]\n");
-    RegistryKey key = 0;
-    EXPECT_EQ(MakeSystemRegistry()->OpenKey(kLocalMachine, GetParam().path, key), GetParam().result);
+    const auto registry = MakeSystemRegistry();
+    const struct {
+        const char* name;
+        const char* path;
+        long result;
+    } rows[] = {
+        {"a key with a section opens", "Software\\Maxis\\The Sims", kRegSuccess},
+        {"a key above one with a section opens", "Software\\Maxis", kRegSuccess},
+        {"the start of a key's name is no key", "Software\\Max", kRegNotFound},
+        {"a key below the last is missing", "Software\\Maxis\\The Sims\\More", kRegNotFound},
+    };
+    for (const auto& row : rows) {
+        RegistryKey key = 0;
+        EXPECT_EQ(registry->OpenKey(kLocalMachine, row.path, key), row.result) << row.name;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Paths, WineKey, testing::Values(
-    KeyCase{"a key with a section opens", "Software\\Maxis\\The Sims", kRegSuccess},
-    KeyCase{"a key above one with a section opens", "Software\\Maxis", kRegSuccess},
-    KeyCase{"the start of a key's name is no key", "Software\\Max", kRegNotFound},
-    KeyCase{"a key below the last is missing", "Software\\Maxis\\The Sims\\More", kRegNotFound}),
-    fixtures::RowName());
+TEST(WineFile, WithoutAUsableFileHasNoKeys)
+{
+    const struct {
+        const char* name;
+        void (*make)(const TempDir& prefix);
+    } rows[] = {
+        {"no system reg", [](const TempDir&) {}},
+        {"an empty file", [](const TempDir& p) { p.Write("system.reg", {}); }},
+        {"a first line of another format", [](const TempDir& p) { p.Write("system.reg", fixtures::ToBytes("REGEDIT4\n[Software\\\\Test]\n\"A\"=\"x\"\n")); }},
+        {"garbled bytes", [](const TempDir& p) {
+            Bytes bytes = fixtures::ToBytes("WINE REGISTRY Version 2\n[Software\\\\Test]\n\"A\"=hex:0");
+            for (int i = 0; i < 4096; ++i)
+                bytes.push_back(static_cast<std::uint8_t>(i * 37 % 256));
+            p.Write("system.reg", bytes); }},
+        {"system reg is a folder", [](const TempDir& p) { std::filesystem::create_directory(p.Path() / "system.reg"); }},
+    };
+    for (const auto& row : rows) {
+        TempDir prefix;
+        row.make(prefix);
+        ScopedVariable variable("WINEPREFIX", prefix.Path().string());
+        const auto registry = MakeSystemRegistry();
+        EXPECT_EQ(Read(*registry, "Software\\Test", "A"), std::nullopt) << row.name;
+        EXPECT_EQ(GetGamePath(*registry), "Not Found") << row.name;
+    }
+}
 
-struct FileCase {
-    const char* name;
-    void (*make)(const TempDir& prefix);
-    friend void PrintTo(const FileCase& row, std::ostream* out) { *out << row.name; }
+// A prefix holding "A"="abc" under Software\\Test, with that key open.
+class WineOpenKey : public testing::Test {
+protected:
+    WineOpenKey() { EXPECT_EQ(registry_->OpenKey(kLocalMachine, "Software\\Test", key_), kRegSuccess); }
+    Prefix prefix_{kT + R"("A"="abc")"};
+    std::unique_ptr<Registry> registry_ = MakeSystemRegistry();
+    RegistryKey key_ = 0;
+    std::uint32_t type_ = 0;
 };
 
-class WineFile : public testing::TestWithParam<FileCase> {};
-
-TEST_P(WineFile, WithoutAUsableFileHasNoKeys)
+TEST_F(WineOpenKey, ABufferTooSmallGetsTheSizeAndNothingWritten)
 {
-    TempDir prefix;
-    GetParam().make(prefix);
-    ScopedVariable variable("WINEPREFIX", prefix.Path().string());
-    const auto registry = MakeSystemRegistry();
-    EXPECT_EQ(Read(*registry, "Software\\Test", "A"), std::nullopt);
-    EXPECT_EQ(GetGamePath(*registry), "Not Found");
-}
-
-INSTANTIATE_TEST_SUITE_P(Files, WineFile, testing::Values(
-    FileCase{"no system reg", [](const TempDir&) {}},
-    FileCase{"an empty file", [](const TempDir& p) { p.Write("system.reg", {}); }},
-    FileCase{"a first line of another format", [](const TempDir& p) { p.Write("system.reg", fixtures::ToBytes("REGEDIT4\n[Software\\\\Test]\n\"A\"=\"x\"\n")); }},
-    FileCase{"garbled bytes", [](const TempDir& p) {
-        Bytes bytes = fixtures::ToBytes("WINE REGISTRY Version 2\n[Software\\\\Test]\n\"A\"=hex:0");
-        for (int i = 0; i < 4096; ++i)
-            bytes.push_back(static_cast<std::uint8_t>(i * 37 % 256));
-        p.Write("system.reg", bytes); }},
-    FileCase{"system reg is a folder", [](const TempDir& p) { std::filesystem::create_directory(p.Path() / "system.reg"); }}),
-    fixtures::RowName());
-
-TEST(WineRegistry, ABufferTooSmallGetsNothingWritten)
-{
-    Prefix prefix(kT + R"("A"="abc")");
-    const auto registry = MakeSystemRegistry();
-    RegistryKey key = 0;
-    ASSERT_EQ(registry->OpenKey(kLocalMachine, "Software\\Test", key), kRegSuccess);
-    std::uint32_t type = 0;
     std::uint32_t size = 3;
     Bytes buffer(3, 0xEE);
-    EXPECT_EQ(registry->QueryValue(key, "A", type, buffer.data(), size), kRegMoreData);
+    EXPECT_EQ(registry_->QueryValue(key_, "A", type_, buffer.data(), size), kRegMoreData);
     EXPECT_EQ(size, 4u);
     EXPECT_EQ(buffer, Bytes(3, 0xEE));
 }
 
-TEST(WineRegistry, AClosedKeyCannotBeReadOrClosedAgain)
+TEST_F(WineOpenKey, AClosedKeyCannotBeReadOrClosedAgain)
 {
-    Prefix prefix(kT + R"("A"="abc")");
-    const auto registry = MakeSystemRegistry();
-    RegistryKey key = 0;
-    ASSERT_EQ(registry->OpenKey(kLocalMachine, "Software\\Test", key), kRegSuccess);
-    EXPECT_EQ(registry->CloseKey(key), kRegSuccess);
-    std::uint32_t type = 0;
+    EXPECT_EQ(registry_->CloseKey(key_), kRegSuccess);
     std::uint32_t size = 0;
-    EXPECT_EQ(registry->QueryValue(key, "A", type, nullptr, size), kRegBadKey);
-    EXPECT_EQ(registry->CloseKey(key), kRegBadKey);
+    EXPECT_EQ(registry_->QueryValue(key_, "A", type_, nullptr, size), kRegBadKey);
+    EXPECT_EQ(registry_->CloseKey(key_), kRegBadKey);
 }
 
-struct GamePathCase {
-    const char* name;
-    std::string body;
-    std::string gamePath;
-    friend void PrintTo(const GamePathCase& row, std::ostream* out) { *out << row.name; }
-};
-
-class WineGamePath : public testing::TestWithParam<GamePathCase> {};
-
-TEST_P(WineGamePath, IsTheFolderInTheGamesKey)
+// How a value becomes a folder is GetGamePath's own test; here the file feeds it.
+TEST(WineGamePath, IsTheFolderInTheGamesKey)
 {
-    Prefix prefix("[Software\\\\Maxis\\\\The Sims]\n" + GetParam().body);
-    EXPECT_EQ(GetGamePath(*MakeSystemRegistry()), GetParam().gamePath);
-}
-
-INSTANTIATE_TEST_SUITE_P(Values, WineGamePath, testing::Values(
-    GamePathCase{"a folder with a final backslash is kept", R"("SIMS_DATA"="C:\\Games\\The Sims\\")", "C:\\Games\\The Sims\\"},
-    GamePathCase{"a folder without one gets it", R"("SIMS_DATA"="C:\\Games\\The Sims")", "C:\\Games\\The Sims\\"},
-    GamePathCase{"no value is not found", R"("SIMS_PATH"="C:\\x")", "Not Found"},
-    GamePathCase{"an empty text is not found", R"("SIMS_DATA"="")", "Not Found"},
-    GamePathCase{"bytes after a NUL are dropped", R"("SIMS_DATA"="C:\\A\0junk")", "C:\\A\\"},
-    GamePathCase{"a dword is not found", R"("SIMS_DATA"=dword:00000001)", "Not Found"},
-    GamePathCase{"an expandable text is not found", R"("SIMS_DATA"=str(2):"C:\\x")", "Not Found"},
-    GamePathCase{"binary 02 01 is 258", R"("SIMS_DATA"=hex:02,01)", "258\\"},
-    GamePathCase{"binary FF FF is minus one", R"("SIMS_DATA"=hex:ff,ff)", "-1\\"}),
-    fixtures::RowName());
-
-TEST(WineGamePath, AMissingKeyIsNotFound)
-{
-    Prefix prefix("[Software\\\\Maxis\\\\Other]\n\"SIMS_DATA\"=\"C:\\\\x\"\n");
-    EXPECT_EQ(GetGamePath(*MakeSystemRegistry()), "Not Found");
+    const struct {
+        const char* name;
+        std::string body;
+        std::string gamePath;
+    } rows[] = {
+        {"a text gets a final backslash", "[Software\\\\Maxis\\\\The Sims]\n\"SIMS_DATA\"=\"C:\\\\Games\"", "C:\\Games\\"},
+        {"binary 02 01 is 258", "[Software\\\\Maxis\\\\The Sims]\n\"SIMS_DATA\"=hex:02,01", "258\\"},
+        {"a value under another key is not found", "[Software\\\\Maxis\\\\Other]\n\"SIMS_DATA\"=\"C:\\\\x\"", "Not Found"},
+    };
+    for (const auto& row : rows) {
+        Prefix prefix(row.body);
+        EXPECT_EQ(GetGamePath(*MakeSystemRegistry()), row.gamePath) << row.name;
+    }
 }
 
 TEST(WinePrefix, IsTheVariableElseTheHomeFoldersWine)

@@ -24,16 +24,8 @@ class ChunkDisplayTest : public QObject {
 private:
     Module1 module_;
 
-    QString Value(const char* label) const
-    {
-        const auto* text = Find<QLabel>(TopLevelForm2(), label);
-        return text == nullptr ? QStringLiteral("(none)") : text->text();
-    }
-    static QWidget* TopLevelForm2()
-    {
-        const auto windows = fixtures::TopLevels("Form2");
-        return windows.isEmpty() ? nullptr : windows.first();
-    }
+    static QString Value(const ChunkDisplay& display, const char* label) { return Find<QLabel>(display.Window(), label)->text(); }
+    static QStringList Lines(const ChunkDisplay& display) { return RowTexts(Find<QTableView>(display.Window(), "List1")); }
 
 private slots:
     void init() { fixtures::LoadBytes(module_, fixtures::SampleFile()); }
@@ -50,14 +42,13 @@ private slots:
         display.ShowChunk(kNumbers);
         Form2* form = display.Window();
         QVERIFY(form != nullptr && form->isVisible());
-        QCOMPARE(form->windowTitle(), QStringLiteral("Chunk Display"));
-        QCOMPARE(Value("Label8"), QStringLiteral("DATA"));
-        QCOMPARE(Value("Label2"), QStringLiteral("Numbers"));
-        QCOMPARE(Value("Label4"), QStringLiteral("0074"));
-        QCOMPARE(Value("Label6"), QStringLiteral("00 00 00 01 "));
-        QCOMPARE(Value("Label10"), QStringLiteral("00000097"));
+        QCOMPARE(Value(display, "Label8"), QStringLiteral("DATA"));
+        QCOMPARE(Value(display, "Label2"), QStringLiteral("Numbers"));
+        QCOMPARE(Value(display, "Label4"), QStringLiteral("0074"));
+        QCOMPARE(Value(display, "Label6"), QStringLiteral("00 00 00 01 "));
+        QCOMPARE(Value(display, "Label10"), QStringLiteral("00000097"));
         // 40 bytes from offset 150 + 76: two full lines and one of 8 bytes.
-        const QStringList lines = RowTexts(Find<QTableView>(form, "List1"));
+        const QStringList lines = Lines(display);
         QCOMPARE(lines.size(), 3);
         QCOMPARE(lines[0], QStringLiteral("000000E2: 00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F   ................"));
         QCOMPARE(lines[2].left(33), QStringLiteral("00000102: 20 21 22 23 24 25 26 27"));
@@ -88,45 +79,53 @@ private slots:
         fixtures::LoadBytes(module_, fixtures::IffBuilder().Chunk(type.toStdString(), "", table).Build());
         ChunkDisplay display(module_);
         display.ShowChunk(1);
-        QStringList shown = RowTexts(Find<QTableView>(display.Window(), "List1"));
+        QStringList shown = Lines(display);
         for (qsizetype i = 0; i < shown.size() && i < lines.size(); ++i)
             shown[i].truncate(lines[i].size());
         QCOMPARE(shown, lines);
     }
 
+    void showsAStringTableAfterADump_data()
+    {
+        QTest::addColumn<bool>("closeFirst");
+        QTest::newRow("in the same window") << false;
+        QTest::newRow("in a fresh window once the first is closed") << true;
+    }
+
     void showsAStringTableAfterADump()
     {
+        QFETCH(bool, closeFirst);
         ChunkDisplay display(module_);
         display.ShowChunk(kNumbers);
+        if (closeFirst) {
+            QTest::mouseClick(Find<QPushButton>(display.Window(), "Command1"), Qt::LeftButton);
+            QTRY_VERIFY(display.Window() == nullptr);
+        }
         display.ShowChunk(kStrings);
         QCOMPARE(fixtures::TopLevels("Form2").size(), 1);
-        QCOMPARE(Value("Label8"), QStringLiteral("STR#"));
-        QCOMPARE(RowTexts(Find<QTableView>(display.Window(), "List1")),
-                 (QStringList{QStringLiteral("1:Hi"), QStringLiteral("2:Yo")}));
+        QVERIFY(display.Window()->isVisible());
+        QCOMPARE(Value(display, "Label8"), QStringLiteral("STR#"));
+        QCOMPARE(Lines(display), (QStringList{QStringLiteral("1:Hi"), QStringLiteral("2:Yo")}));
     }
 
-    void leavesTheDisplayAsItIsForTheResourceMap()
+    // The resource map opens its own window: the chunk display neither opens
+    // nor changes for it.
+    void theResourceMapLeavesTheDisplayAsItIs()
     {
         ChunkDisplay display(module_);
+        int sectionsOpened = 0;
+        const auto showMap = [&] {
+            fixtures::WhenModalOpens([&](QDialog& window) { sectionsOpened += window.objectName() == "Form3" ? 1 : 0; });
+            display.ShowChunk(kMap);
+        };
+        showMap();
+        QVERIFY(display.Window() == nullptr && fixtures::TopLevels("Form2").isEmpty());
         display.ShowChunk(kNumbers);
-        bool sectionsOpened = false;
-        fixtures::WhenModalOpens([&](QDialog& window) {
-            sectionsOpened = window.objectName() == QLatin1String("Form3");
-        });
-        display.ShowChunk(kMap);
-        QVERIFY(sectionsOpened);
-        QCOMPARE(Value("Label8"), QStringLiteral("DATA"));
-        QCOMPARE(Value("Label10"), QStringLiteral("00000097"));
-        QCOMPARE(RowTexts(Find<QTableView>(display.Window(), "List1")).size(), 3);
-    }
-
-    void opensNoDisplayForTheResourceMap()
-    {
-        ChunkDisplay display(module_);
-        fixtures::WhenModalOpens([](QDialog&) {});
-        display.ShowChunk(kMap);
-        QVERIFY(display.Window() == nullptr);
-        QVERIFY(fixtures::TopLevels("Form2").isEmpty());
+        showMap();
+        QCOMPARE(sectionsOpened, 2);
+        QCOMPARE(Value(display, "Label8"), QStringLiteral("DATA"));
+        QCOMPARE(Value(display, "Label10"), QStringLiteral("00000097"));
+        QCOMPARE(Lines(display).size(), 3);
     }
 
     void ignoresIndexesThatNameNoChunk()
@@ -135,17 +134,6 @@ private slots:
         for (const std::int64_t index : {std::int64_t{0}, std::int64_t{6}, std::int64_t{1001}, std::int64_t{-1}})
             display.ShowChunk(index);
         QVERIFY(display.Window() == nullptr);
-    }
-
-    void closingGivesAFreshWindowNextTime()
-    {
-        ChunkDisplay display(module_);
-        display.ShowChunk(kNumbers);
-        QTest::mouseClick(Find<QPushButton>(display.Window(), "Command1"), Qt::LeftButton);
-        QTRY_VERIFY(display.Window() == nullptr);
-        display.ShowChunk(kStrings);
-        QVERIFY(display.Window() != nullptr && display.Window()->isVisible());
-        QCOMPARE(Value("Label8"), QStringLiteral("STR#"));
     }
 
     void theLinesModelIsAWellBehavedModel()

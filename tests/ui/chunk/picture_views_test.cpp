@@ -2,6 +2,7 @@
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "bmp_builder.h"
 #include "chunk_display.h"
@@ -65,15 +66,7 @@ private:
     }
     QImage Canvas() const { return display_->Window()->Picture().Canvas(); }
     bool PictureShown() const { return Find<QWidget>(display_->Window(), "Picture1")->isVisible(); }
-    bool ListShown() const { return Find<QWidget>(display_->Window(), "List1")->isVisible(); }
     int ListLines() const { return Find<QTableView>(display_->Window(), "List1")->model()->rowCount(); }
-
-    // No "temp.bmp" in the working folder and nothing in the temporary folder.
-    bool NoTemporaryFileLeft() const
-    {
-        return std::filesystem::is_empty(temporary_.Path()) &&
-               !std::filesystem::exists(working_.Path() / "temp.bmp");
-    }
 
 private slots:
     void init()
@@ -87,7 +80,9 @@ private slots:
     void cleanup()
     {
         display_.reset();
-        QVERIFY(NoTemporaryFileLeft());
+        // No case leaves a temporary file behind.
+        QVERIFY(std::filesystem::is_empty(temporary_.Path()));
+        QVERIFY(!std::filesystem::exists(working_.Path() / "temp.bmp"));
         QDir::setCurrent(savedFolder_);
         qunsetenv("TMPDIR");
     }
@@ -108,76 +103,51 @@ private slots:
         const fixtures::Bitmap bitmap = Picture(bits, topDown);
         Show({{"BMP_", fixtures::BmpFile(bitmap)}});
         QVERIFY(PictureShown());
-        QVERIFY(!ListShown());
+        QVERIFY(!Find<QWidget>(display_->Window(), "List1")->isVisible());
         for (int y = 0; y < bitmap.height; ++y)
             for (int x = 0; x < bitmap.width; ++x)
                 QCOMPARE(Canvas().pixel(x, y) & 0xFFFFFF, ExpectedColour(bitmap, x, y));
     }
 
-    void bytesThatAreNoPictureGetADump_data()
+    // The temporary file never overwrites one that is there already, and a
+    // folder that cannot take it is passed over for another.
+    void showsThePictureWhateverTheFoldersHold_data()
     {
-        QTest::addColumn<Bytes>("contents");
-        const Bytes whole = fixtures::BmpFile(Picture(24, false));
-        QTest::newRow("a bitmap cut short") << Bytes(whole.begin(), whole.end() - 20);
-        QTest::newRow("garbage") << Bytes(100, 0x5A);
-        QTest::newRow("no contents") << Bytes();
+        QTest::addColumn<QString>("folders");
+        QTest::newRow("a file named temp.bmp is left byte for byte") << "temp file";
+        QTest::newRow("a link named temp.bmp is left byte for byte") << "temp link";
+        QTest::newRow("the working folder serves when the temporary one is missing") << "no temporary folder";
+        QTest::newRow("a read-only working folder still shows it") << "read-only";
     }
 
-    void bytesThatAreNoPictureGetADump()
-    {
-        QFETCH(Bytes, contents);
-        Show({{"BMP_", fixtures::BmpFile(Picture(24, false))}, {"BMP_", contents}});
-        display_->ShowChunk(2);
-        QVERIFY(ListShown());
-        QVERIFY(!PictureShown());
-        QCOMPARE(ListLines(), static_cast<int>(std::max<std::size_t>(1, (contents.size() + 15) / 16)));
-        QCOMPARE(Canvas().pixel(0, 0), Canvas().pixel(2, 1));  // nothing stale in the box
-    }
-
-    // Another file of that name, or a link under it, is left as it was; the
-    // picture still shows, through a file of our own elsewhere.
-    void leavesAnExistingTempFileAsItWas_data()
-    {
-        QTest::addColumn<bool>("link");
-        QTest::newRow("a file named temp.bmp") << false;
-        QTest::newRow("a link named temp.bmp") << true;
-    }
-
-    void leavesAnExistingTempFileAsItWas()
-    {
-        QFETCH(bool, link);
-        const Bytes mine = fixtures::ToBytes("not ours");
-        const std::string target = working_.Write(link ? "target" : "temp.bmp", mine);
-        if (link)
-            std::filesystem::create_symlink(target, working_.Path() / "temp.bmp");
-        Show({{"BMP_", fixtures::BmpFile(Picture(24, false))}});
-        QVERIFY(PictureShown());
-        std::ifstream kept(working_.Path() / "temp.bmp", std::ios::binary);
-        QCOMPARE(Bytes(std::istreambuf_iterator<char>(kept), {}), mine);
-        std::filesystem::remove(working_.Path() / "temp.bmp");
-        std::filesystem::remove(working_.Path() / "target");
-    }
-
-    // With no temporary folder to fall back on, the working folder serves.
-    void showsThePictureThroughTheWorkingFolder()
-    {
-        qputenv("TMPDIR", QByteArray::fromStdString((temporary_.Path() / "missing").string()));
-        Show({{"BMP_", fixtures::BmpFile(Picture(24, false))}});
-        QVERIFY(PictureShown());
-    }
-
-    void showsThePictureFromAReadOnlyFolder()
+    void showsThePictureWhateverTheFoldersHold()
     {
         namespace fs = std::filesystem;
-        fs::permissions(working_.Path(), fs::perms::owner_read | fs::perms::owner_exec);
-        fs::permissions(temporary_.Path(), fs::perms::all);  // the ordinary user writes there
-        {
-            fixtures::OrdinaryUserFileAccess ordinaryUser;
-            Show({{"BMP_", fixtures::BmpFile(Picture(24, false))}});
+        QFETCH(QString, folders);
+        const Bytes mine = fixtures::ToBytes("not ours");
+        if (folders == "temp file")
+            working_.Write("temp.bmp", mine);
+        if (folders == "temp link")
+            fs::create_symlink(working_.Write("target", mine), working_.Path() / "temp.bmp");
+        if (folders == "no temporary folder")
+            qputenv("TMPDIR", QByteArray::fromStdString((temporary_.Path() / "missing").string()));
+        std::optional<fixtures::OrdinaryUserFileAccess> ordinaryUser;
+        if (folders == "read-only") {
+            fs::permissions(working_.Path(), fs::perms::owner_read | fs::perms::owner_exec);
+            fs::permissions(temporary_.Path(), fs::perms::all);  // the ordinary user writes there
+            ordinaryUser.emplace();
         }
+        Show({{"BMP_", fixtures::BmpFile(Picture(24, false))}});
+        ordinaryUser.reset();
         fs::permissions(working_.Path(), fs::perms::owner_all);
         QVERIFY(PictureShown());
         QCOMPARE(Canvas().pixel(0, 0) & 0xFFFFFF, kColours[0]);
+        if (folders.startsWith("temp")) {
+            std::ifstream kept(working_.Path() / "temp.bmp", std::ios::binary);
+            QCOMPARE(Bytes(std::istreambuf_iterator<char>(kept), {}), mine);
+            fs::remove(working_.Path() / "temp.bmp");
+            fs::remove(working_.Path() / "target");
+        }
     }
 
     void previewsASpriteAboveItsDump()
@@ -185,41 +155,46 @@ private slots:
         Bytes sprite(131);
         for (std::size_t i = 0; i < sprite.size(); ++i)
             sprite[i] = static_cast<std::uint8_t>(i);
-        Show({{"BMP_", fixtures::BmpFile(Picture(24, false))}, {"SPR#", sprite}});
-        display_->ShowChunk(2);
+        Show({{"SPR#", sprite}});
         QVERIFY(PictureShown());
-        QVERIFY(ListShown());
         QCOMPARE(ListLines(), 9);
         QCOMPARE(Canvas().pixel(0, 2), SpritePalette[130 >> 4]);
         QCOMPARE(Canvas().pixel(64, 1), SpritePalette[129 >> 4]);
         QCOMPARE(Canvas().pixel(1, 2), Canvas().pixel(100, 50));  // past the last byte: background
     }
 
-    void anEmptySpriteDrawsNothing()
-    {
-        Show({{"SPR#", {}}});
-        QVERIFY(PictureShown());
-        QCOMPARE(ListLines(), 1);
-        QCOMPARE(Canvas().pixel(0, 0), Canvas().pixel(100, 50));
-    }
-
-    void theOtherViewsHideThePicture_data()
+    // What follows a picture takes its place: a dump, with the box emptied,
+    // for bytes that are no picture; the box above a dump for a sprite.
+    void theNextChunkReplacesThePicture_data()
     {
         QTest::addColumn<QByteArray>("type");
+        QTest::addColumn<Bytes>("contents");
         QTest::addColumn<bool>("pictureShown");
-        QTest::newRow("a string table") << QByteArray("STR#") << false;
-        QTest::newRow("a dump") << QByteArray("DATA") << false;
-        QTest::newRow("a sprite") << QByteArray("SPR#") << true;
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<bool>("boxEmptied");
+        const Bytes whole = fixtures::BmpFile(Picture(24, false));
+        QTest::newRow("a bitmap cut short gets a dump") << QByteArray("BMP_") << Bytes(whole.begin(), whole.end() - 20) << false << 4 << true;
+        QTest::newRow("a bitmap of garbage gets a dump") << QByteArray("BMP_") << Bytes(100, 0x5A) << false << 7 << true;
+        QTest::newRow("a bitmap of no contents gets a dump") << QByteArray("BMP_") << Bytes() << false << 1 << true;
+        QTest::newRow("an empty sprite draws nothing above its dump") << QByteArray("SPR#") << Bytes() << true << 1 << true;
+        QTest::newRow("a string table hides the picture") << QByteArray("STR#") << fixtures::StringTableContents(0xFF, 1, {0, 'A', 0}) << false << 1 << false;
+        QTest::newRow("a dump hides the picture") << QByteArray("DATA") << Bytes(17) << false << 2 << false;
     }
 
-    void theOtherViewsHideThePicture()
+    void theNextChunkReplacesThePicture()
     {
         QFETCH(QByteArray, type);
+        QFETCH(Bytes, contents);
         QFETCH(bool, pictureShown);
-        Show({{"BMP_", fixtures::BmpFile(Picture(24, false))}, {type.constData(), fixtures::StringTableContents(0xFF, 0, {})}});
+        QFETCH(int, lines);
+        QFETCH(bool, boxEmptied);
+        Show({{"BMP_", fixtures::BmpFile(Picture(24, false))}, {type.constData(), contents}});
         display_->ShowChunk(2);
         QCOMPARE(PictureShown(), pictureShown);
-        QVERIFY(ListShown());
+        QVERIFY(Find<QWidget>(display_->Window(), "List1")->isVisible());
+        QCOMPARE(ListLines(), lines);
+        if (boxEmptied)
+            QCOMPARE(Canvas().pixel(0, 0), Canvas().pixel(2, 1));
     }
 };
 

@@ -2,12 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <optional>
-
 #include "case_name.h"
 #include "memory_registry.h"
-#include "temp_dir.h"
 
 namespace tarnwick {
 namespace {
@@ -55,22 +51,6 @@ INSTANTIATE_TEST_SUITE_P(Registry, GetGamePathTest, testing::Values(
     LookupCase{"binary longer than two bytes", kGameKey, "SIMS_DATA", {kRegBinary, {1, 2, 3}}, "Not Found"},
     LookupCase{"binary of no bytes", kGameKey, "SIMS_DATA", {kRegBinary, {}}, "0\\"}),
     fixtures::RowName());
-
-TEST(GetGamePath, ASystemWithoutRegistryFindsNothing)
-{
-#ifndef _WIN32
-    // Away from Windows the registry is a Wine prefix's: point it at an empty one.
-    const fixtures::TempDir prefix;
-    const char* old = std::getenv("WINEPREFIX");
-    const std::optional<std::string> oldPrefix = old ? std::optional<std::string>(old) : std::nullopt;
-    ::setenv("WINEPREFIX", prefix.Path().c_str(), 1);
-#endif
-    const auto registry = MakeSystemRegistry();
-    EXPECT_EQ(GetGamePath(*registry), "Not Found");
-#ifndef _WIN32
-    oldPrefix ? ::setenv("WINEPREFIX", oldPrefix->c_str(), 1) : ::unsetenv("WINEPREFIX");
-#endif
-}
 
 }  // namespace
 }  // namespace tarnwick

@@ -1,5 +1,6 @@
 // The main window under a user who does not wait: files and chunks clicked
 // while a file is still being walked, and windows closed in any order.
+#include <QAction>
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
@@ -72,7 +73,8 @@ private slots:
         QTest::addColumn<QStringList>("steps");
         QTest::newRow("chunk display by its button, then main") << QStringList{"Command1", "Form1"};
         QTest::newRow("chunk display by its close box, then main") << QStringList{"Form2", "Form1"};
-        QTest::newRow("main with the chunk display open") << QStringList{"Form1"};
+        QTest::newRow("main by its close box with the chunk display open") << QStringList{"Form1"};
+        QTest::newRow("main by E&xit with the chunk display open") << QStringList{"menu_exit"};
         QTest::newRow("main, then the chunk display's button") << QStringList{"Form1", "Command1"};
         QTest::newRow("main during a walk") << QStringList{"walk", "Form1"};
     }
@@ -91,6 +93,8 @@ private slots:
                 display->close();
             else if (step == "Form1")
                 form_->close();
+            else if (step == "menu_exit")
+                Find<QAction>(form_.get(), "menu_exit")->trigger();
             else if (step == "walk") {
                 QTimer::singleShot(0, form_.get(), [this] { form_->close(); });
                 Pick("many.IFF");

@@ -38,14 +38,11 @@ long MemoryRegistry::QueryValue(RegistryKey key, std::string_view name, std::uin
         return kRegNotFound;
     type = value->second.type;
     const auto length = static_cast<std::uint32_t>(value->second.bytes.size());
-    if (data != nullptr && size < length) {
-        size = length;
-        return kRegMoreData;
-    }
-    if (data != nullptr)
+    const bool fits = data == nullptr || size >= length;
+    if (data != nullptr && fits)
         std::copy(value->second.bytes.begin(), value->second.bytes.end(), data);
     size = length;
-    return kRegSuccess;
+    return fits ? kRegSuccess : kRegMoreData;
 }
 
 long MemoryRegistry::CloseKey(RegistryKey key)
