@@ -7,9 +7,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "form1.h"
-#include "game_files.h"
-#include "memory_registry.h"
+#include "game_window.h"
 #include "window_test.h"
 
 namespace {
@@ -35,17 +33,10 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
-    tarnwick::fixtures::GameFolder game;
-    tarnwick::fixtures::MemoryRegistry registry;
-    qputenv("WINEPREFIX", game.Prefix().toUtf8());
-    registry.SetText("Software\\Maxis\\The Sims", "SIMS_DATA", tarnwick::fixtures::GameFolder::WindowsRoot());
-    tarnwick::Module1 module;
-    tarnwick::Form1 form1(module, registry);
-    form1.show();
-
-    auto* files = Find<QListWidget>(&form1, "File1");
-    files->setCurrentItem(files->findItems("a.IFF", Qt::MatchExactly).first());
-    auto* chunks = Find<QListWidget>(&form1, "List1");
+    tarnwick::fixtures::GameWindow window;
+    tarnwick::Form1& form1 = window.Form();
+    window.Pick("File1", "a.IFF");
+    auto* chunks = window.List("List1");
     chunks->setCurrentRow(1);
     Save(form1, out, "form1");
     Save(*form1.Display().Window(), out, "form2-dump");

@@ -8,9 +8,7 @@
 #include <QtTest>
 
 #include "dir_list_box.h"
-#include "form1.h"
-#include "game_files.h"
-#include "memory_registry.h"
+#include "game_window.h"
 #include "window_test.h"
 
 namespace tarnwick {
@@ -22,22 +20,14 @@ class Form1Test : public QObject {
     Q_OBJECT
 
 private:
-    fixtures::GameFolder game_;
-    Module1 module_;
-    std::unique_ptr<fixtures::MemoryRegistry> registry_;
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<fixtures::GameWindow> window_;
 
-    QListWidget* List(const char* name) const { return Find<QListWidget>(form_.get(), name); }
-    QString Text(const char* label) const { return Find<QLabel>(form_.get(), label)->text(); }
-    QString Details() const { return Find<QGroupBox>(form_.get(), "Frame2")->title(); }
+    Form1* Main() const { return &window_->Form(); }
+    QListWidget* List(const char* name) const { return window_->List(name); }
+    QString Text(const char* label) const { return Find<QLabel>(Main(), label)->text(); }
+    QString Details() const { return Find<QGroupBox>(Main(), "Frame2")->title(); }
 
-    // Selects the line `text` of a list, as a click on it does.
-    void Pick(const char* list, const QString& text)
-    {
-        const auto items = List(list)->findItems(text, Qt::MatchExactly);
-        QVERIFY2(items.size() == 1, qPrintable(text));
-        List(list)->setCurrentItem(items.first());
-    }
+    void Pick(const char* list, const QString& text) { QVERIFY2(window_->Pick(list, text), qPrintable(text)); }
 
     QString ShownType() const
     {
@@ -46,23 +36,14 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        module_ = Module1();
-        registry_ = std::make_unique<fixtures::MemoryRegistry>();
-        qputenv("WINEPREFIX", game_.Prefix().toUtf8());
-        registry_->SetText("Software\\Maxis\\The Sims", "SIMS_DATA", fixtures::GameFolder::WindowsRoot());
-        form_ = std::make_unique<Form1>(module_, *registry_);
-        form_->show();
-    }
-
-    void cleanup() { form_.reset(); }
+    void init() { window_ = std::make_unique<fixtures::GameWindow>(); }
+    void cleanup() { window_.reset(); }
 
     void startsOnTheGamesCharacterFolder()
     {
-        QVERIFY(Find<QRadioButton>(form_.get(), "Option1")->isChecked());
-        QCOMPARE(Find<DirListBox>(form_.get(), "Dir1")->Path(), game_.Characters());
-        QCOMPARE(Find<QComboBox>(form_.get(), "Drive1")->currentText(), QStringLiteral("C:"));
+        QVERIFY(Find<QRadioButton>(Main(), "Option1")->isChecked());
+        QCOMPARE(Find<DirListBox>(Main(), "Dir1")->Path(), window_->Game().Characters());
+        QCOMPARE(Find<QComboBox>(Main(), "Drive1")->currentText(), QStringLiteral("C:"));
         QCOMPARE(RowTexts(List("File1")), (QStringList{"a.IFF", "b.iff", "many.IFF"}));
         QCOMPARE(Details(), QStringLiteral("File Details"));
         for (const char* value : {"Label2", "Label3", "Label5"})
@@ -84,7 +65,8 @@ private slots:
         fixtures::MemoryRegistry registry;
         if (!gamePath.isEmpty())
             registry.SetText("Software\\Maxis\\The Sims", "SIMS_DATA", gamePath.toStdString());
-        Form1 form(module_, registry);
+        Module1 module;
+        Form1 form(module, registry);
         QCOMPARE(Find<DirListBox>(&form, "Dir1")->Path(), QDir::homePath());
     }
 
@@ -102,8 +84,8 @@ private slots:
         QFETCH(QString, option);
         QFETCH(QStringList, files);
         Pick("File1", "a.IFF");
-        Find<QRadioButton>(form_.get(), "Option2")->click();
-        Find<QRadioButton>(form_.get(), qPrintable(option))->click();
+        Find<QRadioButton>(Main(), "Option2")->click();
+        Find<QRadioButton>(Main(), qPrintable(option))->click();
         QCOMPARE(RowTexts(List("File1")), files);
         QCOMPARE(List("List1")->count(), 5);  // the loaded file stays
     }
@@ -124,8 +106,8 @@ private slots:
     {
         Pick("File1", "a.IFF");
         QListWidget* chunks = List("List1");
-        form_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+        Main()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Main()));
         chunks->setFocus();
         QTest::mouseClick(chunks->viewport(), Qt::LeftButton, {}, chunks->visualItemRect(chunks->item(0)).center());
         QCOMPARE(ShownType(), QStringLiteral("STR#"));
@@ -160,7 +142,7 @@ private slots:
         Pick("File1", "many.IFF");
         QCOMPARE(Details(), QStringLiteral("File Details for b.iff"));
         QCOMPARE(RowTexts(List("List1")), QStringList{"1: GLOB [Only]"});
-        QCOMPARE(module_.Chunks.Count(), std::size_t{1});
+        QCOMPARE(window_->Module().Chunks.Count(), std::size_t{1});
     }
 
     void theAboutBoxShowsTheCredits()
@@ -170,7 +152,7 @@ private slots:
             title = box.windowTitle();
             text = qobject_cast<QMessageBox*>(&box)->text();
         });
-        Find<QAction>(form_.get(), "Menu_About")->trigger();
+        Find<QAction>(Main(), "Menu_About")->trigger();
         QCOMPARE(title, QStringLiteral("Credits"));
         QVERIFY(text.startsWith(QStringLiteral("Tarnwick\n")));
     }

@@ -5,9 +5,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "form1.h"
-#include "game_files.h"
-#include "memory_registry.h"
+#include "game_window.h"
 #include "window_test.h"
 
 namespace tarnwick {
@@ -18,31 +16,18 @@ class RobustnessTest : public QObject {
     Q_OBJECT
 
 private:
-    fixtures::GameFolder game_;
-    Module1 module_;
-    std::unique_ptr<fixtures::MemoryRegistry> registry_;
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<fixtures::GameWindow> window_;
 
-    QListWidget* List(const char* name) const { return Find<QListWidget>(form_.get(), name); }
-    void Pick(const QString& file) const
-    {
-        List("File1")->setCurrentItem(List("File1")->findItems(file, Qt::MatchExactly).first());
-    }
+    Form1* Main() const { return &window_->Form(); }
+    QListWidget* List(const char* name) const { return window_->List(name); }
+    void Pick(const QString& file) const { window_->Pick("File1", file); }
 
 private slots:
-    void init()
-    {
-        qputenv("WINEPREFIX", game_.Prefix().toUtf8());
-        registry_ = std::make_unique<fixtures::MemoryRegistry>();
-        registry_->SetText("Software\\Maxis\\The Sims", "SIMS_DATA", fixtures::GameFolder::WindowsRoot());
-        module_ = Module1();
-        form_ = std::make_unique<Form1>(module_, *registry_);
-        form_->show();
-    }
+    void init() { window_ = std::make_unique<fixtures::GameWindow>(); }
 
     void cleanup()
     {
-        form_.reset();
+        window_.reset();
         for (QWidget* window : fixtures::TopLevels("Form2"))
             delete window;
     }
@@ -55,17 +40,17 @@ private slots:
         std::function<void()> clickNext = [&] {
             if (++clicks > 40)
                 return;
-            QTimer::singleShot(0, form_.get(), clickNext);
+            QTimer::singleShot(0, Main(), clickNext);
             List("List1")->setCurrentRow(List("List1")->count() > 1 ? 1 : 0);  // a chunk of whatever is listed
             Pick(files[clicks % files.size()]);
         };
-        QTimer::singleShot(0, form_.get(), clickNext);
+        QTimer::singleShot(0, Main(), clickNext);
         Pick("many.IFF");
         QTRY_VERIFY(clicks > 40);
         // The last file clicked is the one shown, whole.
         Pick("a.IFF");
         QCOMPARE(List("List1")->count(), 5);
-        QCOMPARE(module_.Chunks.Count(), std::size_t{5});
+        QCOMPARE(window_->Module().Chunks.Count(), std::size_t{5});
     }
 
     void closingWindowsInAnyOrder_data()
@@ -92,16 +77,16 @@ private slots:
             else if (step == "Form2" && display)
                 display->close();
             else if (step == "Form1")
-                form_->close();
+                Main()->close();
             else if (step == "menu_exit")
-                Find<QAction>(form_.get(), "menu_exit")->trigger();
+                Find<QAction>(Main(), "menu_exit")->trigger();
             else if (step == "walk") {
-                QTimer::singleShot(0, form_.get(), [this] { form_->close(); });
+                QTimer::singleShot(0, Main(), [this] { Main()->close(); });
                 Pick("many.IFF");
                 QVERIFY(List("List1")->count() < 1001);  // the walk stopped when the window closed
             }
         }
-        QVERIFY(!form_->isVisible());
+        QVERIFY(!Main()->isVisible());
         QTRY_VERIFY(fixtures::TopLevels("Form2").isEmpty());
     }
 };

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QListWidget>
+#include <memory>
+
+#include "form1.h"
+#include "game_files.h"
+#include "memory_registry.h"
+
+namespace tarnwick::fixtures {
+
+// The main window as it opens when the registry names a game folder: the
+// folder's prefix is WINEPREFIX and its characters are listed.
+class GameWindow {
+public:
+    GameWindow();
+
+    [[nodiscard]] const GameFolder& Game() const { return game_; }
+    [[nodiscard]] Module1& Module() { return module_; }
+    [[nodiscard]] Form1& Form() { return *form_; }
+    [[nodiscard]] QListWidget* List(const char* name) const;
+    // Selects the line `text` of a list, as a click on it does; false when
+    // the list does not hold it once.
+    bool Pick(const char* list, const QString& text) const;
+
+private:
+    GameFolder game_;
+    Module1 module_;
+    MemoryRegistry registry_;
+    std::unique_ptr<Form1> form_;
+};
+
+}  // namespace tarnwick::fixtures
