@@ -1,4 +1,4 @@
-#include "bench_files.h"
+#include "bench/bench_files.h"
 
 #include <algorithm>
 #include <fcntl.h>
@@ -6,7 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "chunk_walker.h"
+#include "model/chunk_walker.h"
 
 namespace tarnwick::bench {
 

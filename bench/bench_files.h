@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "chunk_loader.h"
-#include "chunk_table.h"
-#include "iff_builder.h"
+#include "model/chunk_loader.h"
+#include "model/chunk_table.h"
+#include "synth/iff_builder.h"
 
 // Files and chunks the benchmarks run over, synthesised with the test fixtures.
 namespace tarnwick::bench {

@@ -7,7 +7,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "chunk_dump.h"
+#include "model/chunk_dump.h"
 
 namespace tarnwick {
 namespace {

@@ -2,7 +2,7 @@
 // chunk count: tools/bench-compare measures its peak memory.
 #include <cstdio>
 
-#include "bench_files.h"
+#include "bench/bench_files.h"
 
 int main(int argc, char** argv)
 {

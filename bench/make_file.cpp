@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "bench_files.h"
+#include "bench/bench_files.h"
 
 int main(int argc, char** argv)
 {

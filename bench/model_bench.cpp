@@ -6,14 +6,14 @@
 #include <map>
 #include <vector>
 
-#include "bench_files.h"
-#include "chunk_dump.h"
-#include "file_reader.h"
-#include "offset_view.h"
-#include "resource_map.h"
-#include "sprite_preview.h"
-#include "string_table.h"
-#include "temp_dir.h"
+#include "bench/bench_files.h"
+#include "model/chunk_dump.h"
+#include "model/file_reader.h"
+#include "model/offset_view.h"
+#include "model/resource_map.h"
+#include "model/sprite_preview.h"
+#include "model/string_table.h"
+#include "tests/support/temp_dir.h"
 
 namespace tarnwick::bench {
 

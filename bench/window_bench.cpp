@@ -9,14 +9,14 @@
 #include <QScrollBar>
 #include <QTableView>
 
-#include "bench_files.h"
-#include "chunk_display.h"
-#include "dir_list_box.h"
-#include "form1.h"
-#include "game_files.h"
-#include "memory_registry.h"
-#include "temp_dir.h"
-#include "window_test.h"
+#include "bench/bench_files.h"
+#include "ui/chunk/chunk_display.h"
+#include "widgets/dir_list_box.h"
+#include "ui/main/main_window.h"
+#include "tests/ui/support/game_files.h"
+#include "tests/support/memory_registry.h"
+#include "tests/support/temp_dir.h"
+#include "tests/ui/support/window_test.h"
 
 namespace tarnwick::bench {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "bmp_builder.h"
-#include "iff_builder.h"
+#include "synth/bmp_builder.h"
+#include "synth/iff_builder.h"
 
 namespace {
 

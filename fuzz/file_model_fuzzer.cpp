@@ -5,14 +5,14 @@
 #include <cstdint>
 #include <vector>
 
-#include "chunk_dump.h"
-#include "chunk_loader.h"
-#include "chunk_texts.h"
-#include "chunk_walker.h"
-#include "offset_view.h"
-#include "resource_map.h"
-#include "sprite_preview.h"
-#include "string_table.h"
+#include "model/chunk_dump.h"
+#include "model/chunk_loader.h"
+#include "model/chunk_texts.h"
+#include "model/chunk_walker.h"
+#include "model/offset_view.h"
+#include "model/resource_map.h"
+#include "model/sprite_preview.h"
+#include "model/string_table.h"
 
 using namespace tarnwick;
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "wine_registry.h"
+#include "system/wine_registry.h"
 
 using namespace tarnwick;
 

@@ -1,4 +1,4 @@
-#include "byte_string.h"
+#include "model/byte_string.h"
 
 #include <algorithm>
 

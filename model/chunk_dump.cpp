@@ -1,4 +1,4 @@
-#include "chunk_dump.h"
+#include "model/chunk_dump.h"
 
 #include <algorithm>
 #include <array>

@@ -5,8 +5,8 @@
 #include <span>
 #include <string>
 
-#include "byte_string.h"
-#include "chunk_table.h"
+#include "model/byte_string.h"
+#include "model/chunk_table.h"
 
 namespace tarnwick {
 

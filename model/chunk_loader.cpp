@@ -1,8 +1,8 @@
-#include "chunk_loader.h"
+#include "model/chunk_loader.h"
 
-#include "chunk_walker.h"
-#include "file_reader.h"
-#include "hex_text.h"
+#include "model/chunk_walker.h"
+#include "model/file_reader.h"
+#include "model/hex_text.h"
 
 namespace tarnwick {
 

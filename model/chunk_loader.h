@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "byte_string.h"
-#include "module1.h"
+#include "model/byte_string.h"
+#include "model/open_file.h"
 
 namespace tarnwick {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "byte_string.h"
+#include "model/byte_string.h"
 
 namespace tarnwick {
 

@@ -1,6 +1,6 @@
-#include "chunk_texts.h"
+#include "model/chunk_texts.h"
 
-#include "hex_text.h"
+#include "model/hex_text.h"
 
 namespace tarnwick {
 

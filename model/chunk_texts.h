@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "chunk_table.h"
+#include "model/chunk_table.h"
 
 namespace tarnwick {
 

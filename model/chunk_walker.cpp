@@ -1,8 +1,8 @@
-#include "chunk_walker.h"
+#include "model/chunk_walker.h"
 
 #include <algorithm>
 
-#include "hex_text.h"
+#include "model/hex_text.h"
 
 namespace tarnwick {
 

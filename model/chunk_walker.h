@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "byte_string.h"
-#include "chunk_table.h"
+#include "model/byte_string.h"
+#include "model/chunk_table.h"
 
 namespace tarnwick {
 

@@ -1,4 +1,4 @@
-#include "file_reader.h"
+#include "model/file_reader.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -1,4 +1,4 @@
-#include "hex_text.h"
+#include "model/hex_text.h"
 
 #include <algorithm>
 

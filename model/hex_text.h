@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "byte_string.h"
+#include "model/byte_string.h"
 
 namespace tarnwick {
 

@@ -1,6 +1,6 @@
-#include "offset_view.h"
+#include "model/offset_view.h"
 
-#include "hex_text.h"
+#include "model/hex_text.h"
 
 namespace tarnwick {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "byte_string.h"
+#include "model/byte_string.h"
 
 namespace tarnwick {
 

@@ -1,10 +1,10 @@
-#include "resource_map.h"
+#include "model/resource_map.h"
 
 #include <algorithm>
 #include <optional>
 #include <string_view>
 
-#include "hex_text.h"
+#include "model/hex_text.h"
 
 namespace tarnwick {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "byte_string.h"
+#include "model/byte_string.h"
 
 namespace tarnwick {
 

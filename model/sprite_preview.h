@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "byte_string.h"
+#include "model/byte_string.h"
 
 namespace tarnwick {
 

@@ -1,8 +1,8 @@
-#include "string_table.h"
+#include "model/string_table.h"
 
 #include <cstdint>
 
-#include "chunk_table.h"
+#include "model/chunk_table.h"
 
 namespace tarnwick {
 

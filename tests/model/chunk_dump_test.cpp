@@ -1,10 +1,10 @@
 // The chunk display's texts: header fields and the hex dump.
-#include "chunk_dump.h"
+#include "model/chunk_dump.h"
 
 #include <gtest/gtest.h>
 
-#include "chunk_texts.h"
-#include "iff_builder.h"
+#include "model/chunk_texts.h"
+#include "synth/iff_builder.h"
 
 namespace tarnwick {
 namespace {

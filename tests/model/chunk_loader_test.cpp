@@ -1,6 +1,6 @@
 // Loading a file from disk: the texts shown, unreadable files, and loads that
 // interrupt each other.
-#include "chunk_loader.h"
+#include "model/chunk_loader.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -8,9 +8,9 @@
 
 #include <fstream>
 
-#include "iff_builder.h"
-#include "ordinary_user.h"
-#include "recording_output.h"
+#include "synth/iff_builder.h"
+#include "tests/support/ordinary_user.h"
+#include "tests/model/recording_output.h"
 
 namespace tarnwick {
 namespace {

@@ -1,10 +1,10 @@
 // The walk over a file's chunks, as the chunk list shows it.
-#include "chunk_walker.h"
+#include "model/chunk_walker.h"
 
 #include <gtest/gtest.h>
 
-#include "iff_builder.h"
-#include "recording_output.h"
+#include "synth/iff_builder.h"
+#include "tests/model/recording_output.h"
 
 namespace tarnwick {
 namespace {

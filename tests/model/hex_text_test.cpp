@@ -1,8 +1,8 @@
-#include "hex_text.h"
+#include "model/hex_text.h"
 
 #include <gtest/gtest.h>
 
-#include "iff_builder.h"
+#include "synth/iff_builder.h"
 
 namespace tarnwick {
 namespace {

@@ -7,15 +7,15 @@
 #include <fstream>
 #include <functional>
 
-#include "case_name.h"
-#include "chunk_dump.h"
-#include "chunk_texts.h"
-#include "iff_builder.h"
-#include "offset_view.h"
-#include "ordinary_user.h"
-#include "recording_output.h"
-#include "resource_map.h"
-#include "string_table.h"
+#include "tests/support/case_name.h"
+#include "model/chunk_dump.h"
+#include "model/chunk_texts.h"
+#include "synth/iff_builder.h"
+#include "model/offset_view.h"
+#include "tests/support/ordinary_user.h"
+#include "tests/model/recording_output.h"
+#include "model/resource_map.h"
+#include "model/string_table.h"
 
 namespace tarnwick {
 namespace {

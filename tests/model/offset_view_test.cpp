@@ -1,8 +1,8 @@
-#include "offset_view.h"
+#include "model/offset_view.h"
 
 #include <gtest/gtest.h>
 
-#include "iff_builder.h"
+#include "synth/iff_builder.h"
 
 namespace tarnwick {
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "chunk_loader.h"
-#include "temp_dir.h"
+#include "model/chunk_loader.h"
+#include "tests/support/temp_dir.h"
 
 namespace tarnwick {
 

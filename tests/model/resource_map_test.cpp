@@ -1,8 +1,8 @@
-#include "resource_map.h"
+#include "model/resource_map.h"
 
 #include <gtest/gtest.h>
 
-#include "iff_builder.h"
+#include "synth/iff_builder.h"
 
 namespace tarnwick {
 

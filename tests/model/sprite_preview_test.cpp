@@ -1,4 +1,4 @@
-#include "sprite_preview.h"
+#include "model/sprite_preview.h"
 
 #include <gtest/gtest.h>
 

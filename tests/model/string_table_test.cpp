@@ -1,8 +1,8 @@
-#include "string_table.h"
+#include "model/string_table.h"
 
 #include <gtest/gtest.h>
 
-#include "iff_builder.h"
+#include "synth/iff_builder.h"
 
 namespace tarnwick {
 namespace {

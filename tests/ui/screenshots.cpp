@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "game_window.h"
-#include "window_test.h"
+#include "tests/ui/support/game_window.h"
+#include "tests/ui/support/window_test.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "bitmap_view.h"
+#include "ui/chunk/bitmap_view.h"
 
 #include <QDir>
 
-#include "bitmap_file.h"
-#include "picture_box.h"
+#include "widgets/bitmap_file.h"
+#include "widgets/picture_box.h"
 
 namespace tarnwick {
 

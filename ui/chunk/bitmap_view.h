@@ -1,7 +1,7 @@
 #pragma once
 
-#include "chunk_table.h"
-#include "form2.h"
+#include "model/chunk_table.h"
+#include "ui/chunk/chunk_window.h"
 
 namespace tarnwick {
 

@@ -1,14 +1,14 @@
-#include "chunk_display.h"
+#include "ui/chunk/chunk_display.h"
 
 #include <QApplication>
 
-#include "bitmap_view.h"
-#include "chunk_dump.h"
-#include "chunk_lines_model.h"
-#include "chunk_texts.h"
-#include "show_resource_map.h"
-#include "sprite_view.h"
-#include "string_table.h"
+#include "ui/chunk/bitmap_view.h"
+#include "model/chunk_dump.h"
+#include "ui/chunk/chunk_lines_model.h"
+#include "model/chunk_texts.h"
+#include "ui/resource_map/show_resource_map.h"
+#include "ui/chunk/sprite_view.h"
+#include "model/string_table.h"
 
 namespace tarnwick {
 

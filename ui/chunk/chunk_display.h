@@ -3,9 +3,9 @@
 #include <QPointer>
 #include <cstdint>
 
-#include "chunk_table.h"
-#include "form2.h"
-#include "module1.h"
+#include "model/chunk_table.h"
+#include "ui/chunk/chunk_window.h"
+#include "model/open_file.h"
 
 namespace tarnwick {
 

@@ -1,10 +1,10 @@
-#include "chunk_lines_model.h"
+#include "ui/chunk/chunk_lines_model.h"
 
 #include <algorithm>
 #include <array>
 #include <climits>
 
-#include "controls.h"
+#include "ui/common/controls.h"
 
 namespace tarnwick {
 

@@ -1,7 +1,7 @@
-#include "sprite_view.h"
+#include "ui/chunk/sprite_view.h"
 
-#include "picture_box.h"
-#include "sprite_preview.h"
+#include "widgets/picture_box.h"
+#include "model/sprite_preview.h"
 
 namespace tarnwick {
 

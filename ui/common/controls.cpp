@@ -1,9 +1,9 @@
-#include "controls.h"
+#include "ui/common/controls.h"
 
 #include <algorithm>
 
-#include "fonts.h"
-#include "windows1252.h"
+#include "widgets/fonts.h"
+#include "model/windows1252.h"
 
 namespace tarnwick {
 

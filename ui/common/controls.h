@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "twips.h"
+#include "ui/common/twips.h"
 
 namespace tarnwick {
 

@@ -1,4 +1,4 @@
-#include "twips.h"
+#include "ui/common/twips.h"
 
 #include <QWidget>
 

@@ -1,8 +1,8 @@
 #include <QApplication>
 
-#include "form1.h"
-#include "module1.h"
-#include "registry.h"
+#include "ui/main/main_window.h"
+#include "model/open_file.h"
+#include "system/registry.h"
 
 int main(int argc, char* argv[])
 {

@@ -1,9 +1,9 @@
-#include "start_folder.h"
+#include "ui/main/start_folder.h"
 
 #include <QDir>
 
-#include "game_path.h"
-#include "native_folder.h"
+#include "system/game_path.h"
+#include "system/native_folder.h"
 
 namespace tarnwick {
 

@@ -5,10 +5,10 @@
 #include <QTableView>
 #include <QtTest>
 
-#include "chunk_display.h"
-#include "chunk_lines_model.h"
-#include "game_files.h"
-#include "window_test.h"
+#include "ui/chunk/chunk_display.h"
+#include "ui/chunk/chunk_lines_model.h"
+#include "tests/ui/support/game_files.h"
+#include "tests/ui/support/window_test.h"
 
 namespace tarnwick {
 

@@ -4,13 +4,13 @@
 #include <fstream>
 #include <optional>
 
-#include "bmp_builder.h"
-#include "chunk_display.h"
-#include "game_files.h"
-#include "ordinary_user.h"
-#include "picture_box.h"
-#include "sprite_preview.h"
-#include "window_test.h"
+#include "synth/bmp_builder.h"
+#include "ui/chunk/chunk_display.h"
+#include "tests/ui/support/game_files.h"
+#include "tests/support/ordinary_user.h"
+#include "widgets/picture_box.h"
+#include "model/sprite_preview.h"
+#include "tests/ui/support/window_test.h"
 
 namespace tarnwick {
 

@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "game_window.h"
-#include "window_test.h"
+#include "tests/ui/support/game_window.h"
+#include "tests/ui/support/window_test.h"
 
 namespace tarnwick {
 

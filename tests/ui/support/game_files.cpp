@@ -1,9 +1,9 @@
-#include "game_files.h"
+#include "tests/ui/support/game_files.h"
 
 #include <filesystem>
 
-#include "bmp_builder.h"
-#include "chunk_walker.h"
+#include "synth/bmp_builder.h"
+#include "model/chunk_walker.h"
 
 namespace tarnwick::fixtures {
 

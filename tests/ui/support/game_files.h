@@ -2,10 +2,10 @@
 
 #include <QString>
 
-#include "bmp_builder.h"
-#include "iff_builder.h"
-#include "module1.h"
-#include "temp_dir.h"
+#include "synth/bmp_builder.h"
+#include "synth/iff_builder.h"
+#include "model/open_file.h"
+#include "tests/support/temp_dir.h"
 
 namespace tarnwick::fixtures {
 

@@ -3,9 +3,9 @@
 #include <QListWidget>
 #include <memory>
 
-#include "form1.h"
-#include "game_files.h"
-#include "memory_registry.h"
+#include "ui/main/main_window.h"
+#include "tests/ui/support/game_files.h"
+#include "tests/support/memory_registry.h"
 
 namespace tarnwick::fixtures {
 

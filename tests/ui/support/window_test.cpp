@@ -1,4 +1,4 @@
-#include "window_test.h"
+#include "tests/ui/support/window_test.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

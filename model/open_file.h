@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/byte_string.h"
+#include "model/chunk_table.h"
+#include "model/resource_map.h"
+
+namespace tarnwick {
+
+// The open file and what was read from it: one instance for the program, shared
+// by its windows. Tests make a fresh one.
+struct Module1 {
+    std::string FilePath;
+    ByteString FileData;
+    ChunkTable Chunks;
+    std::vector<SectionEntry> Sections;  // the last resource map parsed, for its browser
+
+    // Counts the loads begun, so that a load interrupted by another can tell.
+    std::uint64_t LoadsStarted = 0;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,66 @@
+#include "synth/bmp_builder.h"
+
+namespace tarnwick::fixtures {
+
+namespace {
+
+void AppendLe(Bytes& out, std::uint32_t value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+// One stored row: pixels packed from the high bits down, padded to 4 bytes.
+Bytes Row(const Bitmap& bitmap, int y)
+{
+    Bytes row;
+    const auto pixel = [&](int x) { return bitmap.pixels[static_cast<std::size_t>(y * bitmap.width + x)]; };
+    if (bitmap.bitsPerPixel == 24) {
+        for (int x = 0; x < bitmap.width; ++x)
+            AppendLe(row, pixel(x), 3);  // blue, green, red
+    } else {
+        const int perByte = 8 / bitmap.bitsPerPixel;
+        for (int x = 0; x < bitmap.width; x += perByte) {
+            std::uint32_t packed = 0;
+            for (int i = 0; i < perByte; ++i)
+                packed = (packed << bitmap.bitsPerPixel) | (x + i < bitmap.width ? pixel(x + i) : 0);
+            row.push_back(static_cast<std::uint8_t>(packed));
+        }
+    }
+    row.resize((row.size() + 3) / 4 * 4, 0);
+    return row;
+}
+
+}  // namespace
+
+Bytes BmpFile(const Bitmap& bitmap)
+{
+    Bytes rows;
+    for (int i = 0; i < bitmap.height; ++i) {
+        const Bytes row = Row(bitmap, bitmap.topDown ? i : bitmap.height - 1 - i);
+        rows.insert(rows.end(), row.begin(), row.end());
+    }
+    const auto paletteSize = static_cast<std::uint32_t>(bitmap.palette.size());
+    const std::uint32_t dataOffset = 14 + 40 + 4 * paletteSize;
+    Bytes file = {'B', 'M'};
+    AppendLe(file, dataOffset + static_cast<std::uint32_t>(rows.size()), 4);
+    AppendLe(file, 0, 4);
+    AppendLe(file, dataOffset, 4);
+    AppendLe(file, 40, 4);
+    AppendLe(file, static_cast<std::uint32_t>(bitmap.width), 4);
+    AppendLe(file, static_cast<std::uint32_t>(bitmap.topDown ? -bitmap.height : bitmap.height), 4);
+    AppendLe(file, 1, 2);
+    AppendLe(file, static_cast<std::uint32_t>(bitmap.bitsPerPixel), 2);
+    AppendLe(file, 0, 4);  // no compression
+    AppendLe(file, static_cast<std::uint32_t>(rows.size()), 4);
+    AppendLe(file, 2835, 4);
+    AppendLe(file, 2835, 4);
+    AppendLe(file, paletteSize, 4);
+    AppendLe(file, 0, 4);
+    for (const std::uint32_t colour : bitmap.palette)
+        AppendLe(file, colour, 4);  // blue, green, red, 0
+    file.insert(file.end(), rows.begin(), rows.end());
+    return file;
+}
+
+}  // namespace tarnwick::fixtures

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QWidget>
+
+#include "model/chunk_texts.h"
+
+class QLabel;
+class QTableView;
+
+namespace tarnwick {
+
+class ChunkLinesModel;
+class PictureBox;
+
+// The chunk display: a chunk's header fields, and its contents as a list of
+// lines, a picture, or both. Destroyed when closed.
+class Form2 : public QWidget {
+public:
+    explicit Form2(QWidget* owner = nullptr);
+
+    void SetHeader(const ChunkHeaderTexts& texts);
+    // Shows the list; the picture box is hidden unless asked to stay as it is
+    // (a sprite's preview stands above its dump).
+    void ShowList(bool keepPicture = false);
+    // Shows the picture box, alone or above the list.
+    void ShowPicture(bool keepList = false);
+    [[nodiscard]] ChunkLinesModel& Lines() { return *lines_; }
+    [[nodiscard]] PictureBox& Picture() { return *Picture1_; }
+
+private:
+    void Command1_Click();
+
+    QLabel* Label8_;
+    QLabel* Label2_;
+    QLabel* Label4_;
+    QLabel* Label6_;
+    QLabel* Label10_;
+    PictureBox* Picture1_;
+    QTableView* List1_;
+    ChunkLinesModel* lines_;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDialog>
+
+#include "model/offset_view.h"
+
+class QPlainTextEdit;
+
+namespace tarnwick {
+
+// The offset hex view: ten lines of a file's bytes in hex, the same lines as
+// characters beside them, and the first 129 bytes as one run of values.
+class Form4 : public QDialog {
+public:
+    Form4();
+
+    void SetTexts(const OffsetViewTexts& texts);
+
+private:
+    QPlainTextEdit* RichBox1_;
+    QPlainTextEdit* Text1_;
+    QPlainTextEdit* Text2_;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+#include <string>
+#include <vector>
+
+#include "model/open_file.h"
+
+class QComboBox;
+class QLabel;
+
+namespace tarnwick {
+
+// The sections window: pick a type, then an identifier, and see that entry's
+// name and file position; "&Edit" shows the file's bytes there.
+class Form3 : public QDialog {
+public:
+    explicit Form3(Module1& module);
+
+    // Lists the map's types, in map order, with no identifier or entry chosen.
+    void SetTypes(std::vector<std::string> types);
+
+private:
+    void Combo1_Click(int index);
+    void Combo2_Click(int index);
+    void Command2_Click();
+
+    Module1& module_;
+    // The texts behind the two lists, as the file holds them.
+    std::vector<std::string> types_;
+    std::vector<std::string> ids_;
+    QComboBox* Combo1_;
+    QComboBox* Combo2_;
+    QLabel* Label4_;
+    QLabel* Label6_;
+};
+
+}  // namespace tarnwick
