@@ -10,10 +10,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s FILE\n", argv[0]);
         return 2;
     }
-    tarnwick::Module1 module;
-    module.FilePath = argv[1];
+    tarnwick::OpenFile openFile;
     tarnwick::bench::NullLoadOutput output;
-    tarnwick::LoadChunkFile(module, "file", output);
-    std::printf("%zu chunks\n", module.Chunks.Count());
+    tarnwick::LoadChunkFile(openFile, argv[1], "file", output);
+    std::printf("%zu chunks\n", openFile.Chunks.Count());
     return 0;
 }

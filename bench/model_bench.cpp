@@ -52,12 +52,12 @@ BENCHMARK(ReadWholeFileAlone)->ArgName("MiB")->Arg(64)->Unit(benchmark::kMillise
 void LoadAndWalk(benchmark::State& state)
 {
     const auto mebibytes = static_cast<std::size_t>(state.range(0));
-    Module1 module;
-    module.FilePath = ContainerFilePath(mebibytes, static_cast<std::size_t>(state.range(1)));
+    OpenFile openFile;
+    const std::string path = ContainerFilePath(mebibytes, static_cast<std::size_t>(state.range(1)));
     NullLoadOutput output;
     for (auto _ : state) {
-        LoadChunkFile(module, "bench.IFF", output);
-        benchmark::DoNotOptimize(module.Chunks.Count());
+        LoadChunkFile(openFile, path, "bench.IFF", output);
+        benchmark::DoNotOptimize(openFile.Chunks.Count());
     }
     state.SetBytesProcessed(state.iterations() * state.range(0) * static_cast<std::int64_t>(kMiB));
 }

@@ -10,6 +10,7 @@
 #include <QTableView>
 
 #include "bench/bench_files.h"
+#include "ui/common/control_names.h"
 #include "ui/chunk/chunk_display.h"
 #include "widgets/dir_list_box.h"
 #include "ui/main/main_window.h"
@@ -26,10 +27,10 @@ constexpr std::size_t kSmallChunk = 1024;
 constexpr std::size_t kLargeChunk = 64 * kMiB;
 
 // A file of two DATA chunks: 1 KiB, then 64 MiB.
-const Module1& TwoChunkModule()
+const OpenFile& TwoChunkModule()
 {
-    static Module1 module = [] {
-        Module1 loaded;
+    static OpenFile openFile = [] {
+        OpenFile loaded;
         const Bytes file = fixtures::IffBuilder()
                                .Chunk("DATA", "Small", VariedBytes(kSmallChunk, 1))
                                .Chunk("DATA", "Large", VariedBytes(kLargeChunk, 2))
@@ -37,7 +38,7 @@ const Module1& TwoChunkModule()
         fixtures::LoadBytes(loaded, file);
         return loaded;
     }();
-    return module;
+    return openFile;
 }
 
 void LetWindowsSettle()
@@ -51,8 +52,8 @@ void LetWindowsSettle()
 // shows the same chunk again).
 void ShowChunk(benchmark::State& state)
 {
-    Module1 module = TwoChunkModule();
-    ChunkDisplay display(module);
+    OpenFile openFile = TwoChunkModule();
+    ChunkDisplay display(openFile);
     for (auto _ : state) {
         state.PauseTiming();
         display.ShowChunk(state.range(0));
@@ -69,11 +70,11 @@ BENCHMARK(ShowChunk)->ArgNames({"from", "to"})->Args({2, 1})->Args({1, 2})->Args
 // A page down in the 64 MiB chunk's dump, painted.
 void ScrollPage(benchmark::State& state)
 {
-    Module1 module = TwoChunkModule();
-    ChunkDisplay display(module);
+    OpenFile openFile = TwoChunkModule();
+    ChunkDisplay display(openFile);
     display.ShowChunk(2);
     LetWindowsSettle();
-    auto* view = fixtures::Find<QTableView>(display.Window(), "List1");
+    auto* view = fixtures::Find<QTableView>(display.Window(), names::kChunkLines);
     QScrollBar* bar = view->verticalScrollBar();
     // Start in the middle, where no row near the view was ever formatted.
     bar->setValue(bar->maximum() / 2);
@@ -121,14 +122,14 @@ BENCHMARK(ReadFileWithOneRead)->Unit(benchmark::kMillisecond);
 void ClickFile(benchmark::State& state)
 {
     const FolderWithOneFile folder(64, 1000);
-    Module1 module;
+    OpenFile openFile;
     fixtures::MemoryRegistry noGame;
-    Form1 form(module, noGame);
+    MainWindow form(openFile, noGame);
     form.show();
-    fixtures::Find<DirListBox>(&form, "Dir1")->SetPath(folder.Folder());
+    fixtures::Find<DirListBox>(&form, names::kFolderList)->SetPath(folder.Folder());
     LetWindowsSettle();
-    auto* files = fixtures::Find<QListWidget>(&form, "File1");
-    auto* chunks = fixtures::Find<QListWidget>(&form, "List1");
+    auto* files = fixtures::Find<QListWidget>(&form, names::kFileList);
+    auto* chunks = fixtures::Find<QListWidget>(&form, names::kChunkLines);
     const auto found = files->findItems(QStringLiteral("big.IFF"), Qt::MatchExactly);
     if (found.size() != 1) {
         state.SkipWithError("big.IFF is not listed");

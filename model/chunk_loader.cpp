@@ -15,31 +15,29 @@ FileHeaderTexts ReadFileHeaderTexts(ByteSpan file)
     };
 }
 
-void LoadChunkFile(Module1& module, std::string_view fileName, LoadOutput& output)
+void LoadChunkFile(OpenFile& openFile, const std::string& path, std::string_view fileName, LoadOutput& output)
 {
-    const auto thisLoad = ++module.LoadsStarted;
+    openFile.FilePath = path;
     output.ClearChunkList();
     output.SetDetailsCaption("File Details for " + std::string(fileName));
 
-    FileReadResult read = ReadWholeFile(module.FilePath);
-    module.Chunks.Clear();
+    FileReadResult read = ReadWholeFile(openFile.FilePath);
+    openFile.Chunks.Clear();
     if (!read.ok()) {
-        module.FileData = ByteString();
+        openFile.FileData = ByteString();
         output.SetHeaderTexts({});
         output.AddChunkLine(std::string(kReadErrorPrefix) + read.error);
         return;
     }
-    module.FileData = ByteString(std::move(read.bytes));
-    output.SetHeaderTexts(ReadFileHeaderTexts(module.FileData.span()));
+    openFile.FileData = ByteString(std::move(read.bytes));
+    output.SetHeaderTexts(ReadFileHeaderTexts(openFile.FileData.span()));
 
-    // The walker holds its own share of the bytes, so a newer load that replaces
-    // FileData while events run cannot pull them from under it.
-    ChunkWalker walker(module.FileData);
+    ChunkWalker walker(openFile.FileData);
     while (auto chunk = walker.Next()) {
-        const std::string line = ChunkListLine(module.Chunks.Count() + 1, *chunk);
-        module.Chunks.Add(std::move(*chunk));
+        const std::string line = ChunkListLine(openFile.Chunks.Count() + 1, *chunk);
+        openFile.Chunks.Add(std::move(*chunk));
         output.AddChunkLine(line);
-        if (!output.LetPendingEventsRun() || module.LoadsStarted != thisLoad)
+        if (!output.LetPendingEventsRun())
             return;
     }
     if (walker.LeftChunksOut())

@@ -28,17 +28,18 @@ public:
     virtual void SetDetailsCaption(std::string_view caption) = 0;
     virtual void SetHeaderTexts(const FileHeaderTexts& texts) = 0;
     virtual void AddChunkLine(std::string_view line) = 0;
-    // Called after each chunk so the window can handle pending events; return
-    // false to abandon the walk.
+    // Called after each chunk so the window can handle pending events; false
+    // abandons the walk, as when another file was chosen meanwhile. This is the
+    // one way a load is cancelled.
     virtual bool LetPendingEventsRun() = 0;
 };
 
-// Reads module.FilePath whole into FileData, shows its header, walks its chunks
-// into Chunks and lists them. fileName is the name the file list shows.
+// Makes `path` the open file: reads it whole into FileData, shows its header,
+// walks its chunks into Chunks and lists them. fileName is the name the file
+// list shows.
 //
 // A file that cannot be read leaves no data and no chunk, and the list holds one
-// line with the system's reason. When a load starts while this one is letting
-// events run, this one stops at once and leaves the state to the newer load.
-void LoadChunkFile(Module1& module, std::string_view fileName, LoadOutput& output);
+// line with the system's reason.
+void LoadChunkFile(OpenFile& openFile, const std::string& path, std::string_view fileName, LoadOutput& output);
 
 }  // namespace tarnwick

@@ -12,14 +12,11 @@ namespace tarnwick {
 
 // The open file and what was read from it: one instance for the program, shared
 // by its windows. Tests make a fresh one.
-struct Module1 {
+struct OpenFile {
     std::string FilePath;
     ByteString FileData;
     ChunkTable Chunks;
     std::vector<SectionEntry> Sections;  // the last resource map parsed, for its browser
-
-    // Counts the loads begun, so that a load interrupted by another can tell.
-    std::uint64_t LoadsStarted = 0;
 };
 
 }  // namespace tarnwick

@@ -23,9 +23,9 @@ TEST(LoadChunkFile, ShowsTheHeaderTextsThatExist)
     const std::string line1 = std::string("IFF FILE 2.5:TYPE FOLLOWED BY SIZE") + '\0';
     const std::string line2 = " TARNWICK TEST HEADER 01 ";
     const Bytes file = IffBuilder().Header(line1 + line2, 0x80001A2Bu).Build();
-    Module1 module;
+    OpenFile openFile;
     RecordingOutput output;
-    LoadFromDisk(module, file, output);
+    LoadFromDisk(openFile, file, output);
     EXPECT_EQ(output.header.Line1, line1);
     EXPECT_EQ(output.header.Line2, line2);
     EXPECT_EQ(output.header.RsmpLocation, "80001A2B");
@@ -34,44 +34,23 @@ TEST(LoadChunkFile, ShowsTheHeaderTextsThatExist)
     EXPECT_EQ(ReadFileHeaderTexts(ByteSpan(file).first(40)).Line2, line2.substr(0, 5));
 }
 
-TEST(LoadChunkFile, ALoadStartedDuringTheWalkReplacesIt)
-{
-    IffBuilder big;
-    for (int i = 0; i < 50; ++i)
-        big.Chunk("BIG_", "", {});
-    const Bytes small = IffBuilder().Chunk("SML_", "s", {}).Build();
-    Module1 module;
-    RecordingOutput output;
-    int yields = 0;
-    output.onEvents = [&] {
-        if (++yields == 3)  // the user clicks another file while the list grows
-            LoadFromDisk(module, small, output);
-        return true;
-    };
-    LoadFromDisk(module, big.Build(), output);
-
-    EXPECT_EQ(output.lines, std::vector<std::string>{"1: SML_ [s]"});
-    EXPECT_EQ(module.Chunks.Count(), 1u);
-    EXPECT_EQ(module.FileData.size(), small.size());
-}
-
 TEST(LoadChunkFile, StopsWhenTheWindowAbandonsTheWalk)
 {
-    Module1 module;
+    OpenFile openFile;
     RecordingOutput output;
     output.onEvents = [] { return false; };
-    LoadFromDisk(module, IffBuilder().Chunk("A___", "", {}).Chunk("B___", "", {}).Build(), output);
+    LoadFromDisk(openFile, IffBuilder().Chunk("A___", "", {}).Chunk("B___", "", {}).Build(), output);
     EXPECT_EQ(output.lines, std::vector<std::string>{"1: A___ []"});
-    EXPECT_EQ(module.Chunks.Count(), 1u);
+    EXPECT_EQ(openFile.Chunks.Count(), 1u);
 }
 
 TEST(LoadChunkFile, AChunkOfAnEarlierFileOutlivesTheNextLoad)
 {
-    Module1 module;
+    OpenFile openFile;
     RecordingOutput output;
-    LoadFromDisk(module, IffBuilder().Chunk("A___", "", {1, 2, 3}).Build(), output);
-    const ChunkInfo shown = *module.Chunks.Find(1);
-    LoadFromDisk(module, IffBuilder().Build(), output);
+    LoadFromDisk(openFile, IffBuilder().Chunk("A___", "", {1, 2, 3}).Build(), output);
+    const ChunkInfo shown = *openFile.Chunks.Find(1);
+    LoadFromDisk(openFile, IffBuilder().Build(), output);
     EXPECT_EQ(shown.Data[76], 1);
     EXPECT_EQ(shown.Data[78], 3);
 }

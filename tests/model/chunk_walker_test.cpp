@@ -46,9 +46,9 @@ TEST(Walk, ListsTheChunksItReads)
         {"an empty file has no chunks", {}, 0, ""},
     };
     for (const auto& row : rows) {
-        Module1 module;
+        OpenFile openFile;
         RecordingOutput output;
-        LoadFromDisk(module, row.file, output);
+        LoadFromDisk(openFile, row.file, output);
         EXPECT_EQ(output.lines.size(), row.lineCount) << row.name;
         EXPECT_EQ(output.lines.empty() ? "" : output.lines.back(), row.lastLine) << row.name;
     }
@@ -58,22 +58,22 @@ TEST(Walk, RecordsPositionsSizesAndData)
 {
     const Bytes file = IffBuilder().Chunk("STR#", "one", {9, 8, 7}, 0x00000001)
                            .ChunkWithSizeField("BMP_", 200, "two", {5}).Build();
-    Module1 module;
+    OpenFile openFile;
     RecordingOutput output;
-    LoadFromDisk(module, file, output);
+    LoadFromDisk(openFile, file, output);
 
-    ASSERT_EQ(module.Chunks.Count(), 2u);
-    const ChunkInfo& first = *module.Chunks.Find(1);
+    ASSERT_EQ(openFile.Chunks.Count(), 2u);
+    const ChunkInfo& first = *openFile.Chunks.Find(1);
     EXPECT_EQ(first.Position, 65);
     EXPECT_EQ(first.IdBytes, std::string("\0\0\0\1", 4));
     EXPECT_EQ(Bytes(first.Data.span().begin(), first.Data.span().end()),
               Bytes(file.begin() + 64, file.begin() + 64 + 79));
-    const ChunkInfo& second = *module.Chunks.Find(2);
+    const ChunkInfo& second = *openFile.Chunks.Find(2);
     EXPECT_EQ(second.Position, 65 + 79);
     EXPECT_EQ(second.Size, 200);
     EXPECT_EQ(second.Data.size(), 77u);  // cut short by the end of the file
-    EXPECT_EQ(module.Chunks.Find(3), nullptr);
-    EXPECT_EQ(module.Chunks.Find(0), nullptr);
+    EXPECT_EQ(openFile.Chunks.Find(3), nullptr);
+    EXPECT_EQ(openFile.Chunks.Find(0), nullptr);
 }
 
 // A negative size says nothing usable: the walk ends after that chunk.

@@ -60,9 +60,9 @@ Bytes Int32Le(std::uint32_t value)
 // What the decoders make of the last chunk listed: a string table's lines, a
 // map's types, entries and entries whose offset view shows bytes, or the
 // number of dump lines.
-std::string Decoded(const Module1& module)
+std::string Decoded(const OpenFile& openFile)
 {
-    const ChunkInfo* chunk = module.Chunks.Find(static_cast<std::int64_t>(module.Chunks.Count()));
+    const ChunkInfo* chunk = openFile.Chunks.Find(static_cast<std::int64_t>(openFile.Chunks.Count()));
     if (chunk == nullptr)
         return "";
     (void)MakeChunkHeaderTexts(*chunk);
@@ -76,7 +76,7 @@ std::string Decoded(const Module1& module)
         const ResourceMap map = ParseResourceMap(chunk->Data.span());
         std::size_t shown = 0;
         for (const SectionEntry& entry : map.Sections)
-            shown += !MakeOffsetViewTexts(module.FileData.span(), entry.Offset).HexText.empty();
+            shown += !MakeOffsetViewTexts(openFile.FileData.span(), entry.Offset).HexText.empty();
         return "types " + std::to_string(map.Types.size()) + " entries " + std::to_string(map.Sections.size()) +
                " shown " + std::to_string(shown);
     }
@@ -104,22 +104,22 @@ TEST_P(HostileInput, ShowsWhatItCanAndNothingElse)
     const HostileCase& row = GetParam();
     const fixtures::TempDir folder;
     chmod(folder.Path().c_str(), 0755);
-    Module1 module;
+    OpenFile openFile;
     RecordingOutput output;
-    LoadFromDisk(module, kOneChunk, output);  // an earlier file, to be replaced
-    module.FilePath = row.make(folder.Path());
+    LoadFromDisk(openFile, kOneChunk, output);  // an earlier file, to be replaced
+    const std::string path = row.make(folder.Path());
     {
         const std::optional<fixtures::OrdinaryUserFileAccess> access =
             row.ordinaryUser ? std::make_optional<fixtures::OrdinaryUserFileAccess>() : std::nullopt;
-        LoadChunkFile(module, "x.IFF", output);
+        LoadChunkFile(openFile, path, "x.IFF", output);
     }
     EXPECT_EQ(output.lines.size(), row.lines);
     EXPECT_EQ(output.lines.empty() ? "" : output.lines.back(), row.lastLine);
-    EXPECT_EQ(Decoded(module), row.decoded);
-    EXPECT_LE(module.Chunks.Count(), kMaxChunks);
+    EXPECT_EQ(Decoded(openFile), row.decoded);
+    EXPECT_LE(openFile.Chunks.Count(), kMaxChunks);
     // A file that cannot be read leaves nothing of the earlier one behind.
     if (row.lastLine.starts_with("Error reading file - ") && row.lastLine != kTooMany) {
-        EXPECT_TRUE(module.FileData.empty());
+        EXPECT_TRUE(openFile.FileData.empty());
     }
 }
 
@@ -199,11 +199,10 @@ TEST(HostileInput, AFileThatShrinksWhileItIsReadKeepsWhatWasRead)
     std::ifstream in(path, std::ios::binary);
     const std::string contents{std::istreambuf_iterator<char>(in), {}};
     ASSERT_LT(contents.size(), static_cast<std::size_t>(info.st_size));
-    Module1 module;
+    OpenFile openFile;
     RecordingOutput output;
-    module.FilePath = path;
-    LoadChunkFile(module, "online", output);
-    EXPECT_EQ(BytesAsText(module.FileData.span()), contents);
+    LoadChunkFile(openFile, path, "online", output);
+    EXPECT_EQ(BytesAsText(openFile.FileData.span()), contents);
     EXPECT_TRUE(output.lines.empty());
 }
 

@@ -24,11 +24,10 @@ struct RecordingOutput : LoadOutput {
 };
 
 // Writes `file` to disk as x.iff and loads it, as a click in the file list would.
-inline void LoadFromDisk(Module1& module, const fixtures::Bytes& file, RecordingOutput& output)
+inline void LoadFromDisk(OpenFile& openFile, const fixtures::Bytes& file, RecordingOutput& output)
 {
     const fixtures::TempDir dir;
-    module.FilePath = dir.Write("x.iff", file);
-    LoadChunkFile(module, "x.iff", output);
+    LoadChunkFile(openFile, dir.Write("x.iff", file), "x.iff", output);
 }
 
 }  // namespace tarnwick

@@ -8,11 +8,13 @@
 #include <QTimer>
 
 #include "tests/ui/support/game_window.h"
+#include "ui/common/control_names.h"
 #include "tests/ui/support/window_test.h"
 
 namespace {
 
 using tarnwick::fixtures::Find;
+namespace names = tarnwick::names;
 
 void Save(QWidget& window, const QDir& folder, const char* name)
 {
@@ -34,9 +36,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     tarnwick::fixtures::GameWindow window;
-    tarnwick::Form1& form1 = window.Form();
-    window.Pick("File1", "a.IFF");
-    auto* chunks = window.List("List1");
+    tarnwick::MainWindow& form1 = window.Form();
+    window.Pick(names::kFileList, "a.IFF");
+    auto* chunks = window.List(names::kChunkList);
     chunks->setCurrentRow(1);
     Save(form1, out, "form1");
     Save(*form1.Display().Window(), out, "form2-dump");
@@ -48,11 +50,11 @@ int main(int argc, char* argv[])
     Save(*form1.Display().Window(), out, "form2-bitmap");
 
     tarnwick::fixtures::WhenModalOpens([&](QDialog& form3) {
-        Choose(form3, "Combo1", 0);
-        Choose(form3, "Combo2", 0);
+        Choose(form3, names::kSectionTypes, 0);
+        Choose(form3, names::kSectionIds, 0);
         Save(form3, out, "form3");
         tarnwick::fixtures::WhenModalOpens([&](QDialog& form4) { Save(form4, out, "form4"); });
-        Find<QPushButton>(&form3, "Command2")->click();
+        Find<QPushButton>(&form3, names::kSectionsEdit)->click();
     });
     chunks->setCurrentRow(2);
     return 0;

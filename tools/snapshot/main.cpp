@@ -14,9 +14,9 @@ int main(int argc, char* argv[])
         qWarning("usage: %s <picture.png>", argv[0]);
         return 2;
     }
-    tarnwick::Module1 module;
+    tarnwick::OpenFile openFile;
     const auto registry = tarnwick::MakeSystemRegistry();
-    tarnwick::Form1 window(module, *registry);
+    tarnwick::MainWindow window(openFile, *registry);
     window.show();
     const QString file = QString::fromLocal8Bit(argv[1]);
     // Once the window has been laid out and painted.

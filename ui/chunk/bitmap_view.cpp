@@ -7,7 +7,7 @@
 
 namespace tarnwick {
 
-bool ShowBitmap(Form2& form, const ChunkInfo& chunk)
+bool ShowBitmap(ChunkWindow& window, const ChunkInfo& chunk)
 {
     // The size field says how many content bytes follow the header; a chunk cut
     // short by the end of the file gives what it has.
@@ -15,10 +15,10 @@ bool ShowBitmap(Form2& form, const ChunkInfo& chunk)
     const ByteString contents =
         chunk.Data.Slice(kChunkHeaderSize, contentSize > 0 ? static_cast<std::size_t>(contentSize) : 0);
     const QImage picture = DecodeBitmapThroughFile(contents.span(), QDir::currentPath());
-    form.Picture().SetPicture(picture);
+    window.Picture().SetPicture(picture);
     if (picture.isNull())
         return false;
-    form.ShowPicture();
+    window.ShowPicture();
     return true;
 }
 

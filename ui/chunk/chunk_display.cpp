@@ -2,84 +2,100 @@
 
 #include <QApplication>
 
-#include "ui/chunk/bitmap_view.h"
 #include "model/chunk_dump.h"
-#include "ui/chunk/chunk_lines_model.h"
 #include "model/chunk_texts.h"
-#include "ui/resource_map/show_resource_map.h"
-#include "ui/chunk/sprite_view.h"
+#include "model/chunk_view.h"
 #include "model/string_table.h"
+#include "ui/chunk/bitmap_view.h"
+#include "ui/chunk/chunk_lines_model.h"
+#include "ui/chunk/sprite_view.h"
+#include "ui/resource_map/show_resource_map.h"
 
 namespace tarnwick {
 
+namespace {
+
+// The dump of the chunk's contents; a sprite's preview stays above it.
+void ShowDump(ChunkWindow& window, const ChunkInfo& chunk, bool keepPicture = false)
+{
+    window.ShowList(keepPicture);
+    window.Lines().ShowDump(ChunkDump(chunk));
+}
+
+}  // namespace
+
 ChunkDisplay::~ChunkDisplay()
 {
-    delete form2_;
+    delete window_;
 }
 
 void ChunkDisplay::CloseWindow()
 {
-    if (form2_)
-        form2_->close();
+    if (window_)
+        window_->close();
 }
 
-Form2& ChunkDisplay::Form()
+ChunkWindow& ChunkDisplay::OpenWindow()
 {
-    if (!form2_)
-        form2_ = new Form2(owner_);
-    return *form2_;
+    if (!window_)
+        window_ = new ChunkWindow(owner_);
+    return *window_;
 }
 
 void ChunkDisplay::ShowChunk(std::int64_t chunkIndex)
 {
-    const ChunkInfo* found = module_.Chunks.Find(chunkIndex);
+    const ChunkInfo* found = openFile_.Chunks.Find(chunkIndex);
     if (found == nullptr)
         return;
     // A copy shares the file's bytes; the table may be refilled by a load that
     // runs while a window below waits for the user.
     const ChunkInfo chunk = *found;
-
-    // The resource map opens its own window. The chunk display is left as it
-    // is, so its header never stands over another chunk's contents.
-    if (chunk.Type == "rsmp") {
-        // Back to the window the user came from, so the arrow keys go on
-        // stepping through its list.
-        const QPointer<QWidget> active = QApplication::activeWindow();
-        ShowResourceMap(module_, chunk);
-        if (active)
-            active->activateWindow();
+    const ChunkView view = ChunkViewFor(chunk.Type);
+    if (view == ChunkView::ResourceMap) {
+        ShowResourceMapOf(chunk);
         return;
     }
 
-    Form2& form = Form();
-    form.SetHeader(MakeChunkHeaderTexts(chunk));
-    bool handled = false;
-    if (chunk.Type == "STR#") {
-        form.ShowList();
-        form.Lines().Clear();
-        handled = ShowStringTable(chunk);
-    } else if (chunk.Type == "BMP_") {
-        handled = ShowBitmap(form, chunk);
-    } else if (chunk.Type == "SPR#") {
-        handled = ShowSprite(form, chunk);
+    ChunkWindow& window = OpenWindow();
+    window.SetHeader(MakeChunkHeaderTexts(chunk));
+    switch (view) {
+    case ChunkView::StringTable:
+        if (auto lines = DecodeStringTable(chunk.Data.span())) {
+            window.ShowList();
+            window.Lines().ShowLines(std::move(*lines));
+        } else {
+            ShowDump(window, chunk);
+        }
+        break;
+    case ChunkView::Bitmap:
+        if (!ShowBitmap(window, chunk))
+            ShowDump(window, chunk);
+        break;
+    case ChunkView::SpritePreview:
+        ShowSprite(window, chunk);
+        ShowDump(window, chunk, true);
+        break;
+    case ChunkView::Dump:
+    case ChunkView::ResourceMap:
+        ShowDump(window, chunk);
+        break;
     }
-    if (!handled) {
-        form.ShowList(chunk.Type == "SPR#");
-        form.Lines().ShowDump(ChunkDump(chunk));
-    }
-    if (form.isMinimized())
-        form.showNormal();
+    if (window.isMinimized())
+        window.showNormal();
     else
-        form.show();
+        window.show();
 }
 
-bool ChunkDisplay::ShowStringTable(const ChunkInfo& chunk)
+void ChunkDisplay::ShowResourceMapOf(const ChunkInfo& chunk)
 {
-    auto lines = DecodeStringTable(chunk.Data.span());
-    if (!lines)
-        return false;
-    Form().Lines().AppendLines(std::move(*lines));
-    return true;
+    // The resource map opens its own window. The chunk window is left as it
+    // is, so its header never stands over another chunk's contents. Afterwards
+    // the window the user came from is active again, so the arrow keys go on
+    // stepping through its list.
+    const QPointer<QWidget> active = QApplication::activeWindow();
+    ShowResourceMap(openFile_, chunk);
+    if (active)
+        active->activateWindow();
 }
 
 }  // namespace tarnwick

@@ -8,14 +8,6 @@
 
 namespace tarnwick {
 
-void ChunkLinesModel::Clear()
-{
-    beginResetModel();
-    dump_.reset();
-    lines_.clear();
-    endResetModel();
-}
-
 void ChunkLinesModel::ShowDump(ChunkDump dump)
 {
     beginResetModel();
@@ -24,14 +16,12 @@ void ChunkLinesModel::ShowDump(ChunkDump dump)
     endResetModel();
 }
 
-void ChunkLinesModel::AppendLines(std::vector<std::string> lines)
+void ChunkLinesModel::ShowLines(std::vector<std::string> lines)
 {
-    if (lines.empty())
-        return;
-    const int first = rowCount();
-    beginInsertRows({}, first, first + static_cast<int>(lines.size()) - 1);
-    lines_.insert(lines_.end(), std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
-    endInsertRows();
+    beginResetModel();
+    dump_.reset();
+    lines_ = std::move(lines);
+    endResetModel();
 }
 
 int ChunkLinesModel::rowCount(const QModelIndex& parent) const

@@ -15,9 +15,8 @@ class ChunkLinesModel final : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    void Clear();
     void ShowDump(ChunkDump dump);
-    void AppendLines(std::vector<std::string> lines);
+    void ShowLines(std::vector<std::string> lines);
 
     // QAbstractListModel
     [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;

@@ -14,9 +14,9 @@ class PictureBox;
 
 // The chunk display: a chunk's header fields, and its contents as a list of
 // lines, a picture, or both. Destroyed when closed.
-class Form2 : public QWidget {
+class ChunkWindow : public QWidget {
 public:
-    explicit Form2(QWidget* owner = nullptr);
+    explicit ChunkWindow(QWidget* owner = nullptr);
 
     void SetHeader(const ChunkHeaderTexts& texts);
     // Shows the list; the picture box is hidden unless asked to stay as it is
@@ -25,18 +25,18 @@ public:
     // Shows the picture box, alone or above the list.
     void ShowPicture(bool keepList = false);
     [[nodiscard]] ChunkLinesModel& Lines() { return *lines_; }
-    [[nodiscard]] PictureBox& Picture() { return *Picture1_; }
+    [[nodiscard]] PictureBox& Picture() { return *picture_; }
 
 private:
     void Command1_Click();
 
-    QLabel* Label8_;
-    QLabel* Label2_;
-    QLabel* Label4_;
-    QLabel* Label6_;
-    QLabel* Label10_;
-    PictureBox* Picture1_;
-    QTableView* List1_;
+    QLabel* type_;
+    QLabel* name_;
+    QLabel* size_;
+    QLabel* id_;
+    QLabel* address_;
+    PictureBox* picture_;
+    QTableView* lineList_;
     ChunkLinesModel* lines_;
 };
 

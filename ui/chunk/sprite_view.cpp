@@ -5,11 +5,11 @@
 
 namespace tarnwick {
 
-bool ShowSprite(Form2& form, const ChunkInfo& chunk)
+void ShowSprite(ChunkWindow& window, const ChunkInfo& chunk)
 {
-    form.show();
-    form.ShowPicture(true);
-    PictureBox& box = form.Picture();
+    window.show();
+    window.ShowPicture(true);
+    PictureBox& box = window.Picture();
     // A fresh preview: nothing of an earlier picture stays beneath it.
     box.Clear();
     QImage& canvas = box.Canvas();
@@ -20,7 +20,6 @@ bool ShowSprite(Form2& form, const ChunkInfo& chunk)
                        static_cast<std::size_t>(canvas.width()), static_cast<std::size_t>(canvas.height()),
                        static_cast<std::size_t>(canvas.bytesPerLine()) / sizeof(std::uint32_t)});
     box.update();
-    return false;
 }
 
 }  // namespace tarnwick

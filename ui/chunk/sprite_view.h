@@ -6,7 +6,7 @@
 namespace tarnwick {
 
 // Previews a "SPR#" chunk's contents in the display's picture box, one pixel a
-// byte, above the list. Returns false: the list shows the same bytes as a dump.
-bool ShowSprite(Form2& form, const ChunkInfo& chunk);
+// byte; the list below shows the same bytes as a dump.
+void ShowSprite(ChunkWindow& window, const ChunkInfo& chunk);
 
 }  // namespace tarnwick

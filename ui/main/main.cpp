@@ -7,9 +7,9 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    tarnwick::Module1 module;
+    tarnwick::OpenFile openFile;
     const auto registry = tarnwick::MakeSystemRegistry();
-    tarnwick::Form1 window(module, *registry);
+    tarnwick::MainWindow window(openFile, *registry);
     window.show();
     return QApplication::exec();
 }

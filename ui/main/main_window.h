@@ -23,9 +23,9 @@ class ListBox;
 
 // The main window: pick a file on the left, see its header and chunk list on
 // the right, and open a chunk from the list.
-class Form1 : public QMainWindow, private LoadOutput {
+class MainWindow : public QMainWindow, private LoadOutput {
 public:
-    Form1(Module1& module, Registry& registry);
+    MainWindow(OpenFile& openFile, Registry& registry);
 
     [[nodiscard]] ChunkDisplay& Display() { return display_; }
 
@@ -51,7 +51,7 @@ private:
     void AddChunkLine(std::string_view line) override;
     bool LetPendingEventsRun() override;
 
-    Module1& module_;
+    OpenFile& openFile_;
     Registry& registry_;
     ChunkDisplay display_;
     QElapsedTimer sinceEventsRan_;
@@ -64,17 +64,17 @@ private:
     std::optional<PendingLoad> nextLoad_;
     bool loading_ = false;
 
-    FileListBox* File1_;
-    QRadioButton* Option1_;
-    QRadioButton* Option2_;
-    QRadioButton* Option3_;
-    DirListBox* Dir1_;
-    DriveListBox* Drive1_;
-    QGroupBox* Frame2_;
-    QLabel* Label2_;
-    QLabel* Label3_;
-    QLabel* Label5_;
-    ListBox* List1_;
+    FileListBox* fileList_;
+    QRadioButton* iffOption_;
+    QRadioButton* wallsOption_;
+    QRadioButton* floorsOption_;
+    DirListBox* folderList_;
+    DriveListBox* driveList_;
+    QGroupBox* detailsFrame_;
+    QLabel* headerLine1_;
+    QLabel* headerLine2_;
+    QLabel* rsmpLocation_;
+    ListBox* chunkList_;
 };
 
 }  // namespace tarnwick

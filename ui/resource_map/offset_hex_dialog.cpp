@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 
+#include "ui/common/control_names.h"
 #include "ui/common/controls.h"
 #include "widgets/fonts.h"
 
@@ -29,25 +30,25 @@ QString LinesText(const std::string& text)
 
 }  // namespace
 
-Form4::Form4()
+OffsetHexDialog::OffsetHexDialog()
 {
-    SetUpWindow(*this, "Form4", QStringLiteral("Form4"), 9510, 4950);
+    SetUpWindow(*this, names::kOffsetHexDialog, QStringLiteral("Form4"), 9510, 4950);
     setModal(true);
-    RichBox1_ = MakeTextBox(this, "RichBox1", QStringLiteral("RichTextBox1"), 60, 120, 5955, 1455);
-    RichBox1_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Text1_ = MakeTextBox(this, "Text1", QStringLiteral("Text1"), 60, 1680, 6315, 1695);
-    Text1_->setWordWrapMode(QTextOption::WrapAnywhere);  // the run has no blanks to wrap at
+    hexLines_ = MakeTextBox(this, names::kHexLines, QStringLiteral("RichTextBox1"), 60, 120, 5955, 1455);
+    hexLines_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    valueRun_ = MakeTextBox(this, names::kValueRun, QStringLiteral("Text1"), 60, 1680, 6315, 1695);
+    valueRun_->setWordWrapMode(QTextOption::WrapAnywhere);  // the run has no blanks to wrap at
     // The character lines stand one under the other, beside the hex lines.
-    Text2_ = MakeTextBox(this, "Text2", QStringLiteral("Text2"), 7320, 1680, 2115, 1695);
-    Text2_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    SetTabOrder({RichBox1_, Text1_, Text2_});
+    characterLines_ = MakeTextBox(this, names::kCharacterLines, QStringLiteral("Text2"), 7320, 1680, 2115, 1695);
+    characterLines_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    SetTabOrder({hexLines_, valueRun_, characterLines_});
 }
 
-void Form4::SetTexts(const OffsetViewTexts& texts)
+void OffsetHexDialog::SetTexts(const OffsetViewTexts& texts)
 {
-    RichBox1_->setPlainText(LinesText(texts.HexText));
-    Text1_->setPlainText(QString::fromStdString(texts.ValueRun));
-    Text2_->setPlainText(LinesText(texts.CharacterText));
+    hexLines_->setPlainText(LinesText(texts.HexText));
+    valueRun_->setPlainText(QString::fromStdString(texts.ValueRun));
+    characterLines_->setPlainText(LinesText(texts.CharacterText));
 }
 
 }  // namespace tarnwick

@@ -10,16 +10,16 @@ namespace tarnwick {
 
 // The offset hex view: ten lines of a file's bytes in hex, the same lines as
 // characters beside them, and the first 129 bytes as one run of values.
-class Form4 : public QDialog {
+class OffsetHexDialog : public QDialog {
 public:
-    Form4();
+    OffsetHexDialog();
 
     void SetTexts(const OffsetViewTexts& texts);
 
 private:
-    QPlainTextEdit* RichBox1_;
-    QPlainTextEdit* Text1_;
-    QPlainTextEdit* Text2_;
+    QPlainTextEdit* hexLines_;
+    QPlainTextEdit* valueRun_;
+    QPlainTextEdit* characterLines_;
 };
 
 }  // namespace tarnwick

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 
+#include "ui/common/control_names.h"
 #include "ui/common/controls.h"
 #include "ui/resource_map/offset_hex_dialog.h"
 #include "model/hex_text.h"
@@ -24,77 +25,77 @@ void FillList(QComboBox& list, const std::vector<std::string>& texts)
 
 }  // namespace
 
-Form3::Form3(Module1& module) : module_(module)
+SectionsDialog::SectionsDialog(OpenFile& openFile) : openFile_(openFile)
 {
-    SetUpWindow(*this, "Form3", QStringLiteral("rsmp"), 5265, 2835);
+    SetUpWindow(*this, names::kSectionsDialog, QStringLiteral("rsmp"), 5265, 2835);
     setModal(true);
 
-    auto* frame = MakeControl<QGroupBox>(this, "Frame1", 120, 120, 4875, 2055);
+    auto* frame = MakeControl<QGroupBox>(this, names::kSectionsFrame, 120, 120, 4875, 2055);
     frame->setTitle(QStringLiteral("Sections"));
-    MakeCaption(frame, "Label1", QStringLiteral("Section Type:"), 180, 420, 1035, 195);
-    Combo1_ = MakeControl<QComboBox>(frame, "Combo1", 1260, 360, 1515, 315);
-    MakeCaption(frame, "Label2", QStringLiteral("Section ID:"), 240, 840, 915, 195);
-    Combo2_ = MakeControl<QComboBox>(frame, "Combo2", 1260, 780, 1515, 315);
-    MakeCaption(frame, "Label3", QStringLiteral("Description:"), 300, 1260, 855, 195);
-    Label4_ = MakeValueLabel(frame, "Label4", 1260, 1260, 3075, 255);
-    MakeCaption(frame, "Label5", QStringLiteral("File Position:"), 240, 1560, 915, 195);
-    Label6_ = MakeValueLabel(frame, "Label6", 1260, 1560, 3075, 255);
+    MakeCaption(frame, names::kSectionTypeCaption, QStringLiteral("Section Type:"), 180, 420, 1035, 195);
+    typeList_ = MakeControl<QComboBox>(frame, names::kSectionTypes, 1260, 360, 1515, 315);
+    MakeCaption(frame, names::kSectionIdCaption, QStringLiteral("Section ID:"), 240, 840, 915, 195);
+    idList_ = MakeControl<QComboBox>(frame, names::kSectionIds, 1260, 780, 1515, 315);
+    MakeCaption(frame, names::kDescriptionCaption, QStringLiteral("Description:"), 300, 1260, 855, 195);
+    description_ = MakeValueLabel(frame, names::kSectionDescription, 1260, 1260, 3075, 255);
+    MakeCaption(frame, names::kFilePositionCaption, QStringLiteral("File Position:"), 240, 1560, 915, 195);
+    position_ = MakeValueLabel(frame, names::kSectionPosition, 1260, 1560, 3075, 255);
 
-    auto* close = MakeControl<QPushButton>(this, "Command1", 120, 2280, 1095, 315);
+    auto* close = MakeControl<QPushButton>(this, names::kSectionsClose, 120, 2280, 1095, 315);
     close->setText(QStringLiteral("&Close"));
     close->setAutoDefault(false);
-    auto* edit = MakeControl<QPushButton>(this, "Command2", 1320, 2280, 975, 315);
+    auto* edit = MakeControl<QPushButton>(this, names::kSectionsEdit, 1320, 2280, 975, 315);
     edit->setText(QStringLiteral("&Edit"));
     edit->setAutoDefault(false);
 
-    connect(Combo1_, &QComboBox::activated, this, &Form3::Combo1_Click);
-    connect(Combo2_, &QComboBox::activated, this, &Form3::Combo2_Click);
+    connect(typeList_, &QComboBox::activated, this, &SectionsDialog::Combo1_Click);
+    connect(idList_, &QComboBox::activated, this, &SectionsDialog::Combo2_Click);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    connect(edit, &QPushButton::clicked, this, &Form3::Command2_Click);
+    connect(edit, &QPushButton::clicked, this, &SectionsDialog::Command2_Click);
 
-    SetTabOrder({Combo1_, Combo2_, close, edit});
-    Combo1_->setFocus();
+    SetTabOrder({typeList_, idList_, close, edit});
+    typeList_->setFocus();
 }
 
-void Form3::SetTypes(std::vector<std::string> types)
+void SectionsDialog::SetTypes(std::vector<std::string> types)
 {
     types_ = std::move(types);
-    FillList(*Combo1_, types_);
+    FillList(*typeList_, types_);
     ids_.clear();
-    FillList(*Combo2_, ids_);
-    Label4_->clear();
-    Label6_->clear();
+    FillList(*idList_, ids_);
+    description_->clear();
+    position_->clear();
 }
 
-void Form3::Combo1_Click(int index)
+void SectionsDialog::Combo1_Click(int index)
 {
     if (index < 0 || static_cast<std::size_t>(index) >= types_.size())
         return;
-    ids_ = SectionIdsOfType(module_.Sections, types_[static_cast<std::size_t>(index)]);
-    FillList(*Combo2_, ids_);
+    ids_ = SectionIdsOfType(openFile_.Sections, types_[static_cast<std::size_t>(index)]);
+    FillList(*idList_, ids_);
 }
 
-void Form3::Combo2_Click(int index)
+void SectionsDialog::Combo2_Click(int index)
 {
-    const int type = Combo1_->currentIndex();
+    const int type = typeList_->currentIndex();
     if (type < 0 || index < 0 || static_cast<std::size_t>(index) >= ids_.size())
         return;
-    const SectionEntry* entry = FindSection(module_.Sections, types_[static_cast<std::size_t>(type)],
+    const SectionEntry* entry = FindSection(openFile_.Sections, types_[static_cast<std::size_t>(type)],
                                             ids_[static_cast<std::size_t>(index)]);
     if (entry == nullptr)
         return;
-    Label4_->setText(FileText(entry->Name));
-    Label6_->setText(QString::fromStdString(Hex8(static_cast<std::uint32_t>(entry->Offset))));
+    description_->setText(FileText(entry->Name));
+    position_->setText(QString::fromStdString(Hex8(static_cast<std::uint32_t>(entry->Offset))));
 }
 
-void Form3::Command2_Click()
+void SectionsDialog::Command2_Click()
 {
     // Before an identifier is chosen the label holds no number, and the view
     // shows no bytes.
-    const auto offset = ParseHexText(Label6_->text().toStdString());
+    const auto offset = ParseHexText(position_->text().toStdString());
     const OffsetViewTexts texts =
-        offset ? MakeOffsetViewTexts(module_.FileData.span(), *offset) : OffsetViewTexts{};
-    Form4 view;
+        offset ? MakeOffsetViewTexts(openFile_.FileData.span(), *offset) : OffsetViewTexts{};
+    OffsetHexDialog view;
     view.SetTexts(texts);
     view.exec();
 }

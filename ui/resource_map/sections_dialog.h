@@ -13,9 +13,9 @@ namespace tarnwick {
 
 // The sections window: pick a type, then an identifier, and see that entry's
 // name and file position; "&Edit" shows the file's bytes there.
-class Form3 : public QDialog {
+class SectionsDialog : public QDialog {
 public:
-    explicit Form3(Module1& module);
+    explicit SectionsDialog(OpenFile& openFile);
 
     // Lists the map's types, in map order, with no identifier or entry chosen.
     void SetTypes(std::vector<std::string> types);
@@ -25,14 +25,14 @@ private:
     void Combo2_Click(int index);
     void Command2_Click();
 
-    Module1& module_;
+    OpenFile& openFile_;
     // The texts behind the two lists, as the file holds them.
     std::vector<std::string> types_;
     std::vector<std::string> ids_;
-    QComboBox* Combo1_;
-    QComboBox* Combo2_;
-    QLabel* Label4_;
-    QLabel* Label6_;
+    QComboBox* typeList_;
+    QComboBox* idList_;
+    QLabel* description_;
+    QLabel* position_;
 };
 
 }  // namespace tarnwick

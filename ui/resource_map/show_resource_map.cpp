@@ -5,11 +5,11 @@
 
 namespace tarnwick {
 
-bool ShowResourceMap(Module1& module, const ChunkInfo& chunk)
+bool ShowResourceMap(OpenFile& openFile, const ChunkInfo& chunk)
 {
     ResourceMap map = ParseResourceMap(chunk.Data.span());
-    module.Sections = std::move(map.Sections);
-    Form3 form(module);
+    openFile.Sections = std::move(map.Sections);
+    SectionsDialog form(openFile);
     form.SetTypes(std::move(map.Types));
     form.exec();
     return true;

@@ -5,8 +5,8 @@
 
 namespace tarnwick {
 
-// Parses the "rsmp" chunk into the module's section table and browses it in the
+// Parses the "rsmp" chunk into the openFile's section table and browses it in the
 // sections window, shown modally; returns true once the user has closed it.
-bool ShowResourceMap(Module1& module, const ChunkInfo& chunk);
+bool ShowResourceMap(OpenFile& openFile, const ChunkInfo& chunk);
 
 }  // namespace tarnwick

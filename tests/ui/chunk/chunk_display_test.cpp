@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "ui/chunk/chunk_display.h"
+#include "ui/common/control_names.h"
 #include "ui/chunk/chunk_lines_model.h"
 #include "tests/ui/support/game_files.h"
 #include "tests/ui/support/window_test.h"
@@ -22,38 +23,38 @@ class ChunkDisplayTest : public QObject {
     Q_OBJECT
 
 private:
-    Module1 module_;
+    OpenFile openFile_;
 
     static QString Value(const ChunkDisplay& display, const char* label) { return Find<QLabel>(display.Window(), label)->text(); }
-    static QStringList Lines(const ChunkDisplay& display) { return RowTexts(Find<QTableView>(display.Window(), "List1")); }
+    static QStringList Lines(const ChunkDisplay& display) { return RowTexts(Find<QTableView>(display.Window(), names::kChunkLines)); }
 
 private slots:
-    void init() { fixtures::LoadBytes(module_, fixtures::SampleFile()); }
+    void init() { fixtures::LoadBytes(openFile_, fixtures::SampleFile()); }
 
     void cleanup()
     {
-        for (QWidget* window : fixtures::TopLevels("Form2"))
+        for (QWidget* window : fixtures::TopLevels(names::kChunkWindow))
             delete window;
     }
 
     void fillsTheHeaderAndDumpsUnknownTypes()
     {
-        ChunkDisplay display(module_);
+        ChunkDisplay display(openFile_);
         display.ShowChunk(kNumbers);
-        Form2* form = display.Window();
+        ChunkWindow* form = display.Window();
         QVERIFY(form != nullptr && form->isVisible());
-        QCOMPARE(Value(display, "Label8"), QStringLiteral("DATA"));
-        QCOMPARE(Value(display, "Label2"), QStringLiteral("Numbers"));
-        QCOMPARE(Value(display, "Label4"), QStringLiteral("0074"));
-        QCOMPARE(Value(display, "Label6"), QStringLiteral("00 00 00 01 "));
-        QCOMPARE(Value(display, "Label10"), QStringLiteral("00000097"));
+        QCOMPARE(Value(display, names::kChunkType), QStringLiteral("DATA"));
+        QCOMPARE(Value(display, names::kChunkName), QStringLiteral("Numbers"));
+        QCOMPARE(Value(display, names::kChunkSize), QStringLiteral("0074"));
+        QCOMPARE(Value(display, names::kChunkId), QStringLiteral("00 00 00 01 "));
+        QCOMPARE(Value(display, names::kChunkAddress), QStringLiteral("00000097"));
         // 40 bytes from offset 150 + 76: two full lines and one of 8 bytes.
         const QStringList lines = Lines(display);
         QCOMPARE(lines.size(), 3);
         QCOMPARE(lines[0], QStringLiteral("000000E2: 00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F   ................"));
         QCOMPARE(lines[2].left(33), QStringLiteral("00000102: 20 21 22 23 24 25 26 27"));
         QCOMPARE(lines[2].mid(60), QStringLiteral(" !\"#$%&'"));
-        QVERIFY(!Find<QWidget>(form, "Picture1")->isVisible());
+        QVERIFY(!Find<QWidget>(form, names::kChunkPicture)->isVisible());
     }
 
     void choosesTheViewByTheExactType_data()
@@ -76,8 +77,8 @@ private slots:
         QFETCH(int, format);
         QFETCH(QStringList, lines);
         const auto table = fixtures::StringTableContents(static_cast<std::uint8_t>(format), 1, fixtures::ToBytes(std::string_view("\0A\0", 3)));
-        fixtures::LoadBytes(module_, fixtures::IffBuilder().Chunk(type.toStdString(), "", table).Build());
-        ChunkDisplay display(module_);
+        fixtures::LoadBytes(openFile_, fixtures::IffBuilder().Chunk(type.toStdString(), "", table).Build());
+        ChunkDisplay display(openFile_);
         display.ShowChunk(1);
         QStringList shown = Lines(display);
         for (qsizetype i = 0; i < shown.size() && i < lines.size(); ++i)
@@ -95,16 +96,16 @@ private slots:
     void showsAStringTableAfterADump()
     {
         QFETCH(bool, closeFirst);
-        ChunkDisplay display(module_);
+        ChunkDisplay display(openFile_);
         display.ShowChunk(kNumbers);
         if (closeFirst) {
-            QTest::mouseClick(Find<QPushButton>(display.Window(), "Command1"), Qt::LeftButton);
+            QTest::mouseClick(Find<QPushButton>(display.Window(), names::kChunkClose), Qt::LeftButton);
             QTRY_VERIFY(display.Window() == nullptr);
         }
         display.ShowChunk(kStrings);
-        QCOMPARE(fixtures::TopLevels("Form2").size(), 1);
+        QCOMPARE(fixtures::TopLevels(names::kChunkWindow).size(), 1);
         QVERIFY(display.Window()->isVisible());
-        QCOMPARE(Value(display, "Label8"), QStringLiteral("STR#"));
+        QCOMPARE(Value(display, names::kChunkType), QStringLiteral("STR#"));
         QCOMPARE(Lines(display), (QStringList{QStringLiteral("1:Hi"), QStringLiteral("2:Yo")}));
     }
 
@@ -112,25 +113,25 @@ private slots:
     // nor changes for it.
     void theResourceMapLeavesTheDisplayAsItIs()
     {
-        ChunkDisplay display(module_);
+        ChunkDisplay display(openFile_);
         int sectionsOpened = 0;
         const auto showMap = [&] {
-            fixtures::WhenModalOpens([&](QDialog& window) { sectionsOpened += window.objectName() == "Form3" ? 1 : 0; });
+            fixtures::WhenModalOpens([&](QDialog& window) { sectionsOpened += window.objectName() == QLatin1String(names::kSectionsDialog) ? 1 : 0; });
             display.ShowChunk(kMap);
         };
         showMap();
-        QVERIFY(display.Window() == nullptr && fixtures::TopLevels("Form2").isEmpty());
+        QVERIFY(display.Window() == nullptr && fixtures::TopLevels(names::kChunkWindow).isEmpty());
         display.ShowChunk(kNumbers);
         showMap();
         QCOMPARE(sectionsOpened, 2);
-        QCOMPARE(Value(display, "Label8"), QStringLiteral("DATA"));
-        QCOMPARE(Value(display, "Label10"), QStringLiteral("00000097"));
+        QCOMPARE(Value(display, names::kChunkType), QStringLiteral("DATA"));
+        QCOMPARE(Value(display, names::kChunkAddress), QStringLiteral("00000097"));
         QCOMPARE(Lines(display).size(), 3);
     }
 
     void ignoresIndexesThatNameNoChunk()
     {
-        ChunkDisplay display(module_);
+        ChunkDisplay display(openFile_);
         for (const std::int64_t index : {std::int64_t{0}, std::int64_t{6}, std::int64_t{1001}, std::int64_t{-1}})
             display.ShowChunk(index);
         QVERIFY(display.Window() == nullptr);
@@ -140,12 +141,9 @@ private slots:
     {
         ChunkLinesModel model;
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        model.ShowDump(ChunkDump(*module_.Chunks.Find(kNumbers)));
+        model.ShowDump(ChunkDump(*openFile_.Chunks.Find(kNumbers)));
         QCOMPARE(model.rowCount(), 3);
-        model.Clear();
-        model.AppendLines({"1:a", "2:b"});
-        model.AppendLines({});
-        model.AppendLines({"3:c"});
+        model.ShowLines({"1:a", "2:b", "3:c"});
         QCOMPARE(model.rowCount(), 3);
         QCOMPARE(model.index(2, 0).data().toString(), QStringLiteral("3:c"));
         QVERIFY(!model.index(3, 0).data().isValid());

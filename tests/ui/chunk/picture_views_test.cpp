@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "synth/bmp_builder.h"
+#include "ui/common/control_names.h"
 #include "ui/chunk/chunk_display.h"
 #include "tests/ui/support/game_files.h"
 #include "tests/support/ordinary_user.h"
@@ -49,7 +50,7 @@ class PictureViewsTest : public QObject {
     Q_OBJECT
 
 private:
-    Module1 module_;
+    OpenFile openFile_;
     fixtures::TempDir working_;
     fixtures::TempDir temporary_;
     QString savedFolder_;
@@ -61,12 +62,12 @@ private:
         fixtures::IffBuilder file;
         for (const auto& [type, contents] : chunks)
             file.Chunk(type, "", contents);
-        fixtures::LoadBytes(module_, file.Build());
+        fixtures::LoadBytes(openFile_, file.Build());
         display_->ShowChunk(1);
     }
     QImage Canvas() const { return display_->Window()->Picture().Canvas(); }
-    bool PictureShown() const { return Find<QWidget>(display_->Window(), "Picture1")->isVisible(); }
-    int ListLines() const { return Find<QTableView>(display_->Window(), "List1")->model()->rowCount(); }
+    bool PictureShown() const { return Find<QWidget>(display_->Window(), names::kChunkPicture)->isVisible(); }
+    int ListLines() const { return Find<QTableView>(display_->Window(), names::kChunkLines)->model()->rowCount(); }
 
 private slots:
     void init()
@@ -74,7 +75,7 @@ private slots:
         savedFolder_ = QDir::currentPath();
         QDir::setCurrent(QString::fromStdString(working_.Path().string()));
         qputenv("TMPDIR", QByteArray::fromStdString(temporary_.Path().string()));
-        display_ = std::make_unique<ChunkDisplay>(module_);
+        display_ = std::make_unique<ChunkDisplay>(openFile_);
     }
 
     void cleanup()
@@ -103,7 +104,7 @@ private slots:
         const fixtures::Bitmap bitmap = Picture(bits, topDown);
         Show({{"BMP_", fixtures::BmpFile(bitmap)}});
         QVERIFY(PictureShown());
-        QVERIFY(!Find<QWidget>(display_->Window(), "List1")->isVisible());
+        QVERIFY(!Find<QWidget>(display_->Window(), names::kChunkLines)->isVisible());
         for (int y = 0; y < bitmap.height; ++y)
             for (int x = 0; x < bitmap.width; ++x)
                 QCOMPARE(Canvas().pixel(x, y) & 0xFFFFFF, ExpectedColour(bitmap, x, y));
@@ -191,7 +192,7 @@ private slots:
         Show({{"BMP_", fixtures::BmpFile(Picture(24, false))}, {type.constData(), contents}});
         display_->ShowChunk(2);
         QCOMPARE(PictureShown(), pictureShown);
-        QVERIFY(Find<QWidget>(display_->Window(), "List1")->isVisible());
+        QVERIFY(Find<QWidget>(display_->Window(), names::kChunkLines)->isVisible());
         QCOMPARE(ListLines(), lines);
         if (boxEmptied)
             QCOMPARE(Canvas().pixel(0, 0), Canvas().pixel(2, 1));

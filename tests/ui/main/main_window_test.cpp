@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "widgets/dir_list_box.h"
+#include "ui/common/control_names.h"
 #include "tests/ui/support/game_window.h"
 #include "tests/ui/support/window_test.h"
 
@@ -16,23 +17,23 @@ namespace tarnwick {
 using fixtures::Find;
 using fixtures::RowTexts;
 
-class Form1Test : public QObject {
+class MainWindowTest : public QObject {
     Q_OBJECT
 
 private:
     std::unique_ptr<fixtures::GameWindow> window_;
 
-    Form1* Main() const { return &window_->Form(); }
+    MainWindow* Main() const { return &window_->Form(); }
     QListWidget* List(const char* name) const { return window_->List(name); }
     QString Text(const char* label) const { return Find<QLabel>(Main(), label)->text(); }
-    QString Details() const { return Find<QGroupBox>(Main(), "Frame2")->title(); }
+    QString Details() const { return Find<QGroupBox>(Main(), names::kDetailsFrame)->title(); }
 
     void Pick(const char* list, const QString& text) { QVERIFY2(window_->Pick(list, text), qPrintable(text)); }
 
     QString ShownType() const
     {
-        const auto windows = fixtures::TopLevels("Form2");
-        return windows.size() == 1 ? Find<QLabel>(windows.first(), "Label8")->text() : QString();
+        const auto windows = fixtures::TopLevels(names::kChunkWindow);
+        return windows.size() == 1 ? Find<QLabel>(windows.first(), names::kChunkType)->text() : QString();
     }
 
 private slots:
@@ -41,14 +42,14 @@ private slots:
 
     void startsOnTheGamesCharacterFolder()
     {
-        QVERIFY(Find<QRadioButton>(Main(), "Option1")->isChecked());
-        QCOMPARE(Find<DirListBox>(Main(), "Dir1")->Path(), window_->Game().Characters());
-        QCOMPARE(Find<QComboBox>(Main(), "Drive1")->currentText(), QStringLiteral("C:"));
-        QCOMPARE(RowTexts(List("File1")), (QStringList{"a.IFF", "b.iff", "many.IFF"}));
+        QVERIFY(Find<QRadioButton>(Main(), names::kIffOption)->isChecked());
+        QCOMPARE(Find<DirListBox>(Main(), names::kFolderList)->Path(), window_->Game().Characters());
+        QCOMPARE(Find<QComboBox>(Main(), names::kDriveList)->currentText(), QStringLiteral("C:"));
+        QCOMPARE(RowTexts(List(names::kFileList)), (QStringList{"a.IFF", "b.iff", "many.IFF"}));
         QCOMPARE(Details(), QStringLiteral("File Details"));
-        for (const char* value : {"Label2", "Label3", "Label5"})
+        for (const char* value : {names::kHeaderLine1, names::kHeaderLine2, names::kRsmpLocation})
             QCOMPARE(Text(value), QString());
-        QCOMPARE(List("List1")->count(), 0);
+        QCOMPARE(List(names::kChunkList)->count(), 0);
     }
 
     void startsAtHomeWithoutTheGamesFolder_data()
@@ -65,38 +66,38 @@ private slots:
         fixtures::MemoryRegistry registry;
         if (!gamePath.isEmpty())
             registry.SetText("Software\\Maxis\\The Sims", "SIMS_DATA", gamePath.toStdString());
-        Module1 module;
-        Form1 form(module, registry);
-        QCOMPARE(Find<DirListBox>(&form, "Dir1")->Path(), QDir::homePath());
+        OpenFile openFile;
+        MainWindow form(openFile, registry);
+        QCOMPARE(Find<DirListBox>(&form, names::kFolderList)->Path(), QDir::homePath());
     }
 
     void theOptionsChooseTheKindOfFile_data()
     {
         QTest::addColumn<QString>("option");
         QTest::addColumn<QStringList>("files");
-        QTest::newRow("Walls") << "Option2" << QStringList{"c.WLL"};
-        QTest::newRow("Floors") << "Option3" << QStringList{"d.FLR"};
-        QTest::newRow("IFF again") << "Option1" << QStringList{"a.IFF", "b.iff", "many.IFF"};
+        QTest::newRow("Walls") << names::kWallsOption << QStringList{"c.WLL"};
+        QTest::newRow("Floors") << names::kFloorsOption << QStringList{"d.FLR"};
+        QTest::newRow("IFF again") << names::kIffOption << QStringList{"a.IFF", "b.iff", "many.IFF"};
     }
 
     void theOptionsChooseTheKindOfFile()
     {
         QFETCH(QString, option);
         QFETCH(QStringList, files);
-        Pick("File1", "a.IFF");
-        Find<QRadioButton>(Main(), "Option2")->click();
+        Pick(names::kFileList, "a.IFF");
+        Find<QRadioButton>(Main(), names::kWallsOption)->click();
         Find<QRadioButton>(Main(), qPrintable(option))->click();
-        QCOMPARE(RowTexts(List("File1")), files);
-        QCOMPARE(List("List1")->count(), 5);  // the loaded file stays
+        QCOMPARE(RowTexts(List(names::kFileList)), files);
+        QCOMPARE(List(names::kChunkList)->count(), 5);  // the loaded file stays
     }
 
     void loadingAFileShowsItsHeaderAndChunks()
     {
-        Pick("File1", "a.IFF");
+        Pick(names::kFileList, "a.IFF");
         QCOMPARE(Details(), QStringLiteral("File Details for a.IFF"));
-        QCOMPARE(Text("Label2"), QStringLiteral("IFF FILE 2.5:TYPE FOLLOWED BY SIZE "));
-        QCOMPARE(Text("Label5"), QStringLiteral("0000010A"));
-        QCOMPARE(RowTexts(List("List1")),
+        QCOMPARE(Text(names::kHeaderLine1), QStringLiteral("IFF FILE 2.5:TYPE FOLLOWED BY SIZE "));
+        QCOMPARE(Text(names::kRsmpLocation), QStringLiteral("0000010A"));
+        QCOMPARE(RowTexts(List(names::kChunkList)),
                  (QStringList{"1: STR# [Names]", "2: DATA [Numbers]", "3: rsmp []", "4: SPR# [Sprite]", "5: BMP_ [Picture]"}));
     }
 
@@ -104,8 +105,8 @@ private slots:
     // the chunk display and the sections window come and go.
     void theArrowKeysStepThroughTheChunksInOneDisplay()
     {
-        Pick("File1", "a.IFF");
-        QListWidget* chunks = List("List1");
+        Pick(names::kFileList, "a.IFF");
+        QListWidget* chunks = List(names::kChunkList);
         Main()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(Main()));
         chunks->setFocus();
@@ -116,32 +117,32 @@ private slots:
         press(Qt::Key_Down);
         QCOMPARE(ShownType(), QStringLiteral("DATA"));
         bool sectionsOpened = false;
-        fixtures::WhenModalOpens([&](QDialog& window) { sectionsOpened = window.objectName() == "Form3"; });
+        fixtures::WhenModalOpens([&](QDialog& window) { sectionsOpened = window.objectName() == QLatin1String(names::kSectionsDialog); });
         press(Qt::Key_Down);
         QVERIFY(sectionsOpened);
         QCOMPARE(ShownType(), QStringLiteral("DATA"));
         QTRY_COMPARE(QApplication::focusWidget(), chunks);
         press(Qt::Key_Down);
         QCOMPARE(ShownType(), QStringLiteral("SPR#"));
-        QCOMPARE(fixtures::TopLevels("Form2").size(), 1);
+        QCOMPARE(fixtures::TopLevels(names::kChunkWindow).size(), 1);
     }
 
     void theTooManyChunksLineOpensNothing()
     {
-        Pick("File1", "many.IFF");
-        QListWidget* chunks = List("List1");
+        Pick(names::kFileList, "many.IFF");
+        QListWidget* chunks = List(names::kChunkList);
         QCOMPARE(chunks->count(), 1001);
         QCOMPARE(chunks->item(1000)->text(), QStringLiteral("Error reading file - Too many Chunks"));
         chunks->setCurrentRow(1000);
-        QVERIFY(fixtures::TopLevels("Form2").isEmpty());
+        QVERIFY(fixtures::TopLevels(names::kChunkWindow).isEmpty());
     }
 
     void anotherFileClickedDuringAWalkReplacesIt()
     {
-        QTimer::singleShot(0, this, [this] { Pick("File1", "b.iff"); });
-        Pick("File1", "many.IFF");
+        QTimer::singleShot(0, this, [this] { Pick(names::kFileList, "b.iff"); });
+        Pick(names::kFileList, "many.IFF");
         QCOMPARE(Details(), QStringLiteral("File Details for b.iff"));
-        QCOMPARE(RowTexts(List("List1")), QStringList{"1: GLOB [Only]"});
+        QCOMPARE(RowTexts(List(names::kChunkList)), QStringList{"1: GLOB [Only]"});
         QCOMPARE(window_->Module().Chunks.Count(), std::size_t{1});
     }
 
@@ -152,7 +153,7 @@ private slots:
             title = box.windowTitle();
             text = qobject_cast<QMessageBox*>(&box)->text();
         });
-        Find<QAction>(Main(), "Menu_About")->trigger();
+        Find<QAction>(Main(), names::kAboutCommand)->trigger();
         QCOMPARE(title, QStringLiteral("Credits"));
         QVERIFY(text.startsWith(QStringLiteral("Tarnwick\n")));
     }
@@ -160,5 +161,5 @@ private slots:
 
 }  // namespace tarnwick
 
-QTEST_MAIN(tarnwick::Form1Test)
+QTEST_MAIN(tarnwick::MainWindowTest)
 #include "main_window_test.moc"

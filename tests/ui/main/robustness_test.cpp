@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "tests/ui/support/game_window.h"
+#include "ui/common/control_names.h"
 #include "tests/ui/support/window_test.h"
 
 namespace tarnwick {
@@ -18,9 +19,9 @@ class RobustnessTest : public QObject {
 private:
     std::unique_ptr<fixtures::GameWindow> window_;
 
-    Form1* Main() const { return &window_->Form(); }
+    MainWindow* Main() const { return &window_->Form(); }
     QListWidget* List(const char* name) const { return window_->List(name); }
-    void Pick(const QString& file) const { window_->Pick("File1", file); }
+    void Pick(const QString& file) const { window_->Pick(names::kFileList, file); }
 
 private slots:
     void init() { window_ = std::make_unique<fixtures::GameWindow>(); }
@@ -28,7 +29,7 @@ private slots:
     void cleanup()
     {
         window_.reset();
-        for (QWidget* window : fixtures::TopLevels("Form2"))
+        for (QWidget* window : fixtures::TopLevels(names::kChunkWindow))
             delete window;
     }
 
@@ -41,7 +42,7 @@ private slots:
             if (++clicks > 40)
                 return;
             QTimer::singleShot(0, Main(), clickNext);
-            List("List1")->setCurrentRow(List("List1")->count() > 1 ? 1 : 0);  // a chunk of whatever is listed
+            List(names::kChunkList)->setCurrentRow(List(names::kChunkList)->count() > 1 ? 1 : 0);  // a chunk of whatever is listed
             Pick(files[clicks % files.size()]);
         };
         QTimer::singleShot(0, Main(), clickNext);
@@ -49,45 +50,45 @@ private slots:
         QTRY_VERIFY(clicks > 40);
         // The last file clicked is the one shown, whole.
         Pick("a.IFF");
-        QCOMPARE(List("List1")->count(), 5);
+        QCOMPARE(List(names::kChunkList)->count(), 5);
         QCOMPARE(window_->Module().Chunks.Count(), std::size_t{5});
     }
 
     void closingWindowsInAnyOrder_data()
     {
         QTest::addColumn<QStringList>("steps");
-        QTest::newRow("chunk display by its button, then main") << QStringList{"Command1", "Form1"};
-        QTest::newRow("chunk display by its close box, then main") << QStringList{"Form2", "Form1"};
-        QTest::newRow("main by its close box with the chunk display open") << QStringList{"Form1"};
+        QTest::newRow("chunk display by its button, then main") << QStringList{"Command1", "MainWindow"};
+        QTest::newRow("chunk display by its close box, then main") << QStringList{"ChunkWindow", "MainWindow"};
+        QTest::newRow("main by its close box with the chunk display open") << QStringList{"MainWindow"};
         QTest::newRow("main by E&xit with the chunk display open") << QStringList{"menu_exit"};
-        QTest::newRow("main, then the chunk display's button") << QStringList{"Form1", "Command1"};
-        QTest::newRow("main during a walk") << QStringList{"walk", "Form1"};
+        QTest::newRow("main, then the chunk display's button") << QStringList{"MainWindow", "Command1"};
+        QTest::newRow("main during a walk") << QStringList{"walk", "MainWindow"};
     }
 
     void closingWindowsInAnyOrder()
     {
         QFETCH(QStringList, steps);
         Pick("a.IFF");
-        List("List1")->setCurrentRow(1);
-        QPointer<QWidget> display = fixtures::TopLevels("Form2").value(0);
+        List(names::kChunkList)->setCurrentRow(1);
+        QPointer<QWidget> display = fixtures::TopLevels(names::kChunkWindow).value(0);
         QVERIFY(display);
         for (const QString& step : steps) {
             if (step == "Command1" && display)
-                Find<QPushButton>(display.data(), "Command1")->click();
-            else if (step == "Form2" && display)
+                Find<QPushButton>(display.data(), names::kChunkClose)->click();
+            else if (step == "ChunkWindow" && display)
                 display->close();
-            else if (step == "Form1")
+            else if (step == "MainWindow")
                 Main()->close();
             else if (step == "menu_exit")
-                Find<QAction>(Main(), "menu_exit")->trigger();
+                Find<QAction>(Main(), names::kExitCommand)->trigger();
             else if (step == "walk") {
                 QTimer::singleShot(0, Main(), [this] { Main()->close(); });
                 Pick("many.IFF");
-                QVERIFY(List("List1")->count() < 1001);  // the walk stopped when the window closed
+                QVERIFY(List(names::kChunkList)->count() < 1001);  // the walk stopped when the window closed
             }
         }
         QVERIFY(!Main()->isVisible());
-        QTRY_VERIFY(fixtures::TopLevels("Form2").isEmpty());
+        QTRY_VERIFY(fixtures::TopLevels(names::kChunkWindow).isEmpty());
     }
 };
 

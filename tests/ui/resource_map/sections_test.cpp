@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "tests/ui/support/game_files.h"
+#include "ui/common/control_names.h"
 #include "ui/resource_map/show_resource_map.h"
 #include "tests/ui/support/window_test.h"
 
@@ -35,11 +36,11 @@ OffsetView Edit(QDialog& sections)
 {
     OffsetView view;
     fixtures::WhenModalOpens([&](QDialog& form4) {
-        view = {true, Find<QPlainTextEdit>(&form4, "RichBox1")->toPlainText(),
-                Find<QPlainTextEdit>(&form4, "Text1")->toPlainText(),
-                Find<QPlainTextEdit>(&form4, "Text2")->toPlainText()};
+        view = {true, Find<QPlainTextEdit>(&form4, names::kHexLines)->toPlainText(),
+                Find<QPlainTextEdit>(&form4, names::kValueRun)->toPlainText(),
+                Find<QPlainTextEdit>(&form4, names::kCharacterLines)->toPlainText()};
     });
-    Find<QPushButton>(&sections, "Command2")->click();
+    Find<QPushButton>(&sections, names::kSectionsEdit)->click();
     return view;
 }
 
@@ -49,17 +50,17 @@ class SectionsTest : public QObject {
     Q_OBJECT
 
 private:
-    Module1 module_;
+    OpenFile openFile_;
 
     // Opens the sections window on `map` and runs `use` in it.
     void Browse(const fixtures::Bytes& map, std::function<void(QDialog&)> use)
     {
-        fixtures::LoadBytes(module_, fixtures::SampleFile());
+        fixtures::LoadBytes(openFile_, fixtures::SampleFile());
         ChunkInfo chunk;
         chunk.Type = "rsmp";
         chunk.Data = ByteString(fixtures::Concat({fixtures::Bytes(76, 0), map}));
         fixtures::WhenModalOpens(std::move(use));
-        ShowResourceMap(module_, chunk);
+        ShowResourceMap(openFile_, chunk);
     }
 
 private slots:
@@ -96,24 +97,24 @@ private slots:
                              .Type("GLOB", 0)
                              .Build();
         Browse(map, [&](QDialog& window) {
-            Choose(window, "Combo1", type);
+            Choose(window, names::kSectionTypes, type);
             if (id >= 0)
-                Choose(window, "Combo2", id);
+                Choose(window, names::kSectionIds, id);
             if (thenType >= 0)
-                Choose(window, "Combo1", thenType);
-            QCOMPARE(fixtures::RowTexts(Find<QComboBox>(&window, "Combo2")), ids);
-            QCOMPARE(Caption(window, "Label4"), name);
-            QCOMPARE(Caption(window, "Label6"), position);
+                Choose(window, names::kSectionTypes, thenType);
+            QCOMPARE(fixtures::RowTexts(Find<QComboBox>(&window, names::kSectionIds)), ids);
+            QCOMPARE(Caption(window, names::kSectionDescription), name);
+            QCOMPARE(Caption(window, names::kSectionPosition), position);
         });
     }
 
     // The view starts at the entry's zero-based offset: 64 is the first chunk's type code.
     void editShowsTheBytesAtTheEntry()
     {
-        fixtures::LoadBytes(module_, fixtures::SampleFile());
+        fixtures::LoadBytes(openFile_, fixtures::SampleFile());
         fixtures::WhenModalOpens([](QDialog& window) {
-            Choose(window, "Combo1", 0);
-            Choose(window, "Combo2", 0);
+            Choose(window, names::kSectionTypes, 0);
+            Choose(window, names::kSectionIds, 0);
             const OffsetView view = Edit(window);
             QVERIFY(view.shown);
             const QStringList hex = view.hex.split('\n');
@@ -122,7 +123,7 @@ private slots:
             QCOMPARE(view.characters.split('\n')[0], QStringLiteral("STR#...V....Name"));
             QVERIFY(view.values.startsWith(QStringLiteral("5354522300056")));
         });
-        ShowResourceMap(module_, *module_.Chunks.Find(3));
+        ShowResourceMap(openFile_, *openFile_.Chunks.Find(3));
     }
 
     void editWithoutABytePositionShowsNothing_data()
@@ -138,8 +139,8 @@ private slots:
         Browse(fixtures::ResourceMapBuilder().Type("STR#", 1).Entry(0x7FFFFFF0, 1, 0, "far").Build(),
                [&](QDialog& window) {
                    if (chooseEntry) {
-                       Choose(window, "Combo1", 0);
-                       Choose(window, "Combo2", 0);
+                       Choose(window, names::kSectionTypes, 0);
+                       Choose(window, names::kSectionIds, 0);
                    }
                    QVERIFY((Edit(window) == OffsetView{true, {}, {}, {}}));  // opened, and empty
                });
@@ -152,16 +153,16 @@ private slots:
         QPointer<QDialog> first;
         Browse(map, [&](QDialog& window) {
             first = &window;
-            Choose(window, "Combo1", 0);
-            Choose(window, "Combo2", 0);
+            Choose(window, names::kSectionTypes, 0);
+            Choose(window, names::kSectionIds, 0);
         });
         QVERIFY(first.isNull());
         Browse(map, [](QDialog& window) {
-            QCOMPARE(fixtures::RowTexts(Find<QComboBox>(&window, "Combo1")), QStringList{"STR#"});
-            QCOMPARE(Find<QComboBox>(&window, "Combo1")->currentIndex(), -1);
-            QCOMPARE(Find<QComboBox>(&window, "Combo2")->count(), 0);
-            QCOMPARE(Caption(window, "Label4"), QString());
-            QCOMPARE(Caption(window, "Label6"), QString());
+            QCOMPARE(fixtures::RowTexts(Find<QComboBox>(&window, names::kSectionTypes)), QStringList{"STR#"});
+            QCOMPARE(Find<QComboBox>(&window, names::kSectionTypes)->currentIndex(), -1);
+            QCOMPARE(Find<QComboBox>(&window, names::kSectionIds)->count(), 0);
+            QCOMPARE(Caption(window, names::kSectionDescription), QString());
+            QCOMPARE(Caption(window, names::kSectionPosition), QString());
         });
     }
 };

@@ -65,13 +65,13 @@ QString GameFolder::Characters() const
     return Prefix() + QStringLiteral("/drive_c/The Sims/UserData/Characters");
 }
 
-void LoadBytes(Module1& module, const Bytes& bytes)
+void LoadBytes(OpenFile& openFile, const Bytes& bytes)
 {
-    module.FileData = ByteString(bytes);
-    module.Chunks.Clear();
-    ChunkWalker walker(module.FileData);
+    openFile.FileData = ByteString(bytes);
+    openFile.Chunks.Clear();
+    ChunkWalker walker(openFile.FileData);
     while (auto chunk = walker.Next())
-        module.Chunks.Add(std::move(*chunk));
+        openFile.Chunks.Add(std::move(*chunk));
 }
 
 }  // namespace tarnwick::fixtures

@@ -36,7 +36,7 @@ private:
     TempDir dir_;
 };
 
-// Loads `bytes` into a fresh module's data and chunk table, as a load does.
-void LoadBytes(Module1& module, const Bytes& bytes);
+// Loads `bytes` into a fresh openFile's data and chunk table, as a load does.
+void LoadBytes(OpenFile& openFile, const Bytes& bytes);
 
 }  // namespace tarnwick::fixtures

@@ -8,7 +8,7 @@ GameWindow::GameWindow()
 {
     qputenv("WINEPREFIX", game_.Prefix().toUtf8());
     registry_.SetText("Software\\Maxis\\The Sims", "SIMS_DATA", GameFolder::WindowsRoot());
-    form_ = std::make_unique<Form1>(module_, registry_);
+    form_ = std::make_unique<MainWindow>(openFile_, registry_);
     form_->show();
 }
 

@@ -16,8 +16,8 @@ public:
     GameWindow();
 
     [[nodiscard]] const GameFolder& Game() const { return game_; }
-    [[nodiscard]] Module1& Module() { return module_; }
-    [[nodiscard]] Form1& Form() { return *form_; }
+    [[nodiscard]] OpenFile& Module() { return openFile_; }
+    [[nodiscard]] MainWindow& Form() { return *form_; }
     [[nodiscard]] QListWidget* List(const char* name) const;
     // Selects the line `text` of a list, as a click on it does; false when
     // the list does not hold it once.
@@ -25,9 +25,9 @@ public:
 
 private:
     GameFolder game_;
-    Module1 module_;
+    OpenFile openFile_;
     MemoryRegistry registry_;
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<MainWindow> form_;
 };
 
 }  // namespace tarnwick::fixtures
