@@ -6,13 +6,14 @@
 #include <cstring>
 #include <utility>
 
+#include "model/hex_text.h"
+
 namespace tarnwick {
 
 namespace {
 
 constexpr std::size_t kHexColumnWidth = 50;
 constexpr std::size_t kAddressWidth = 10;  // eight digits and ": "
-constexpr char kHexDigits[] = "0123456789ABCDEF";
 
 // Each byte's two hex digits and the blank after them, four bytes apart, so a
 // dump line takes one table copy per byte instead of formatting digits.

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/hex_text.h"
+#include "model/byte_reader.h"
 
 namespace tarnwick {
 
@@ -11,13 +11,6 @@ namespace {
 constexpr std::size_t kSizeFieldEnd = 8;  // type code and size field
 constexpr std::size_t kLabelOffset = 12;
 constexpr std::size_t kLabelLength = 64;
-
-std::int32_t ReadSizeField(ByteSpan bytes)
-{
-    const auto value = (std::uint32_t{bytes[0]} << 24) | (std::uint32_t{bytes[1]} << 16) |
-                       (std::uint32_t{bytes[2]} << 8) | std::uint32_t{bytes[3]};
-    return static_cast<std::int32_t>(value);
-}
 
 std::string LabelText(ByteSpan field)
 {
@@ -42,7 +35,7 @@ std::optional<ChunkInfo> ChunkWalker::Next()
     ChunkInfo chunk;
     chunk.Position = static_cast<std::int32_t>(offset_ + 1);
     chunk.Type = BytesAsText(bytes.subspan(at, 4));
-    chunk.Size = ReadSizeField(bytes.subspan(at + 4, 4));
+    chunk.Size = ByteReader(bytes, at + 4).I32be().value_or(0);  // in the file, as Next's check said
     chunk.IdBytes = BytesAsText(ClampedSlice(bytes, at + 8, 4));
     chunk.Label = LabelText(ClampedSlice(bytes, at + kLabelOffset, kLabelLength));
 

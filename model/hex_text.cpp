@@ -6,17 +6,6 @@ namespace tarnwick {
 
 namespace {
 
-std::optional<unsigned> HexDigitValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return static_cast<unsigned>(c - '0');
-    if (c >= 'A' && c <= 'F')
-        return static_cast<unsigned>(c - 'A' + 10);
-    if (c >= 'a' && c <= 'f')
-        return static_cast<unsigned>(c - 'a' + 10);
-    return std::nullopt;
-}
-
 char PrintableOrDot(std::uint8_t byte)
 {
     return byte >= 32 && byte <= 127 ? static_cast<char>(byte) : '.';

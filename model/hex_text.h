@@ -35,10 +35,24 @@ enum class Direction { Forward = 1, Backward = -1 };
 // Upper-case hex digits of a byte without a leading zero: 5 gives "5".
 [[nodiscard]] std::string ShortByteHex(std::uint8_t byte);
 
+// The upper-case hex digit of each value 0..15.
+inline constexpr char kHexDigits[] = "0123456789ABCDEF";
+
+// The value of one hex digit of either case, or nothing for any other character.
+[[nodiscard]] constexpr std::optional<unsigned> HexDigitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return static_cast<unsigned>(c - '0');
+    if (c >= 'A' && c <= 'F')
+        return static_cast<unsigned>(c - 'A' + 10);
+    if (c >= 'a' && c <= 'f')
+        return static_cast<unsigned>(c - 'a' + 10);
+    return std::nullopt;
+}
+
 // Writes the low `digits` hex digits of value, upper case, into out[0..digits).
 inline void WriteHexDigits(char* out, std::uint32_t value, int digits)
 {
-    constexpr char kHexDigits[] = "0123456789ABCDEF";
     for (int i = digits - 1; i >= 0; --i, value >>= 4)
         out[i] = kHexDigits[value & 0x0F];
 }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "model/byte_reader.h"
 #include "model/hex_text.h"
 
 namespace tarnwick {
@@ -13,54 +14,23 @@ namespace {
 constexpr std::string_view kMarker = "pmsr";
 constexpr std::uint8_t kPad = 0xA3;
 
-// Reads the map's little-endian fields; every read stops at the end of the data.
-class MapReader {
-public:
-    explicit MapReader(ByteSpan data, std::size_t at) : data_(data), at_(at) {}
-
-    [[nodiscard]] bool AtEnd() const { return at_ >= data_.size(); }
-
-    std::optional<ByteSpan> Take(std::size_t length)
-    {
-        if (data_.size() - std::min(at_, data_.size()) < length)
-            return std::nullopt;
-        const ByteSpan taken = data_.subspan(at_, length);
-        at_ += length;
-        return taken;
-    }
-
-    std::optional<std::int32_t> Int32()
-    {
-        const auto bytes = Take(4);
-        if (!bytes)
-            return std::nullopt;
-        const ByteSpan b = *bytes;
-        const auto value = std::uint32_t{b[0]} | (std::uint32_t{b[1]} << 8) |
-                           (std::uint32_t{b[2]} << 16) | (std::uint32_t{b[3]} << 24);
-        return static_cast<std::int32_t>(value);
-    }
-
-    // The bytes up to a 0x00 or pad byte, which is consumed; then one pad byte
-    // more is skipped if present. A name cut off by the end keeps what is there.
-    std::string Name()
-    {
-        const auto rest = data_.subspan(std::min(at_, data_.size()));
-        const auto end = std::find_if(rest.begin(), rest.end(),
-                                      [](std::uint8_t b) { return b == 0 || b == kPad; });
-        std::string name(rest.begin(), end);
-        at_ += name.size();
-        if (end != rest.end()) {
-            ++at_;
-            if (!AtEnd() && data_[at_] == kPad)
-                ++at_;
+// An entry's name: the bytes up to a 0x00 or pad byte, which is read too; then
+// one pad byte more is skipped if present. A name cut off by the end keeps
+// what is there.
+std::string ReadName(ByteReader& reader)
+{
+    std::string name;
+    while (const auto byte = reader.U8()) {
+        if (*byte == 0 || *byte == kPad) {
+            ByteReader peek = reader;
+            if (peek.U8() == kPad)
+                reader = peek;
+            break;
         }
-        return name;
+        name += static_cast<char>(*byte);
     }
-
-private:
-    ByteSpan data_;
-    std::size_t at_;
-};
+    return name;
+}
 
 std::optional<std::size_t> FindMarker(ByteSpan chunk)
 {
@@ -85,25 +55,25 @@ ResourceMap ParseResourceMap(ByteSpan chunk)
     if (!marker)
         return map;
 
-    MapReader reader(chunk, *marker + 8);  // the map's size field is not needed
-    const std::int32_t blocks = reader.Int32().value_or(0);
+    ByteReader reader(chunk, *marker + 8);  // the map's size field is not needed
+    const std::int32_t blocks = reader.I32le().value_or(0);
     // Each block and entry takes at least one byte, so running out of data
     // bounds the loops however large the stored counts are.
     for (std::int32_t block = 0; block < blocks && !reader.AtEnd(); ++block) {
-        const auto typeCode = reader.Take(4);
+        const auto typeCode = reader.Bytes(4);
         if (!typeCode)
             return map;
         const std::string type = ReverseBytes(*typeCode);
         map.Types.push_back(type);
-        const auto entries = reader.Int32();
+        const auto entries = reader.I32le();
         if (!entries)
             return map;
         for (std::int32_t entry = 0; entry < *entries && !reader.AtEnd(); ++entry) {
-            const auto offset = reader.Int32();
-            const auto id = reader.Take(4);
+            const auto offset = reader.I32le();
+            const auto id = reader.Bytes(4);
             if (!offset || !id)
                 return map;
-            std::string name = reader.Name();
+            std::string name = ReadName(reader);
             if (map.Sections.size() < kMaxSections)
                 map.Sections.push_back({type, *offset, IdText(*id), std::move(name)});
         }

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <vector>
 
+#include "model/byte_reader.h"
+
 namespace tarnwick {
 
 std::string GetGamePath(Registry& registry)
@@ -46,8 +48,7 @@ std::string QueryRegistryValue(Registry& registry, RegistryKey key, std::string_
         size = sizeof number;
         if (registry.QueryValue(key, valueName, type, number, size) != kRegSuccess)
             return {};
-        const auto value = static_cast<std::int16_t>(number[0] | (number[1] << 8));
-        return std::to_string(value);
+        return std::to_string(ByteReader(number).I16le().value_or(0));
     }
     return {};
 }

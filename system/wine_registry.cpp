@@ -4,6 +4,7 @@
 
 #include "system/ascii_case.h"
 #include "model/file_reader.h"
+#include "model/hex_text.h"
 #include "system/wine_text.h"
 
 namespace tarnwick {
@@ -28,8 +29,6 @@ std::string_view TrimEnd(std::string_view text)
     return text;
 }
 
-bool IsHexDigit(char c) { return (c >= '0' && c <= '9') || (LowerAscii(c) >= 'a' && LowerAscii(c) <= 'f'); }
-
 // One to `maxDigits` hex digits and nothing else.
 std::optional<std::uint32_t> ParseHex(std::string_view digits, std::size_t maxDigits)
 {
@@ -37,10 +36,10 @@ std::optional<std::uint32_t> ParseHex(std::string_view digits, std::size_t maxDi
         return std::nullopt;
     std::uint32_t number = 0;
     for (const char c : digits) {
-        if (!IsHexDigit(c))
+        const auto digit = HexDigitValue(c);
+        if (!digit)
             return std::nullopt;
-        const char lower = LowerAscii(c);
-        number = number * 16 + static_cast<std::uint32_t>(lower <= '9' ? lower - '0' : lower - 'a' + 10);
+        number = number * 16 + *digit;
     }
     return number;
 }

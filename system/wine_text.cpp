@@ -2,22 +2,12 @@
 
 #include <cstdint>
 
+#include "model/hex_text.h"
 #include "model/windows1252.h"
 
 namespace tarnwick {
 
 namespace {
-
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 bool IsOctalDigit(char c) { return c >= '0' && c <= '7'; }
 
@@ -45,8 +35,8 @@ char16_t DecodeEscape(std::string_view text, std::size_t& at)
     if (first == 'x') {
         std::uint32_t unit = 0;
         std::size_t digits = 0;
-        for (++at; digits < 4 && at < text.size() && HexDigit(text[at]) >= 0; ++at, ++digits)
-            unit = unit * 16 + static_cast<std::uint32_t>(HexDigit(text[at]));
+        for (++at; digits < 4 && at < text.size() && HexDigitValue(text[at]); ++at, ++digits)
+            unit = unit * 16 + *HexDigitValue(text[at]);
         return digits == 0 ? u'x' : static_cast<char16_t>(unit);
     }
     if (IsOctalDigit(first)) {

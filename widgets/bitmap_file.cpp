@@ -9,6 +9,8 @@
 #include <memory>
 #include <optional>
 
+#include "model/byte_reader.h"
+
 namespace tarnwick {
 
 namespace {
@@ -38,10 +40,8 @@ std::unique_ptr<QFile> CreateInTemporaryFolder()
 
 std::uint32_t ReadLe(std::span<const std::uint8_t> bytes, std::size_t at, std::size_t length)
 {
-    std::uint32_t value = 0;
-    for (std::size_t i = length; i-- > 0;)
-        value = (value << 8) | bytes[at + i];
-    return value;
+    ByteReader reader(bytes, at);
+    return length == 2 ? reader.U16le().value_or(0) : reader.U32le().value_or(0);
 }
 
 // Whether an uncompressed bitmap's rows run past the end of its bytes. The
