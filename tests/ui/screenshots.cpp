@@ -49,11 +49,11 @@ int main(int argc, char* argv[])
     chunks->setCurrentRow(4);
     Save(*form1.Display().Window(), out, "form2-bitmap");
 
-    tarnwick::fixtures::WhenModalOpens([&](QDialog& form3) {
+    const auto modal = tarnwick::fixtures::WhenModalOpens([&](QDialog& form3) {
         Choose(form3, names::kSectionTypes, 0);
         Choose(form3, names::kSectionIds, 0);
         Save(form3, out, "form3");
-        tarnwick::fixtures::WhenModalOpens([&](QDialog& form4) { Save(form4, out, "form4"); });
+        const auto editModal = tarnwick::fixtures::WhenModalOpens([&](QDialog& form4) { Save(form4, out, "form4"); });
         Find<QPushButton>(&form3, names::kSectionsEdit)->click();
     });
     chunks->setCurrentRow(2);

@@ -116,7 +116,7 @@ private slots:
         ChunkDisplay display(openFile_);
         int sectionsOpened = 0;
         const auto showMap = [&] {
-            fixtures::WhenModalOpens([&](QDialog& window) { sectionsOpened += window.objectName() == QLatin1String(names::kSectionsDialog) ? 1 : 0; });
+            const auto modal = fixtures::WhenModalOpens([&](QDialog& window) { sectionsOpened += window.objectName() == QLatin1String(names::kSectionsDialog) ? 1 : 0; });
             display.ShowChunk(kMap);
         };
         showMap();

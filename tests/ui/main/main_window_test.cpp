@@ -117,7 +117,7 @@ private slots:
         press(Qt::Key_Down);
         QCOMPARE(ShownType(), QStringLiteral("DATA"));
         bool sectionsOpened = false;
-        fixtures::WhenModalOpens([&](QDialog& window) { sectionsOpened = window.objectName() == QLatin1String(names::kSectionsDialog); });
+        const auto modal = fixtures::WhenModalOpens([&](QDialog& window) { sectionsOpened = window.objectName() == QLatin1String(names::kSectionsDialog); });
         press(Qt::Key_Down);
         QVERIFY(sectionsOpened);
         QCOMPARE(ShownType(), QStringLiteral("DATA"));
@@ -149,7 +149,7 @@ private slots:
     void theAboutBoxShowsTheCredits()
     {
         QString title, text;
-        fixtures::WhenModalOpens([&](QDialog& box) {
+        const auto modal = fixtures::WhenModalOpens([&](QDialog& box) {
             title = box.windowTitle();
             text = qobject_cast<QMessageBox*>(&box)->text();
         });

@@ -35,7 +35,7 @@ struct OffsetView {
 OffsetView Edit(QDialog& sections)
 {
     OffsetView view;
-    fixtures::WhenModalOpens([&](QDialog& form4) {
+    const auto modal = fixtures::WhenModalOpens([&](QDialog& form4) {
         view = {true, Find<QPlainTextEdit>(&form4, names::kHexLines)->toPlainText(),
                 Find<QPlainTextEdit>(&form4, names::kValueRun)->toPlainText(),
                 Find<QPlainTextEdit>(&form4, names::kCharacterLines)->toPlainText()};
@@ -59,7 +59,7 @@ private:
         ChunkInfo chunk;
         chunk.Type = "rsmp";
         chunk.Data = ByteString(fixtures::Concat({fixtures::Bytes(76, 0), map}));
-        fixtures::WhenModalOpens(std::move(use));
+        const auto modal = fixtures::WhenModalOpens(std::move(use));
         ShowResourceMap(openFile_, chunk);
     }
 
@@ -112,7 +112,7 @@ private slots:
     void editShowsTheBytesAtTheEntry()
     {
         fixtures::LoadBytes(openFile_, fixtures::SampleFile());
-        fixtures::WhenModalOpens([](QDialog& window) {
+        const auto modal = fixtures::WhenModalOpens([](QDialog& window) {
             Choose(window, names::kSectionTypes, 0);
             Choose(window, names::kSectionIds, 0);
             const OffsetView view = Edit(window);

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QPointer>
+#include <QTest>
 #include <QTimer>
 
 namespace tarnwick::fixtures {
@@ -19,17 +20,30 @@ QList<QWidget*> TopLevels(const char* name)
 
 namespace {
 
-void LookForModal(std::function<void(QDialog&)> use, int turnsLeft)
+}  // namespace
+
+struct ModalWatch::State {
+    std::function<void(QDialog&)> use;
+    bool opened = false;
+    bool ended = false;
+};
+
+namespace {
+
+void LookForModal(std::shared_ptr<ModalWatch::State> state, int turnsLeft)
 {
-    QTimer::singleShot(0, [use = std::move(use), turnsLeft]() mutable {
+    QTimer::singleShot(0, [state = std::move(state), turnsLeft]() mutable {
+        if (state->ended)
+            return;
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (dialog == nullptr) {  // not shown yet: look again on the next turn
             if (turnsLeft > 0)
-                LookForModal(std::move(use), turnsLeft - 1);
+                LookForModal(std::move(state), turnsLeft - 1);
             return;
         }
+        state->opened = true;
         QPointer<QDialog> guard(dialog);
-        use(*dialog);
+        state->use(*dialog);
         if (guard)
             guard->reject();
     });
@@ -37,9 +51,24 @@ void LookForModal(std::function<void(QDialog&)> use, int turnsLeft)
 
 }  // namespace
 
-void WhenModalOpens(std::function<void(QDialog&)> use)
+ModalWatch::ModalWatch(std::shared_ptr<State> state, std::source_location where)
+    : state_(std::move(state)), where_(where)
 {
-    LookForModal(std::move(use), 1000);
+}
+
+ModalWatch::~ModalWatch()
+{
+    state_->ended = true;
+    if (!state_->opened)
+        QTest::qFail("no modal window opened", where_.file_name(), static_cast<int>(where_.line()));
+}
+
+ModalWatch WhenModalOpens(std::function<void(QDialog&)> use, std::source_location where)
+{
+    auto state = std::make_shared<ModalWatch::State>();
+    state->use = std::move(use);
+    LookForModal(state, 1000);
+    return {std::move(state), where};
 }
 
 QStringList RowTexts(const QWidget* view)

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <memory>
+#include <source_location>
 
 namespace tarnwick::fixtures {
 
@@ -20,7 +22,23 @@ Control* Find(const QWidget* window, const char* name)
 
 // Runs `use` on the next modal window once it is shown, then closes that window
 // (whatever `use` did), so that a failing check never leaves a test waiting.
-void WhenModalOpens(std::function<void(QDialog&)> use);
+// Keep the watch while the window is expected: when it ends and no modal
+// window came, the running test fails.
+class [[nodiscard]] ModalWatch {
+public:
+    struct State;
+    ModalWatch(std::shared_ptr<State> state, std::source_location where);
+    ~ModalWatch();
+    ModalWatch(const ModalWatch&) = delete;
+    ModalWatch& operator=(const ModalWatch&) = delete;
+
+private:
+    std::shared_ptr<State> state_;
+    std::source_location where_;
+};
+
+ModalWatch WhenModalOpens(std::function<void(QDialog&)> use,
+                          std::source_location where = std::source_location::current());
 
 // The texts of a list view's rows.
 [[nodiscard]] QStringList RowTexts(const QWidget* view);
