@@ -10,6 +10,7 @@
 #include "system/registry.h"
 #include "tests/support/temp_dir.h"
 #include "system/wine_prefix.h"
+#include "system/wine_registry.h"
 
 namespace tarnwick {
 namespace {
@@ -47,6 +48,8 @@ struct Value {
     friend void PrintTo(const Value& value, std::ostream* out) { *out << "type " << value.type << ", " << testing::PrintToString(value.bytes); }
 };
 
+// The value as the system registry of a prefix gives it, with its key opened,
+// read and closed.
 std::optional<Value> Read(Registry& registry, std::string_view keyPath, std::string_view name)
 {
     RegistryKey key = 0;
@@ -58,6 +61,15 @@ std::optional<Value> Read(Registry& registry, std::string_view keyPath, std::str
     EXPECT_EQ(registry.QueryValue(key, name, type, bytes.data(), size), kRegSuccess);
     EXPECT_EQ(registry.CloseKey(key), kRegSuccess);
     return Value{type, bytes};
+}
+
+const std::string kHeader = "WINE REGISTRY Version 2\n";
+
+// The value as the file's text holds it.
+std::optional<Value> ReadText(const std::string& body, std::string_view keyPath, std::string_view name)
+{
+    const auto value = WineRegistryFile(kHeader + body).FindValue(keyPath, name);
+    return value ? std::optional<Value>(Value{value->type, value->bytes}) : std::nullopt;
 }
 
 Bytes Text(std::string_view text) { return {text.begin(), text.end()}; }
@@ -73,11 +85,10 @@ struct ValueCase {
 
 class WineValue : public testing::TestWithParam<ValueCase> {};
 
-TEST_P(WineValue, IsReadAsTheSystemGivesIt)
+TEST_P(WineValue, IsReadFromTheText)
 {
     const ValueCase& row = GetParam();
-    Prefix prefix(row.body);
-    EXPECT_EQ(Read(*MakeSystemRegistry(), row.keyPath, row.valueName), row.expected);
+    EXPECT_EQ(ReadText(row.body, row.keyPath, row.valueName), row.expected);
 }
 
 const std::string kT = "[Software\\\\Test]\n";  // the key most rows read
@@ -96,7 +107,6 @@ INSTANTIATE_TEST_SUITE_P(Lines, WineValue, testing::Values(
     ValueCase{"the at sign is the default value", kT + R"(@="d")", "Software\\Test", "", Value{1, {'d', 0}}},
     ValueCase{"the key matches ignoring case", R"([software\\maxis\\THE SIMS])" "\n\"A\"=\"x\"", "Software\\Maxis\\The Sims", "A", Value{1, {'x', 0}}},
     ValueCase{"the value name matches ignoring case", kT + R"("sims_data"="x")", "Software\\Test", "SIMS_DATA", Value{1, {'x', 0}}},
-    ValueCase{"a 32-bit program's key is found under Wow6432Node", R"([Software\\Wow6432Node\\Test] 1)" "\n\"A\"=\"x\"", "Software\\Test", "A", Value{1, {'x', 0}}},
     ValueCase{"CRLF line ends are read", "[Software\\\\Test]\r\n\"A\"=\"x\"\r\n", "Software\\Test", "A", Value{1, {'x', 0}}},
     ValueCase{"comments and options are skipped", ";c\n#arch=win64\n[Software\\\\Test] 1234\n#time=1d\n\"A\"=\"x\"", "Software\\Test", "A", Value{1, {'x', 0}}},
     ValueCase{"a malformed line is skipped and the next one read", kT + "\"A\"=dword:xyz\n\"A\"=\"ok\"", "Software\\Test", "A", Value{1, {'o', 'k', 0}}},
@@ -109,24 +119,13 @@ INSTANTIATE_TEST_SUITE_P(Lines, WineValue, testing::Values(
     ValueCase{"a value not in the key is missing", kT + R"("A"="x")", "Software\\Test", "B", std::nullopt}),
     fixtures::RowName());
 
-TEST(WineKey, OpensWhenTheFileHasItOrAKeyBelowIt)
+TEST(WineKey, ExistsWhenTheFileHasItOrAKeyBelowIt)
 {
-    Prefix prefix("[Software\\\\Maxis\\\\The Sims]\n");
-    const auto registry = MakeSystemRegistry();
-    const struct {
-        const char* name;
-        const char* path;
-        long result;
-    } rows[] = {
-        {"a key with a section opens", "Software\\Maxis\\The Sims", kRegSuccess},
-        {"a key above one with a section opens", "Software\\Maxis", kRegSuccess},
-        {"the start of a key's name is no key", "Software\\Max", kRegNotFound},
-        {"a key below the last is missing", "Software\\Maxis\\The Sims\\More", kRegNotFound},
-    };
-    for (const auto& row : rows) {
-        RegistryKey key = 0;
-        EXPECT_EQ(registry->OpenKey(kLocalMachine, row.path, key), row.result) << row.name;
-    }
+    const WineRegistryFile file(kHeader + "[Software\\\\Maxis\\\\The Sims]\n");
+    EXPECT_TRUE(file.HasKey("Software\\Maxis\\The Sims"));
+    EXPECT_TRUE(file.HasKey("software\\maxis"));  // above a key with a section
+    EXPECT_FALSE(file.HasKey("Software\\Max"));  // the start of a key's name
+    EXPECT_FALSE(file.HasKey("Software\\Maxis\\The Sims\\More"));
 }
 
 TEST(WineFile, WithoutAUsableFileHasNoKeys)
@@ -137,9 +136,9 @@ TEST(WineFile, WithoutAUsableFileHasNoKeys)
     } rows[] = {
         {"no system reg", [](const TempDir&) {}},
         {"an empty file", [](const TempDir& p) { p.Write("system.reg", {}); }},
-        {"a first line of another format", [](const TempDir& p) { p.Write("system.reg", fixtures::ToBytes("REGEDIT4\n[Software\\\\Test]\n\"A\"=\"x\"\n")); }},
+        {"a first line of another format", [](const TempDir& p) { p.Write("system.reg", fixtures::ToBytes("REGEDIT4\n[Software\\\\Test]\n")); }},
         {"garbled bytes", [](const TempDir& p) {
-            Bytes bytes = fixtures::ToBytes("WINE REGISTRY Version 2\n[Software\\\\Test]\n\"A\"=hex:0");
+            Bytes bytes = fixtures::ToBytes("WINE REGISTRY Version 2\nREG");
             for (int i = 0; i < 4096; ++i)
                 bytes.push_back(static_cast<std::uint8_t>(i * 37 % 256));
             p.Write("system.reg", bytes); }},
@@ -148,10 +147,7 @@ TEST(WineFile, WithoutAUsableFileHasNoKeys)
     for (const auto& row : rows) {
         TempDir prefix;
         row.make(prefix);
-        ScopedVariable variable("WINEPREFIX", prefix.Path().string());
-        const auto registry = MakeSystemRegistry();
-        EXPECT_EQ(Read(*registry, "Software\\Test", "A"), std::nullopt) << row.name;
-        EXPECT_EQ(GetGamePath(*registry), "Not Found") << row.name;
+        EXPECT_FALSE(WineRegistryFile::Load(prefix.Path() / "system.reg").HasKey("Software")) << row.name;
     }
 }
 
@@ -182,22 +178,14 @@ TEST_F(WineOpenKey, AClosedKeyCannotBeReadOrClosedAgain)
     EXPECT_EQ(registry_->CloseKey(key_), kRegBadKey);
 }
 
-// How a value becomes a folder is GetGamePath's own test; here the file feeds it.
-TEST(WineGamePath, IsTheFolderInTheGamesKey)
+// From the prefix's file through the system registry to the game's folder,
+// found under Wow6432Node as a 64-bit prefix keeps a 32-bit program's keys.
+TEST(WineRegistry, GivesTheGameFolderOfThePrefix)
 {
-    const struct {
-        const char* name;
-        std::string body;
-        std::string gamePath;
-    } rows[] = {
-        {"a text gets a final backslash", "[Software\\\\Maxis\\\\The Sims]\n\"SIMS_DATA\"=\"C:\\\\Games\"", "C:\\Games\\"},
-        {"binary 02 01 is 258", "[Software\\\\Maxis\\\\The Sims]\n\"SIMS_DATA\"=hex:02,01", "258\\"},
-        {"a value under another key is not found", "[Software\\\\Maxis\\\\Other]\n\"SIMS_DATA\"=\"C:\\\\x\"", "Not Found"},
-    };
-    for (const auto& row : rows) {
-        Prefix prefix(row.body);
-        EXPECT_EQ(GetGamePath(*MakeSystemRegistry()), row.gamePath) << row.name;
-    }
+    Prefix prefix("[Software\\\\Wow6432Node\\\\Maxis\\\\The Sims] 1\n\"SIMS_DATA\"=\"C:\\\\Games\"");
+    const auto registry = MakeSystemRegistry();
+    EXPECT_EQ(Read(*registry, "Software\\Maxis\\The Sims", "SIMS_DATA"), (Value{1, Text(std::string_view("C:\\Games\0", 9))}));
+    EXPECT_EQ(GetGamePath(*registry), "C:\\Games\\");
 }
 
 TEST(WinePrefix, IsTheVariableElseTheHomeFoldersWine)
