@@ -51,24 +51,21 @@ void LookForModal(std::shared_ptr<ModalWatch::State> state, int turnsLeft)
 
 }  // namespace
 
-ModalWatch::ModalWatch(std::shared_ptr<State> state, std::source_location where)
-    : state_(std::move(state)), where_(where)
-{
-}
+ModalWatch::ModalWatch(std::shared_ptr<State> state) : state_(std::move(state)) {}
 
 ModalWatch::~ModalWatch()
 {
     state_->ended = true;
     if (!state_->opened)
-        QTest::qFail("no modal window opened", where_.file_name(), static_cast<int>(where_.line()));
+        QTest::qFail("no modal window opened", __FILE__, __LINE__);
 }
 
-ModalWatch WhenModalOpens(std::function<void(QDialog&)> use, std::source_location where)
+ModalWatch WhenModalOpens(std::function<void(QDialog&)> use)
 {
     auto state = std::make_shared<ModalWatch::State>();
     state->use = std::move(use);
     LookForModal(state, 1000);
-    return {std::move(state), where};
+    return ModalWatch(std::move(state));
 }
 
 QStringList RowTexts(const QWidget* view)

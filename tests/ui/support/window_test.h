@@ -6,7 +6,6 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
-#include <source_location>
 
 namespace tarnwick::fixtures {
 
@@ -27,18 +26,16 @@ Control* Find(const QWidget* window, const char* name)
 class [[nodiscard]] ModalWatch {
 public:
     struct State;
-    ModalWatch(std::shared_ptr<State> state, std::source_location where);
+    explicit ModalWatch(std::shared_ptr<State> state);
     ~ModalWatch();
     ModalWatch(const ModalWatch&) = delete;
     ModalWatch& operator=(const ModalWatch&) = delete;
 
 private:
     std::shared_ptr<State> state_;
-    std::source_location where_;
 };
 
-ModalWatch WhenModalOpens(std::function<void(QDialog&)> use,
-                          std::source_location where = std::source_location::current());
+ModalWatch WhenModalOpens(std::function<void(QDialog&)> use);
 
 // The texts of a list view's rows.
 [[nodiscard]] QStringList RowTexts(const QWidget* view);
