@@ -3,7 +3,8 @@
 #include <QAbstractListModel>
 #include <QApplication>
 #include <QClipboard>
-#include <QListView>
+#include <QHeaderView>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -45,11 +46,20 @@ QString TabSeparated(const QStringList& fields)
 }
 
 HexView::HexView(HexRows rows, QWidget* parent)
-    : InspectorView(parent), model_(new HexRowsModel(std::move(rows), this)), list_(new QListView(this))
+    : InspectorView(parent), model_(new HexRowsModel(std::move(rows), this)), list_(new QTableView(this))
 {
     list_->setObjectName(QStringLiteral("HexLines"));
+    // A table of one column with rows of one fixed height, as the chunk
+    // display's dump: it lays out millions of lines without visiting them.
     list_->setFont(FixedPitchFont());
-    list_->setUniformItemSizes(true);
+    list_->horizontalHeader()->hide();
+    list_->horizontalHeader()->setStretchLastSection(true);
+    list_->verticalHeader()->hide();
+    list_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    list_->verticalHeader()->setDefaultSectionSize(QFontMetrics(list_->font()).height() + 2);
+    list_->setShowGrid(false);
+    list_->setWordWrap(false);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list_->setModel(model_);
     auto* layout = new QVBoxLayout(this);

@@ -3,7 +3,7 @@
 #include "model/hex_rows.h"
 #include "ui/inspector/inspector_view.h"
 
-class QListView;
+class QTableView;
 
 namespace tarnwick {
 
@@ -16,11 +16,11 @@ public:
     HexView(HexRows rows, QWidget* parent = nullptr);
 
     void Copy() const override;
-    [[nodiscard]] QListView& Lines() const { return *list_; }
+    [[nodiscard]] QTableView& Lines() const { return *list_; }
 
 private:
     HexRowsModel* model_;
-    QListView* list_;
+    QTableView* list_;
 };
 
 }  // namespace tarnwick

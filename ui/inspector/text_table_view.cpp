@@ -66,18 +66,23 @@ TextTableView::TextTableView(TextTable table, QWidget* parent)
 
 void TextTableView::ShowLanguage(int language)
 {
+    int rows = 0;
+    for (const TextEntry& entry : table_.entries)
+        rows += language < 0 || entry.language == language;
     rows_->setRowCount(0);
+    rows_->setRowCount(rows);
+    int row = 0;
     for (const TextEntry& entry : table_.entries) {
         if (language >= 0 && entry.language != language)
             continue;
-        const int row = rows_->rowCount();
-        rows_->insertRow(row);
         const QStringList fields = Fields(entry);
         for (int column = 0; column < fields.size(); ++column)
             rows_->setItem(row, column, new QTableWidgetItem(fields[column]));
+        ++row;
     }
-    rows_->resizeColumnsToContents();
-    rows_->setColumnWidth(2, std::min(rows_->columnWidth(2), 420));
+    // Fixed widths: measuring every row of a long table would cost more than filling it.
+    for (const auto& [column, width] : {std::pair{0, 50}, {1, 130}, {2, 330}})
+        rows_->setColumnWidth(column, width);
 }
 
 QString TextTableView::Note() const

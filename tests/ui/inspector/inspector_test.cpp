@@ -1,6 +1,6 @@
 #include <QClipboard>
 #include <QLabel>
-#include <QListView>
+#include <QTableView>
 #include <QMenu>
 #include <QTableWidget>
 #include <QtTest>
@@ -226,7 +226,7 @@ private slots:
     void copiesTheSelectedHexLines()
     {
         Inspect(7);
-        auto* lines = Find<QListView>(Inspector(), "HexLines");
+        auto* lines = Find<QTableView>(Inspector(), "HexLines");
         lines->selectionModel()->select(QItemSelection(lines->model()->index(1, 0), lines->model()->index(2, 0)),
                                         QItemSelectionModel::Select);
         Inspector()->activateWindow();
