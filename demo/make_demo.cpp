@@ -10,6 +10,8 @@
 
 #include "synth/bmp_builder.h"
 #include "synth/iff_builder.h"
+#include "synth/showcase.h"
+#include "synth/sprite_builder.h"
 
 namespace {
 
@@ -91,7 +93,7 @@ Bytes FileWithMap(const std::vector<Chunk>& chunks)
     IffBuilder file;
     file.Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", offset);
     for (const Chunk& chunk : chunks)
-        file.Chunk(chunk.type, chunk.label, chunk.contents, chunk.id);
+        file.Chunk(chunk.type, chunk.label, chunk.contents, tarnwick::fixtures::ChunkId(chunk.id));
     file.Chunk("rsmp", "", map.Build());
     return file.Build();
 }
@@ -116,6 +118,11 @@ void WriteGameFiles(const fs::path& characters)
               {"SPR#", "Walking", SpriteBytes(4000), 300},
               {"BHAV", "An unknown type", ToBytes("Bytes that no view decodes, shown as a dump."), 400},
               {"GLOB", "Empty", {}, 401},
+              {"CTSS", "Bath towel (8 languages)", tarnwick::fixtures::ShowcaseTextTable(), 500},
+              {"PALT", "Warm colours", tarnwick::fixtures::ShowcasePalette(), 300},
+              {"SPR2", "Ball, with depth and alpha", tarnwick::fixtures::ShowcaseSprite2(300), 300},
+              {"SPR#", "Ball, old form", tarnwick::fixtures::ShowcaseOldSprite(300), 301},
+              {"FBMP", "Large picture", BmpFile(Gradient(320, 240, 24)), 600},
           }));
 
     IffBuilder many;

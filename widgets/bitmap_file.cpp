@@ -1,5 +1,6 @@
 #include "widgets/bitmap_file.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
@@ -102,6 +103,31 @@ QImage DecodeBitmapThroughFile(std::span<const std::uint8_t> bytes, const QStrin
     if (auto image = DecodeThrough(CreateInFolder(folder), bytes))
         return *image;
     return DecodeThrough(CreateInTemporaryFolder(), bytes).value_or(QImage());
+}
+
+QImage DecodeBitmapInMemory(std::span<const std::uint8_t> bytes, int maxSide, QString& problem)
+{
+    if (RowsCutShort(bytes)) {
+        problem = QStringLiteral("The picture's rows run past the end of its data.");
+        return {};
+    }
+    QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
+                                              static_cast<qsizetype>(bytes.size()));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "bmp");
+    reader.setDecideFormatFromContent(false);
+    // The size comes from the header alone: nothing is allocated for a picture declined.
+    const QSize size = reader.size();
+    if (size.width() > maxSide || size.height() > maxSide) {
+        problem = QStringLiteral("The picture is %1 x %2 pixels: more than %3 a side.")
+                      .arg(size.width()).arg(size.height()).arg(maxSide);
+        return {};
+    }
+    QImage image = reader.read();
+    if (image.isNull())
+        problem = QStringLiteral("No BMP picture: ") + reader.errorString();
+    return image;
 }
 
 }  // namespace tarnwick

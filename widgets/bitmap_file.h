@@ -15,4 +15,9 @@ namespace tarnwick {
 // Bytes that do not decode as a BMP picture give a null image.
 [[nodiscard]] QImage DecodeBitmapThroughFile(std::span<const std::uint8_t> bytes, const QString& folder);
 
+// Decodes the bytes of a Windows BMP file in memory. A picture wider or taller
+// than `maxSide` is not decoded, nor one whose rows the bytes cut short; a null
+// image then comes with `problem` saying why.
+[[nodiscard]] QImage DecodeBitmapInMemory(std::span<const std::uint8_t> bytes, int maxSide, QString& problem);
+
 }  // namespace tarnwick

@@ -7,7 +7,12 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "synth/showcase.h"
+#include "synth/sprite_builder.h"
 #include "tests/ui/support/game_window.h"
+#include "ui/inspector/inspector_window.h"
+#include "ui/inspector/picture_view.h"
+#include "ui/inspector/sprite_frames_view.h"
 #include "ui/common/control_names.h"
 #include "tests/ui/support/window_test.h"
 
@@ -27,6 +32,46 @@ void Choose(QWidget& window, const char* list, int index)
     auto* combo = Find<QComboBox>(&window, list);
     combo->setCurrentIndex(index);
     emit combo->activated(index);
+}
+
+// The inspector on each of its views, over the showcase chunks.
+void SaveInspectorPictures(const QDir& out)
+{
+    using namespace tarnwick::fixtures;
+    tarnwick::OpenFile openFile;
+    Bitmap large{320, 240, 24, false, {}, {}};
+    for (int y = 0; y < large.height; ++y)
+        for (int x = 0; x < large.width; ++x)
+            large.pixels.push_back(static_cast<std::uint32_t>(((x / 8 + y / 8) % 2 ? 0xE0 : 0x40) << 16 |
+                                                              (x * 255 / 320) << 8 | (y * 255 / 240)));
+    LoadBytes(openFile, IffBuilder()
+                            .Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0)
+                            .Chunk("CTSS", "Bath towel", ShowcaseTextTable(), ChunkId(500))
+                            .Chunk("PALT", "Warm colours", ShowcasePalette(), ChunkId(300))
+                            .Chunk("SPR#", "Ball, old form", ShowcaseOldSprite(300), ChunkId(301))
+                            .Chunk("SPR2", "Ball", ShowcaseSprite2(300), ChunkId(300))
+                            .Chunk("FBMP", "Source", BmpFile(large), ChunkId(600))
+                            .ChunkWithSizeField("BHAV", 9000, "Cut short", ToBytes("Bytes no view decodes."), ChunkId(7))
+                            .Build());
+    tarnwick::InspectorWindow inspector(openFile);
+    inspector.resize(760, 560);
+    inspector.show();
+    const auto show = [&](int chunk, const char* name, const std::function<void()>& adjust = {}) {
+        inspector.ShowChunk(chunk);
+        if (adjust)
+            adjust();
+        Save(inspector, out, name);
+    };
+    show(1, "inspector-strings");
+    show(2, "inspector-palette");
+    show(3, "inspector-sprite", [&] { dynamic_cast<tarnwick::SpriteFramesView*>(inspector.View())->SetZoom(3); });
+    show(4, "inspector-spr2-depth", [&] {
+        auto* view = dynamic_cast<tarnwick::SpriteFramesView*>(inspector.View());
+        view->SetZoom(2);
+        view->SetChannel(tarnwick::SpriteChannel::Depth);
+    });
+    show(5, "inspector-bitmap-zoomed", [&] { dynamic_cast<tarnwick::PictureView*>(inspector.View())->SetZoom(3); });
+    show(6, "inspector-hex");
 }
 
 }  // namespace
@@ -57,5 +102,6 @@ int main(int argc, char* argv[])
         Find<QPushButton>(&form3, names::kSectionsEdit)->click();
     });
     chunks->setCurrentRow(2);
+    SaveInspectorPictures(out);
     return 0;
 }

@@ -19,6 +19,7 @@
 #include "system/game_path.h"
 #include "widgets/list_box.h"
 #include "ui/main/start_folder.h"
+#include "ui/inspector/inspector_link.h"
 
 namespace tarnwick {
 
@@ -83,6 +84,7 @@ MainWindow::MainWindow(OpenFile& openFile, Registry& registry)
     connect(floorsOption_, &QRadioButton::toggled, this, &MainWindow::Option3_Click);
     connect(exitCommand, &QAction::triggered, this, &MainWindow::menu_exit_Click);
     connect(aboutCommand, &QAction::triggered, this, &MainWindow::Menu_About_Click);
+    inspection_ = new InspectorLink(*chunkList_, openFile_, this);
     adjustSize();
 
     Form_Load();
@@ -171,11 +173,13 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // Ends a walk under way, and the program with all of its windows.
     closing_ = true;
     display_.CloseWindow();
+    inspection_->Close();
     event->accept();
 }
 
 void MainWindow::ClearChunkList()
 {
+    inspection_->Clear();
     chunkList_->clear();
     sinceEventsRan_.invalidate();
 }

@@ -19,6 +19,7 @@ namespace tarnwick {
 class DirListBox;
 class DriveListBox;
 class FileListBox;
+class InspectorLink;
 class ListBox;
 
 // The main window: pick a file on the left, see its header and chunk list on
@@ -28,6 +29,7 @@ public:
     MainWindow(OpenFile& openFile, Registry& registry);
 
     [[nodiscard]] ChunkDisplay& Display() { return display_; }
+    [[nodiscard]] InspectorLink& Inspection() { return *inspection_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -75,6 +77,7 @@ private:
     QLabel* headerLine2_;
     QLabel* rsmpLocation_;
     ListBox* chunkList_;
+    InspectorLink* inspection_;
 };
 
 }  // namespace tarnwick

@@ -1,0 +1,38 @@
+#include "model/sprite.h"
+
+namespace tarnwick {
+
+bool AllocateFrame(SpriteFrame& frame, std::size_t dataBytes, std::uint8_t fill)
+{
+    const std::string size = std::to_string(frame.width) + " x " + std::to_string(frame.height);
+    if (frame.width > kMaxFrameSide || frame.height > kMaxFrameSide) {
+        frame.problem = "The frame declares " + size + " pixels: more than 16384 a side.";
+        return false;
+    }
+    const auto area = static_cast<std::size_t>(frame.width) * static_cast<std::size_t>(frame.height);
+    if (area / kMaxPixelsPerFrameByte > dataBytes) {
+        frame.problem = "The frame declares " + size + " pixels, far more than its " + std::to_string(dataBytes) +
+                        " bytes can draw.";
+        return false;
+    }
+    frame.indices.assign(area, fill);
+    frame.opacity.assign(area, 0);
+    if (frame.HasDepth())
+        frame.depth.assign(area, 255);
+    return true;
+}
+
+bool PutPixel(SpriteFrame& frame, std::size_t x, std::size_t y, std::uint8_t index, std::uint8_t opacity,
+              std::uint8_t depth)
+{
+    if (x >= static_cast<std::size_t>(frame.width) || y >= static_cast<std::size_t>(frame.height))
+        return false;
+    const std::size_t at = y * static_cast<std::size_t>(frame.width) + x;
+    frame.indices[at] = index;
+    frame.opacity[at] = opacity;
+    if (!frame.depth.empty())
+        frame.depth[at] = depth;
+    return true;
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,242 @@
+#include "model/sprite.h"
+
+#include <gtest/gtest.h>
+
+#include "model/palette_choice.h"
+#include "synth/sprite_builder.h"
+
+namespace tarnwick {
+namespace {
+
+using fixtures::Bytes;
+using fixtures::Concat;
+using fixtures::SpritePicture;
+using fixtures::Sprite2Command;
+using fixtures::Sprite2FrameHeader;
+
+// A picture from rows of characters: '.' transparent, '0'-'9' and 'a'-'z' an
+// index (a = 10). Depth is 10 * x + y, alpha 31 except at 'a' (alpha 10).
+SpritePicture Picture(std::vector<std::string> rows)
+{
+    SpritePicture picture{rows.empty() ? 0 : static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), {}, {}, {}};
+    for (std::size_t y = 0; y < rows.size(); ++y)
+        for (std::size_t x = 0; x < rows[y].size(); ++x) {
+            const char c = rows[y][x];
+            picture.indices.push_back(c == '.' ? -1 : c <= '9' ? c - '0' : c - 'a' + 10);
+            picture.depth.push_back(static_cast<std::uint8_t>(10 * x + y));
+            picture.alpha.push_back(c == 'a' ? 10 : 31);
+        }
+    return picture;
+}
+
+const SpritePicture kShape = Picture({"..12", "....", "3333", "4.56", "7..."});
+
+// Checks the frame shows the picture: index and opacity of every pixel, and
+// depth where the frame has it.
+void ExpectShows(const SpriteFrame& frame, const SpritePicture& picture, const std::string& name)
+{
+    ASSERT_EQ(frame.width, picture.width) << name;
+    ASSERT_EQ(frame.height, picture.height) << name;
+    EXPECT_EQ(frame.problem, "") << name;
+    for (std::size_t i = 0; i < picture.indices.size(); ++i) {
+        const bool drawn = picture.indices[i] >= 0;
+        const int opacity = !drawn ? 0 : frame.HasAlpha() ? picture.alpha[i] * 255 / 31 : 255;
+        EXPECT_EQ(frame.opacity[i], opacity) << name << " pixel " << i;
+        if (drawn) {
+            EXPECT_EQ(frame.indices[i], picture.indices[i]) << name << " pixel " << i;
+        }
+        if (frame.HasDepth()) {
+            EXPECT_EQ(frame.depth[i], drawn ? picture.depth[i] : 255) << name << " pixel " << i;
+        }
+    }
+}
+
+TEST(DecodeOldSprite, DrawsEachVersionAndByteOrder)
+{
+    const Bytes frame = fixtures::OldSpriteFrame(kShape);
+    const Bytes big = fixtures::OldSpriteFrame(kShape, true);
+    const struct {
+        const char* name;
+        Bytes body;
+        bool bigEndian = false;
+    } rows[] = {
+        {"504, little-endian", fixtures::OldSpriteBody(504, 7, {frame, frame})},
+        {"502, big-endian", fixtures::OldSpriteBody(502, 7, {big, big}, true), true},
+        {"1001, frames back to back without an offset table", fixtures::OldSpriteBody(1001, 7, {frame, frame})},
+    };
+    for (const auto& row : rows) {
+        const Decoded<Sprite> sprite = DecodeOldSprite(row.body);
+        ASSERT_TRUE(sprite.value) << row.name << ": " << sprite.declined;
+        EXPECT_EQ(sprite.value->paletteId, 7u) << row.name;
+        EXPECT_EQ(sprite.value->bigEndian, row.bigEndian) << row.name;
+        ASSERT_EQ(sprite.value->frames.size(), 2u) << row.name;
+        for (const SpriteFrame& decoded : sprite.value->frames)
+            ExpectShows(decoded, kShape, row.name);
+    }
+}
+
+TEST(DecodeOldSprite, StopsAtTheEndOfEachCommand)
+{
+    const Bytes header = fixtures::OldSpriteFrameHeader(4, 3);
+    const Bytes row = {0x04, 0x06, 0x02, 0x02, 0x09, 0x00};  // two pixels of index 9
+    const struct {
+        const char* name;
+        Bytes commands;
+        std::size_t rows;  // rows drawn before the problem, if any
+        bool problem;
+    } rows[] = {
+        {"both start markers, then an end", Concat({{0x00, 0x10, 0x10, 0x00}, row, {0x05, 0x00}}), 1, false},
+        {"the end command cut to one byte", Concat({row, {0x05}}), 1, true},
+        {"no end command", row, 1, true},
+        {"a row record past the data", Concat({row, {0x04, 0x08, 0x01, 0x02}}), 1, true},
+        {"a row record shorter than its command", Concat({row, {0x04, 0x01, 0x05, 0x00}}), 1, true},
+        {"a run of one index without its pad byte", Concat({row, {0x04, 0x05, 0x02, 0x01, 0x09, 0x05, 0x00}}), 1, true},
+        {"a run of indexes past its record", Concat({row, {0x04, 0x05, 0x03, 0x02, 0x01, 0x05, 0x00}}), 1, true},
+        {"an unknown pixel command", Concat({row, {0x04, 0x04, 0x07, 0x01, 0x05, 0x00}}), 1, true},
+        {"an unknown row command", Concat({row, {0x08, 0x00}}), 1, true},
+        {"rows past the height are clipped", Concat({{0x09, 0x02}, row, row, {0x05, 0x00}}), 1, true},
+    };
+    for (const auto& r : rows) {
+        const Decoded<Sprite> sprite = DecodeOldSprite(fixtures::OldSpriteBody(504, 0, {Concat({header, r.commands})}));
+        ASSERT_TRUE(sprite.value) << r.name;
+        const SpriteFrame& frame = sprite.value->frames.at(0);
+        EXPECT_EQ(!frame.problem.empty(), r.problem) << r.name << ": " << frame.problem;
+        std::size_t drawn = 0;
+        for (const std::uint8_t opacity : frame.opacity)
+            drawn += opacity != 0;
+        EXPECT_EQ(drawn, 2 * r.rows) << r.name;
+    }
+}
+
+TEST(DecodeSprite2, DrawsEachChannelAndVersion)
+{
+    const SpritePicture shape = Picture({"a.12", "....", "3333", "4.56"});
+    for (const std::uint32_t flags : {1u, 3u, 7u})
+        for (const std::uint32_t version : {1000u, 1001u}) {
+            const std::string name = "flags " + std::to_string(flags) + ", version " + std::to_string(version);
+            const Bytes frame = fixtures::Sprite2PictureFrame(Sprite2FrameHeader{0, 0, flags, 3, 9, -5, 6}, shape);
+            const Decoded<Sprite> sprite = DecodeSprite2(fixtures::Sprite2Body(version, 12, {frame, frame}));
+            ASSERT_TRUE(sprite.value) << name << ": " << sprite.declined;
+            EXPECT_EQ(sprite.value->paletteId, 12u) << name;
+            ASSERT_EQ(sprite.value->frames.size(), 2u) << name;
+            const SpriteFrame& decoded = sprite.value->frames[1];
+            EXPECT_EQ(decoded.depth.empty(), (flags & 2) == 0) << name;
+            EXPECT_EQ(decoded.indices[1], 9) << name << ": untouched pixels hold the transparent index";
+            EXPECT_EQ(std::make_tuple(decoded.x, decoded.y, decoded.paletteId), std::make_tuple(6, -5, 3)) << name;
+            ExpectShows(decoded, shape, name);
+        }
+}
+
+TEST(DecodeSprite2, EndsEachFrameAtItsData)
+{
+    const Sprite2FrameHeader header{2, 2, 7, 0, 0, 0, 0};
+    // One pixel with alpha and its pad byte, then one of colour alone with its pad.
+    const Bytes row = Concat({Sprite2Command(0, 12), Sprite2Command(2, 1), {4, 1, 31, 0}, Sprite2Command(6, 1), {2, 0}});
+    const struct {
+        const char* name;
+        Bytes commands;
+        bool problem;
+        std::size_t drawn;
+    } rows[] = {
+        {"a row, then the end", Concat({row, Sprite2Command(5, 0)}), false, 2},
+        {"no end command", row, true, 2},
+        {"half an end command", Concat({row, {0x00}}), true, 2},
+        {"a row record past the frame", Concat({row, Sprite2Command(0, 40)}), true, 2},
+        {"pixels with depth past their record", Concat({row, Sprite2Command(0, 6), Sprite2Command(1, 2), {1, 1}}), true, 2},
+        {"colour pixels without their pad byte", Concat({row, Sprite2Command(0, 5), Sprite2Command(6, 1), {1}}), true, 2},
+        {"a skip past the height, then a row", Concat({Sprite2Command(4, 2), row, Sprite2Command(5, 0)}), true, 0},
+        {"an unknown row command", Concat({row, Sprite2Command(7, 0)}), true, 2},
+        {"an unknown pixel command", Concat({Sprite2Command(0, 4), Sprite2Command(7, 1)}), true, 0},
+        {"transparent runs write nothing", Concat({Sprite2Command(0, 4), Sprite2Command(3, 2), Sprite2Command(5, 0)}), false, 0},
+    };
+    for (const auto& r : rows) {
+        const Decoded<Sprite> sprite = DecodeSprite2(fixtures::Sprite2Body(1001, 0, {fixtures::Sprite2Frame(header, r.commands)}));
+        ASSERT_TRUE(sprite.value) << r.name;
+        const SpriteFrame& frame = sprite.value->frames.at(0);
+        EXPECT_EQ(!frame.problem.empty(), r.problem) << r.name << ": " << frame.problem;
+        std::size_t drawn = 0;
+        for (const std::uint8_t opacity : frame.opacity)
+            drawn += opacity != 0;
+        EXPECT_EQ(drawn, r.drawn) << r.name;
+    }
+}
+
+TEST(DecodeSprites, DeclineOrDrawNothingForHeadersThatLie)
+{
+    const Bytes huge = fixtures::Sprite2Frame(Sprite2FrameHeader{65535, 65535, 1, 0, 0, 0, 0}, Sprite2Command(5, 0));
+    const Bytes wide = fixtures::Sprite2Frame(Sprite2FrameHeader{16000, 16000, 1, 0, 0, 0, 0}, Bytes(84, 0));
+    const Bytes blank = fixtures::Sprite2Frame(Sprite2FrameHeader{0, 0, 0, 0, 0, 0, 0}, Bytes{});
+    const Bytes dot = fixtures::Sprite2PictureFrame(Sprite2FrameHeader{}, Picture({"5"}));
+    const struct {
+        const char* name;
+        Decoded<Sprite> sprite;
+        std::vector<std::pair<int, int>> sizes;  // each frame's; declined when empty
+        std::vector<bool> problems;
+    } rows[] = {
+        {"a 65535 x 65535 frame in 100 bytes", DecodeSprite2(fixtures::Sprite2Body(1000, 0, {huge})), {{65535, 65535}}, {true}},
+        {"a 16000 x 16000 frame in 100 bytes", DecodeSprite2(fixtures::Sprite2Body(1001, 0, {wide})), {{16000, 16000}}, {true}},
+        {"frames of 0 x 0 and 1 x 1", DecodeSprite2(fixtures::Sprite2Body(1000, 0, {blank, dot})), {{0, 0}, {1, 1}}, {false, false}},
+        {"SPR2 version 999", DecodeSprite2(fixtures::Sprite2Body(999, 0, {dot})), {}, {}},
+        {"SPR2 offsets past the end", DecodeSprite2(Bytes{0xE8, 3, 0, 0, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0}), {}, {}},
+        {"SPR2 header cut short", DecodeSprite2(Bytes{0xE9, 3, 0, 0}), {}, {}},
+        {"SPR# version 600", DecodeOldSprite(fixtures::OldSpriteBody(600, 0, {})), {}, {}},
+        {"SPR# offsets past the end", DecodeOldSprite(Bytes{0xF8, 1, 0, 0, 0xFF, 0xFF, 0xFF, 0x0F, 0, 0, 0, 0}), {}, {}},
+        {"SPR# frame offset past the end", DecodeOldSprite(Bytes{0xF8, 1, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 99, 0, 0, 0}), {{0, 0}}, {true}},
+    };
+    for (const auto& row : rows) {
+        if (row.sizes.empty()) {
+            EXPECT_FALSE(row.sprite.value) << row.name;
+            EXPECT_NE(row.sprite.declined, "") << row.name;
+            continue;
+        }
+        ASSERT_TRUE(row.sprite.value) << row.name << ": " << row.sprite.declined;
+        ASSERT_EQ(row.sprite.value->frames.size(), row.sizes.size()) << row.name;
+        for (std::size_t i = 0; i < row.sizes.size(); ++i) {
+            const SpriteFrame& frame = row.sprite.value->frames[i];
+            EXPECT_EQ(std::make_pair(frame.width, frame.height), row.sizes[i]) << row.name;
+            EXPECT_EQ(!frame.problem.empty(), row.problems[i]) << row.name << ": " << frame.problem;
+            if (frame.problem.empty())
+                EXPECT_EQ(frame.indices.size(), static_cast<std::size_t>(frame.width * frame.height)) << row.name;
+            else
+                EXPECT_LE(frame.indices.size(), 1u) << row.name;
+        }
+    }
+}
+
+TEST(ChoosePalette, FollowsTheHeaderOrTheFrameThenFallsBack)
+{
+    const auto table = [](std::vector<std::uint16_t> paletteIds) {
+        ChunkTable chunks;
+        chunks.Add({"SPR2", "", 0, {0, 1, 0, 0}, {}, 65});
+        for (const std::uint16_t id : paletteIds)
+            chunks.Add({"PALT", "", 0, {static_cast<char>(id >> 8), static_cast<char>(id & 0xFF), 0, 0}, {}, 65});
+        return chunks;
+    };
+    const auto frameNaming = [](std::uint16_t id) { SpriteFrame frame; frame.paletteId = id; return frame; };
+    const Sprite v1000{SpriteKind::WithDepth, 1000, 20, false, {}};
+    const Sprite v1001{SpriteKind::WithDepth, 1001, 20, false, {}};
+    const Sprite old{SpriteKind::Old, 504, 0xFFFFFFFF, false, {}};
+    const struct {
+        const char* name;
+        ChunkTable chunks;
+        Sprite sprite;
+        SpriteFrame frame;
+        std::size_t chosen;  // the PALT's chunk number; 0 for the grey ramp
+    } rows[] = {
+        {"1000 takes the header's, not the frame's", table({30, 20}), v1000, frameNaming(30), 3},
+        {"1001 takes the frame's", table({30, 20}), v1001, frameNaming(30), 2},
+        {"1001 takes the header's for a frame of 0", table({30, 20}), v1001, frameNaming(0), 3},
+        {"1001 takes the header's for a frame of A3A3", table({30, 20}), v1001, frameNaming(0xA3A3), 3},
+        {"none found: the sprite's own ID", table({5, 1}), v1000, frameNaming(0), 3},
+        {"an ID over 65535 matches nothing: the first PALT", table({0xFFFF, 6}), old, frameNaming(0), 2},
+        {"no palette at all: grey", table({}), v1001, frameNaming(4), 0},
+    };
+    for (const auto& row : rows) {
+        const PaletteChoice choice = ChoosePalette(row.chunks, 1, row.sprite, row.frame);
+        EXPECT_EQ(choice.chunkIndex, row.chosen) << row.name << ": " << choice.note;
+        EXPECT_NE(choice.note, "") << row.name;
+    }
+}
+
+}  // namespace
+}  // namespace tarnwick

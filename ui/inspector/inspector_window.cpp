@@ -1,0 +1,253 @@
+#include "ui/inspector/inspector_window.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QShortcut>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "model/chunk_summary.h"
+#include "ui/inspector/inspector_view.h"
+#include "ui/inspector/save_files.h"
+#include "ui/inspector/view_for_chunk.h"
+#include "widgets/code_page_text.h"
+
+namespace tarnwick {
+
+namespace {
+
+const QString kGeometryKey = QStringLiteral("Inspector/geometry");
+
+QSettings Settings()
+{
+    return QSettings(QStringLiteral("Tarnwick"), QStringLiteral("Tarnwick"));
+}
+
+QString Hex(std::uint64_t value, int digits)
+{
+    return QStringLiteral("0x") + QString::number(value, 16).toUpper().rightJustified(digits, u'0');
+}
+
+QString Text(const std::string& bytes)
+{
+    return CodePageText(bytes, CodePage::Windows1252);
+}
+
+// "STR# 128 Names", as the caption and the file names say it.
+QString ChunkTitle(const ChunkSummary& summary)
+{
+    return Text(summary.type) + u' ' + QString::number(summary.id) + u' ' + Text(summary.label);
+}
+
+// A file name made of the chunk's title, without characters file systems refuse.
+QString FileStem(const ChunkSummary& summary)
+{
+    QString stem = ChunkTitle(summary).trimmed();
+    for (QChar& c : stem)
+        if (QStringLiteral("\\/:*?\"<>|#").contains(c) || c.unicode() < 32)
+            c = u'_';
+    return stem;
+}
+
+}  // namespace
+
+InspectorWindow::InspectorWindow(const OpenFile& openFile, QWidget* owner)
+    : QWidget(owner, Qt::Window), openFile_(openFile), header_(new QLabel), warning_(new QLabel), note_(new QLabel),
+      layout_(new QVBoxLayout(this)), save_(new QToolButton), saveMenu_(new QMenu(this))
+{
+    setObjectName(QStringLiteral("Inspector"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    header_->setObjectName(QStringLiteral("Header"));
+    warning_->setObjectName(QStringLiteral("Warning"));
+    note_->setObjectName(QStringLiteral("Note"));
+    for (QLabel* label : {header_, warning_, note_}) {
+        label->setTextFormat(Qt::PlainText);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        label->setWordWrap(true);
+    }
+    warning_->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold"));
+
+    save_->setObjectName(QStringLiteral("SaveAs"));
+    save_->setText(QStringLiteral("Save as..."));
+    save_->setPopupMode(QToolButton::InstantPopup);
+    save_->setMenu(saveMenu_);
+    auto* copy = new QPushButton(QStringLiteral("&Copy"));
+    copy->setObjectName(QStringLiteral("Copy"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(copy);
+    buttons->addWidget(save_);
+    buttons->addStretch();
+
+    layout_->addWidget(header_);
+    layout_->addWidget(warning_);
+    layout_->addLayout(buttons);
+    layout_->addWidget(note_);
+    layout_->addStretch(1);
+
+    auto* copyKey = new QShortcut(QKeySequence::Copy, this);
+    connect(copyKey, &QShortcut::activated, copy, &QPushButton::click);
+    connect(copy, &QPushButton::clicked, this, [this] {
+        if (view_)
+            view_->Copy();
+    });
+    connect(saveMenu_, &QMenu::aboutToShow, this, &InspectorWindow::FillSaveMenu);
+
+    if (!restoreGeometry(Settings().value(kGeometryKey).toByteArray()))
+        resize(780, 600);
+    Clear();
+}
+
+void InspectorWindow::Clear()
+{
+    chunk_.reset();
+    chunkIndex_ = 0;
+    delete view_;
+    view_ = nullptr;
+    layout_->setStretch(layout_->count() - 1, 1);
+    setWindowTitle(QStringLiteral("Inspector"));
+    header_->setText(QStringLiteral("No chunk: pick one in the main window's chunk list."));
+    warning_->hide();
+    note_->hide();
+    save_->setEnabled(false);
+}
+
+void InspectorWindow::ShowChunk(std::int64_t chunkIndex)
+{
+    const ChunkInfo* found = openFile_.Chunks.Find(chunkIndex);
+    if (found == nullptr) {
+        Clear();
+        return;
+    }
+    Clear();
+    chunk_ = *found;
+    chunkIndex_ = chunkIndex;
+    const ChunkSummary summary = SummariseChunk(*chunk_, openFile_.FileData.size());
+    setWindowTitle(QStringLiteral("Inspector - ") + ChunkTitle(summary));
+    header_->setText(QStringLiteral("Type %1     ID %2 (%3)     Label %4\nSize %5 bytes     Offset %6 (%7)     Flags %8")
+                         .arg(Text(summary.type)).arg(summary.id).arg(Hex(summary.id, 4)).arg(Text(summary.label))
+                         .arg(summary.size).arg(summary.offset).arg(Hex(summary.offset, 8)).arg(Hex(summary.flags, 4)));
+    warning_->setText(QString::fromStdString(summary.warning));
+    warning_->setVisible(!summary.warning.empty());
+
+    QString declined;
+    view_ = MakeViewForChunk(*chunk_, openFile_, [this](std::int32_t offset) { PickOffset(offset); }, declined);
+    view_->setObjectName(QStringLiteral("View"));
+    for (QWidget* part : view_->findChildren<QWidget*>())
+        part->installEventFilter(this);
+    // The view takes the place of the stretch at the end.
+    layout_->insertWidget(layout_->count() - 1, view_, 1);
+    layout_->setStretch(layout_->count() - 1, 0);
+    const QString note = declined.isEmpty() ? view_->Note() : QStringLiteral("Shown as bytes: ") + declined;
+    note_->setText(note);
+    note_->setVisible(!note.isEmpty());
+    save_->setEnabled(true);
+}
+
+void InspectorWindow::PickOffset(std::int32_t offset)
+{
+    for (std::size_t i = 1; i <= openFile_.Chunks.Count(); ++i)
+        if (openFile_.Chunks.Find(static_cast<std::int64_t>(i))->Position - 1 == offset) {
+            if (pickChunk_)
+                pickChunk_(static_cast<std::int64_t>(i));
+            return;
+        }
+}
+
+void InspectorWindow::FillSaveMenu()
+{
+    saveMenu_->clear();
+    if (!view_)
+        return;
+    const bool sprite = !view_->Frames().empty();
+    const auto add = [this](const QString& text, Save what) {
+        saveMenu_->addAction(text, this, [this, what] { AskAndSave(what); });
+    };
+    if (!view_->CurrentPicture().isNull())
+        add(sprite ? QStringLiteral("Current frame as PNG...") : QStringLiteral("Picture as PNG..."), Save::Picture);
+    if (sprite) {
+        add(QStringLiteral("All frames as PNGs into a folder..."), Save::AllFrames);
+        add(QStringLiteral("All frames as one sprite sheet..."), Save::SpriteSheet);
+    }
+    if (!view_->TableText().isEmpty())
+        add(QStringLiteral("Table as tab-separated text..."), Save::Table);
+    add(QStringLiteral("Raw bytes of the chunk..."), Save::RawBytes);
+}
+
+QString InspectorWindow::SaveTo(Save what, const QString& path) const
+{
+    if (!chunk_ || !view_)
+        return QStringLiteral("No chunk is shown.");
+    switch (what) {
+    case Save::Picture:
+        return SaveImage(path, view_->CurrentPicture());
+    case Save::AllFrames:
+        return SaveFrames(path, FileStem(SummariseChunk(*chunk_, 0)), view_->Frames());
+    case Save::SpriteSheet:
+        return SaveImage(path, SpriteSheet(view_->Frames()));
+    case Save::Table:
+        return SaveText(path, view_->TableText());
+    case Save::RawBytes:
+        return SaveBytes(path, chunk_->Data.span());
+    }
+    return {};
+}
+
+void InspectorWindow::AskAndSave(Save what)
+{
+    if (!chunk_)
+        return;
+    const QString stem = FileStem(SummariseChunk(*chunk_, 0));
+    QString path;
+    if (what == Save::AllFrames) {
+        path = QFileDialog::getExistingDirectory(this, QStringLiteral("Save all frames into"));
+        if (path.isEmpty())
+            return;
+        // The folder dialog cannot ask about the files inside: ask here.
+        QStringList existing;
+        for (const QString& name : FrameFileNames(stem, view_->Frames()))
+            if (QFileInfo::exists(QDir(path).filePath(name)))
+                existing << name;
+        if (!existing.isEmpty() &&
+            QMessageBox::question(this, QStringLiteral("Save all frames"),
+                                  QStringLiteral("%1 of these files are already in the folder, such as %2. Replace them?")
+                                      .arg(existing.size()).arg(existing.first())) != QMessageBox::Yes)
+            return;
+    } else {
+        const bool text = what == Save::Table;
+        const bool raw = what == Save::RawBytes;
+        const QString suggested = stem + (text ? QStringLiteral(".txt") : raw ? QStringLiteral(".bin") : QStringLiteral(".png"));
+        const QString filter = text ? QStringLiteral("Text (*.txt)") : raw ? QStringLiteral("Any file (*)") : QStringLiteral("PNG picture (*.png)");
+        // The dialog asks before replacing a file.
+        path = QFileDialog::getSaveFileName(this, QStringLiteral("Save as"), suggested, filter);
+        if (path.isEmpty())
+            return;
+    }
+    if (const QString why = SaveTo(what, path); !why.isEmpty())
+        QMessageBox::warning(this, QStringLiteral("Save as"),
+                             QStringLiteral("Could not save %1:\n%2").arg(QDir::toNativeSeparators(path), why));
+}
+
+bool InspectorWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) && view_) {
+        view_->Copy();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void InspectorWindow::closeEvent(QCloseEvent* event)
+{
+    Settings().setValue(kGeometryKey, saveGeometry());
+    event->accept();
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,69 @@
+#include "ui/inspector/view_for_chunk.h"
+
+#include "model/chunk_summary.h"
+#include "model/hex_rows.h"
+#include "model/palette.h"
+#include "model/resource_map.h"
+#include "model/sprite.h"
+#include "model/text_table.h"
+#include "ui/inspector/hex_view.h"
+#include "ui/inspector/palette_view.h"
+#include "ui/inspector/picture_view.h"
+#include "ui/inspector/resource_map_view.h"
+#include "ui/inspector/sprite_frames_view.h"
+#include "ui/inspector/text_table_view.h"
+#include "widgets/bitmap_file.h"
+
+namespace tarnwick {
+
+namespace {
+
+bool IsStringTable(const std::string& type)
+{
+    return type == "STR#" || type == "CTSS" || type == "TTAs";
+}
+
+InspectorView* HexViewOf(const ChunkInfo& chunk)
+{
+    return new HexView(HexRows(chunk.Data, SummariseChunk(chunk, 0).offset));
+}
+
+template <typename Value>
+InspectorView* ViewOr(Decoded<Value> decoded, QString& declined, const ChunkInfo& chunk,
+                      const std::function<InspectorView*(Value&)>& make)
+{
+    if (!decoded.value) {
+        declined = QString::fromStdString(decoded.declined);
+        return HexViewOf(chunk);
+    }
+    return make(*decoded.value);
+}
+
+}  // namespace
+
+InspectorView* MakeViewForChunk(const ChunkInfo& chunk, const OpenFile& openFile,
+                                std::function<void(std::int32_t)> pickOffset, QString& declined)
+{
+    const ByteSpan body = ChunkBody(chunk);
+    if (IsStringTable(chunk.Type))
+        return ViewOr<TextTable>(DecodeTextTable(body), declined, chunk,
+                                 [](TextTable& table) { return new TextTableView(std::move(table)); });
+    if (chunk.Type == "PALT")
+        return ViewOr<Palette>(DecodePalette(body), declined, chunk,
+                               [](Palette& palette) { return new PaletteView(std::move(palette)); });
+    if (chunk.Type == "SPR#" || chunk.Type == "SPR2") {
+        const auto show = [&](Sprite& sprite) {
+            return new SpriteFramesView(std::move(sprite), openFile.Chunks, ChunkId(chunk));
+        };
+        return ViewOr<Sprite>(chunk.Type == "SPR#" ? DecodeOldSprite(body) : DecodeSprite2(body), declined, chunk, show);
+    }
+    if (chunk.Type == "BMP_" || chunk.Type == "FBMP") {
+        QImage picture = DecodeBitmapInMemory(body, kMaxFrameSide, declined);
+        return picture.isNull() ? HexViewOf(chunk) : new PictureView(std::move(picture));
+    }
+    if (chunk.Type == "rsmp")
+        return new ResourceMapView(ParseResourceMap(chunk.Data.span()), std::move(pickOffset));
+    return HexViewOf(chunk);
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,53 @@
+#include "widgets/code_page_text.h"
+
+#include <QStringDecoder>
+#include <array>
+#include <optional>
+
+#include "model/windows1252.h"
+
+namespace tarnwick {
+
+namespace {
+
+constexpr std::size_t kCodePages = static_cast<std::size_t>(CodePage::Utf8) + 1;
+
+// One decoder a code page, made on first use: opening an ICU converter costs
+// more than decoding a string.
+QStringDecoder& DecoderFor(CodePage codePage)
+{
+    static std::array<std::optional<QStringDecoder>, kCodePages> decoders;
+    auto& decoder = decoders[static_cast<std::size_t>(codePage)];
+    if (!decoder) {
+        const std::string_view name = CodePageName(codePage);
+        decoder.emplace(QByteArray(name.data(), static_cast<qsizetype>(name.size())).constData(),
+                        QStringDecoder::Flag::Stateless);
+    }
+    return *decoder;
+}
+
+QString FromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+bool CodePageAvailable(CodePage codePage)
+{
+    return codePage == CodePage::Windows1252 || codePage == CodePage::Utf8 || DecoderFor(codePage).isValid();
+}
+
+QString CodePageText(std::string_view bytes, CodePage codePage)
+{
+    if (codePage == CodePage::Utf8)
+        return FromUtf8(bytes);
+    if (codePage != CodePage::Windows1252 && CodePageAvailable(codePage)) {
+        QStringDecoder& decoder = DecoderFor(codePage);
+        decoder.resetState();
+        return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    }
+    return FromUtf8(Windows1252ToUtf8(bytes));
+}
+
+}  // namespace tarnwick
