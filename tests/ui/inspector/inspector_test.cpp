@@ -1,3 +1,4 @@
+#include <optional>
 #include <QClipboard>
 #include <QLabel>
 #include <QTableView>
@@ -87,8 +88,10 @@ private:
     // Opens the inspector on `row` by Enter, as a user would after selecting it.
     void Inspect(int row)
     {
+        // A click on the resource map opens the sections dialog as well.
+        std::optional<fixtures::ModalWatch> sections;
         if (window_->Module().Chunks.Find(row + 1)->Type == "rsmp")
-            fixtures::WhenModalOpens([](QDialog&) {});  // the sections dialog a click on it opens
+            sections.emplace(fixtures::WhenModalOpens([](QDialog&) {}));
         Chunks()->setCurrentRow(row);
         QTest::keyClick(Chunks(), Qt::Key_Return);
         QVERIFY(Inspector() && Inspector()->isVisible());

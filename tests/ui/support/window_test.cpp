@@ -55,6 +55,8 @@ ModalWatch::ModalWatch(std::shared_ptr<State> state) : state_(std::move(state)) 
 
 ModalWatch::~ModalWatch()
 {
+    if (!state_)
+        return;  // moved from
     state_->ended = true;
     if (!state_->opened)
         QTest::qFail("no modal window opened", __FILE__, __LINE__);

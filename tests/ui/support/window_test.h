@@ -28,8 +28,8 @@ public:
     struct State;
     explicit ModalWatch(std::shared_ptr<State> state);
     ~ModalWatch();
-    ModalWatch(const ModalWatch&) = delete;
-    ModalWatch& operator=(const ModalWatch&) = delete;
+    ModalWatch(ModalWatch&& other) noexcept = default;
+    ModalWatch& operator=(ModalWatch&&) = delete;
 
 private:
     std::shared_ptr<State> state_;
