@@ -7,7 +7,7 @@
 #include <QDir>
 #include <QListWidget>
 #include <QScrollBar>
-#include <QTableView>
+#include <QAbstractItemView>
 
 #include "bench/bench_files.h"
 #include "ui/common/control_names.h"
@@ -74,7 +74,7 @@ void ScrollPage(benchmark::State& state)
     ChunkDisplay display(openFile);
     display.ShowChunk(2);
     LetWindowsSettle();
-    auto* view = fixtures::Find<QTableView>(display.Window(), names::kChunkLines);
+    auto* view = fixtures::Find<QAbstractItemView>(display.Window(), names::kChunkLines);
     QScrollBar* bar = view->verticalScrollBar();
     // Start in the middle, where no row near the view was ever formatted.
     bar->setValue(bar->maximum() / 2);
@@ -128,9 +128,10 @@ void ClickFile(benchmark::State& state)
     form.show();
     fixtures::Find<DirListBox>(&form, names::kFolderList)->SetPath(folder.Folder());
     LetWindowsSettle();
-    auto* files = fixtures::Find<QListWidget>(&form, names::kFileList);
+    auto* files = fixtures::Find<QAbstractItemView>(&form, names::kFileList);
     auto* chunks = fixtures::Find<QListWidget>(&form, names::kChunkLines);
-    const auto found = files->findItems(QStringLiteral("big.IFF"), Qt::MatchExactly);
+    const QModelIndexList found = files->model()->match(files->model()->index(0, 0), Qt::DisplayRole,
+                                                        QStringLiteral("big.IFF"), 1, Qt::MatchExactly);
     if (found.size() != 1) {
         state.SkipWithError("big.IFF is not listed");
         return;
@@ -140,7 +141,7 @@ void ClickFile(benchmark::State& state)
         files->clearSelection();
         LetWindowsSettle();
         state.ResumeTiming();
-        files->setCurrentItem(found.first());
+        files->setCurrentIndex(found.first());
         LetWindowsSettle();
     }
     if (chunks->count() != 1000)

@@ -7,6 +7,8 @@
 #include "widgets/dir_list_box.h"
 #include "widgets/drive_list_box.h"
 #include "widgets/file_list_box.h"
+#include "widgets/list_box.h"
+#include "widgets/path_text.h"
 #include "tests/support/temp_dir.h"
 
 namespace tarnwick {
@@ -14,38 +16,44 @@ namespace {
 
 namespace fs = std::filesystem;
 
-QStringList Texts(const QListWidget& list)
+QStringList Texts(const QAbstractItemView& list)
 {
     QStringList texts;
-    for (int row = 0; row < list.count(); ++row)
-        texts << list.item(row)->text();
+    for (int row = 0; row < list.model()->rowCount(); ++row)
+        texts << list.model()->index(row, 0).data().toString();
     return texts;
 }
 
 // Through the window, so the application pairs the presses into a double
 // click as it does for a real mouse; the first press and release make a click.
-void DoubleClickLine(QListWidget& list, int row)
+void DoubleClickLine(QAbstractItemView& list, int row)
 {
-    const QPoint at = list.viewport()->mapTo(&list, list.visualItemRect(list.item(row)).center());
+    const QPoint at = list.viewport()->mapTo(&list, list.visualRect(list.model()->index(row, 0)).center());
     QTest::mouseDClick(list.windowHandle(), Qt::LeftButton, {}, at);
 }
 
-// Each test gets a fresh folder top/ holding: folders beta/, Alpha/, .hidden/
-// and folder.IFF/; files A.IFF, b.iff, c.Iff, wall.wll, .hidden.iff; a pipe
-// pipe.IFF; a link to b.iff and a dangling link.
+// Names unpacked from an old archive: bytes of the Western code page, not UTF-8.
+const std::string kCafe = "caf\xE9.IFF";
+const std::string kSummer = "\xC9t\xE9";
+
+// Each test gets a fresh folder top/ holding: folders beta/, Alpha/, .hidden/,
+// folder.IFF/ and "\xC9t\xE9"/; files A.IFF, b.iff, c.Iff, "caf\xE9.IFF",
+// wall.wll, .hidden.iff; a pipe pipe.IFF; a link to b.iff, a dangling link and
+// a link to a device.
 class ListControlsTest : public QObject {
     Q_OBJECT
 private slots:
     void init()
     {
         folder_ = std::make_unique<fixtures::TempDir>();
-        for (const char* name : {"beta", "Alpha", ".hidden", "folder.IFF"})
+        for (const std::string name : {"beta", "Alpha", ".hidden", "folder.IFF", kSummer.c_str()})
             fs::create_directories(folder_->Path() / "top" / name);
-        for (const char* name : {"A.IFF", "b.iff", "c.Iff", "wall.wll", ".hidden.iff"})
-            folder_->Write(std::string("top/") + name, fixtures::ToBytes("x"));
+        for (const std::string name : {"A.IFF", "b.iff", "c.Iff", "wall.wll", ".hidden.iff", kCafe.c_str()})
+            folder_->Write("top/" + name, fixtures::ToBytes("x"));
         QCOMPARE(::mkfifo((folder_->Path() / "top/pipe.IFF").c_str(), 0600), 0);
         fs::create_symlink("b.iff", folder_->Path() / "top/link.iff");
         fs::create_symlink("nowhere.iff", folder_->Path() / "top/broken.iff");
+        fs::create_symlink("/dev/null", folder_->Path() / "top/device.iff");
     }
     void cleanup() { folder_.reset(); }
 
@@ -88,18 +96,23 @@ private slots:
         QCOMPARE(seen, QStringList{"two"});
     }
 
-    // The list starts under the default pattern, so a new pattern must refresh it.
+    // The list starts under the default pattern, so a new pattern must refresh
+    // it. A name that is not UTF-8 shows in the Western code page and keeps its
+    // bytes.
     void FileListShowsRegularFilesMatchingThePattern()
     {
         FileListBox box;
         box.SetPath(Top());
         box.SetPattern("*.IFF");
-        QCOMPARE(Texts(box), (QStringList{"A.IFF", "b.iff", "c.Iff", "link.iff"}));
+        QCOMPARE(Texts(box), (QStringList{"A.IFF", "b.iff", "c.Iff", "caf\u00E9.IFF", "link.iff"}));
         QCOMPARE(box.FileName(), QString());
-        box.setCurrentRow(0);
-        QCOMPARE(box.FileName(), QString("A.IFF"));
+        box.setCurrentIndex(box.model()->index(3, 0));
+        QCOMPARE(box.FileName(), QString("caf\u00E9.IFF"));
+        QCOMPARE(box.FilePathBytes(), (folder_->Path() / "top" / kCafe).string());
         box.SetPath(Top() + "/pipe.IFF");  // never opened, so nothing can block
-        QCOMPARE(Texts(box), QStringList{});
+        QCOMPARE(box.model()->rowCount(), 1);  // why it cannot be read, which cannot be selected
+        box.setCurrentIndex(box.model()->index(0, 0));
+        QCOMPARE(box.FilePathBytes(), std::string());
     }
 
     // The folders from the root down to the current one, then its visible
@@ -110,19 +123,23 @@ private slots:
         box.SetPath(Top());
         const QStringList texts = Texts(box);
         QCOMPARE(texts.first(), QString("/"));
-        QCOMPARE(texts.mid(texts.size() - 4), (QStringList{"top", "Alpha", "beta", "folder.IFF"}));
-        QCOMPARE(box.currentRow(), box.count() - 4);
-        QVERIFY(box.currentItem()->isSelected());
+        QCOMPARE(texts.mid(texts.size() - 5), (QStringList{"top", "Alpha", "beta", "folder.IFF", "\u00C9t\u00E9"}));
+        const int topRow = static_cast<int>(texts.size() - 5);
+        QCOMPARE(box.currentIndex().row(), topRow);
+        QVERIFY(box.selectionModel()->isSelected(box.currentIndex()));
 
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
         QSignalSpy changed(&box, &DirListBox::Change);
-        box.setCurrentRow(box.currentRow() + 1);
+        box.setCurrentIndex(box.model()->index(topRow + 1, 0));
         QTest::keyClick(&box, Qt::Key_Return);
         QCOMPARE(box.Path(), Top() + "/Alpha");
-        DoubleClickLine(box, box.currentRow() - 1);  // the folder above
+        DoubleClickLine(box, box.currentIndex().row() - 1);  // the folder above
         QCOMPARE(box.Path(), Top());
-        QCOMPARE(changed.count(), 2);
+        DoubleClickLine(box, topRow + 4);
+        QCOMPARE(PathBytes(box.Path()), (folder_->Path() / "top" / kSummer).string());
+        QCOMPARE(Texts(box).last(), QString("\u00C9t\u00E9"));
+        QCOMPARE(changed.count(), 3);
     }
 
     // A refusal leaves the lines as they were.

@@ -2,7 +2,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableView>
+#include <QAbstractItemView>
 #include <QtTest>
 
 #include "ui/chunk/chunk_display.h"
@@ -26,7 +26,7 @@ private:
     OpenFile openFile_;
 
     static QString Value(const ChunkDisplay& display, const char* label) { return Find<QLabel>(display.Window(), label)->text(); }
-    static QStringList Lines(const ChunkDisplay& display) { return RowTexts(Find<QTableView>(display.Window(), names::kChunkLines)); }
+    static QStringList Lines(const ChunkDisplay& display) { return RowTexts(Find<QAbstractItemView>(display.Window(), names::kChunkLines)); }
 
 private slots:
     void init() { fixtures::LoadBytes(openFile_, fixtures::SampleFile()); }

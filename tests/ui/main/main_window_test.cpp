@@ -45,7 +45,7 @@ private slots:
         QVERIFY(Find<QRadioButton>(Main(), names::kIffOption)->isChecked());
         QCOMPARE(Find<DirListBox>(Main(), names::kFolderList)->Path(), window_->Game().Characters());
         QCOMPARE(Find<QComboBox>(Main(), names::kDriveList)->currentText(), QStringLiteral("C:"));
-        QCOMPARE(RowTexts(List(names::kFileList)), (QStringList{"a.IFF", "b.iff", "many.IFF"}));
+        QCOMPARE(RowTexts(window_->View(names::kFileList)), (QStringList{"a.IFF", "b.iff", "many.IFF"}));
         QCOMPARE(Details(), QStringLiteral("File Details"));
         for (const char* value : {names::kHeaderLine1, names::kHeaderLine2, names::kRsmpLocation})
             QCOMPARE(Text(value), QString());
@@ -87,7 +87,7 @@ private slots:
         Pick(names::kFileList, "a.IFF");
         Find<QRadioButton>(Main(), names::kWallsOption)->click();
         Find<QRadioButton>(Main(), qPrintable(option))->click();
-        QCOMPARE(RowTexts(List(names::kFileList)), files);
+        QCOMPARE(RowTexts(window_->View(names::kFileList)), files);
         QCOMPARE(List(names::kChunkList)->count(), 5);  // the loaded file stays
     }
 
