@@ -13,14 +13,21 @@ namespace tarnwick {
 enum class EntryKind : std::uint8_t { File, Folder, Other };
 
 // The entries of one folder with their names as the system's bytes (UTF-8 on
-// Windows), in the order the system gives them. The names share one buffer, so
-// a folder of 100,000 files costs little more than its names.
+// Windows). The names share one buffer, so a folder of 100,000 files costs
+// little more than its names.
 class FolderListing {
 public:
     [[nodiscard]] std::size_t Size() const { return kinds_.size(); }
-    [[nodiscard]] std::string_view Name(std::size_t index) const;
+    [[nodiscard]] std::string_view Name(std::size_t index) const
+    {
+        const std::size_t begin = index == 0 ? 0 : ends_[index - 1];
+        return std::string_view(names_).substr(begin, ends_[index] - begin);
+    }
     [[nodiscard]] EntryKind Kind(std::size_t index) const { return kinds_[index]; }
     void Add(std::string_view name, EntryKind kind);
+    // Puts the entries in the order people look for names in: without regard
+    // to the case of ASCII letters, then by bytes, so the order is whole.
+    void SortByName();
 
 private:
     std::string names_;
@@ -34,7 +41,8 @@ struct FolderRead {
     FolderListing Entries;
 };
 
-// Reads the folder `path` (its bytes) once, leaving out "." and "..". Only
+// Reads the folder `path` (its bytes) once, sorted by name, leaving out "."
+// and "..". Only
 // links, and entries of a file system that does not tell an entry's kind, cost
 // a look at the entry itself.
 [[nodiscard]] FolderRead ReadFolder(const std::string& path);

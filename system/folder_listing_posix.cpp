@@ -60,6 +60,7 @@ FolderRead ReadFolder(const std::string& path)
     if (!read.Opened)
         read.Reason = std::generic_category().message(errno);
     ::closedir(folder);
+    read.Entries.SortByName();
     return read;
 }
 

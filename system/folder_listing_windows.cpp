@@ -68,6 +68,7 @@ FolderRead ReadFolder(const std::string& path)
     if (!read.Opened)
         read.Reason = Reason(error);
     ::FindClose(search);
+    read.Entries.SortByName();
     return read;
 }
 

@@ -5,9 +5,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyledItemDelegate>
-#include <algorithm>
 
-#include "system/ascii_case.h"
 #include "widgets/drive_list_box.h"
 #include "widgets/folder_names_model.h"
 #include "widgets/folder_watch.h"
@@ -95,16 +93,6 @@ QStringList Ancestry(const QString& path, const QStringList& roots)
     return chain;
 }
 
-// By name without regard to ASCII case, then by bytes.
-bool ComesBefore(std::string_view a, std::string_view b)
-{
-    const auto lower = [](char c) { return static_cast<unsigned char>(LowerAscii(c)); };
-    const std::size_t common = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < common; ++i)
-        if (lower(a[i]) != lower(b[i]))
-            return lower(a[i]) < lower(b[i]);
-    return a.size() != b.size() ? a.size() < b.size() : a < b;
-}
 
 }  // namespace
 
@@ -114,6 +102,9 @@ DirListBox::DirListBox(QWidget* parent) : LineListView(parent), lines_(new Folde
     setItemDelegate(new IndentDelegate(this));
     lines_->SetLook(style()->standardIcon(QStyle::SP_DirOpenIcon), style()->standardIcon(QStyle::SP_DirIcon), 0);
     SetLinesFitItems(true);
+    // Names too long for the list end in an ellipsis and show whole in a tooltip.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTextElideMode(Qt::ElideRight);
     connect(this, &QAbstractItemView::doubleClicked, this, &DirListBox::Open);
     connect(&FolderWatch::Instance(), &FolderWatch::Changed, this, &DirListBox::FolderChanged);
     if (!Show(AbsoluteClean(QDir::currentPath())))
@@ -184,8 +175,6 @@ bool DirListBox::Show(const QString& path)
     for (std::uint32_t i = 0; i < entries.Size(); ++i)
         if (entries.Kind(i) == EntryKind::Folder && !entries.Name(i).starts_with('.'))
             subfolders.push_back(i);
-    std::sort(subfolders.begin(), subfolders.end(),
-              [&](std::uint32_t a, std::uint32_t b) { return ComesBefore(entries.Name(a), entries.Name(b)); });
 
     // Listing the drives reads the mounts and the Wine links: once a folder.
     const QList<DriveEntry> drives = Drives();

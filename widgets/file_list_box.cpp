@@ -1,7 +1,6 @@
 #include "widgets/file_list_box.h"
 
 #include <QScrollBar>
-#include <algorithm>
 
 #include "system/ascii_case.h"
 #include "widgets/folder_names_model.h"
@@ -38,16 +37,6 @@ bool Matches(std::string_view name, std::string_view pattern)
     return p == pattern.size();
 }
 
-// By name without regard to ASCII case, then by bytes, so the order is whole.
-bool ComesBefore(std::string_view a, std::string_view b)
-{
-    const auto lower = [](char c) { return static_cast<unsigned char>(LowerAscii(c)); };
-    const std::size_t common = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < common; ++i)
-        if (lower(a[i]) != lower(b[i]))
-            return lower(a[i]) < lower(b[i]);
-    return a.size() != b.size() ? a.size() < b.size() : a < b;
-}
 
 }  // namespace
 
@@ -55,6 +44,9 @@ FileListBox::FileListBox(QWidget* parent) : LineListView(parent), names_(new Fol
 {
     setModel(names_);
     SetLinesFitItems(true);
+    // Names too long for the list end in an ellipsis and show whole in a tooltip.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTextElideMode(Qt::ElideRight);
     clicks_ = new ListClicks(*this);
     connect(clicks_, &ListClicks::Click, this, &FileListBox::Click);
     connect(&FolderWatch::Instance(), &FolderWatch::Changed, this, &FileListBox::FolderChanged);
@@ -137,8 +129,6 @@ void FileListBox::Fill(std::shared_ptr<const FolderRead> folder, bool keepPlace)
         if (entries.Kind(i) == EntryKind::File && !name.starts_with('.') && Matches(name, pattern))
             shown.push_back(i);
     }
-    std::sort(shown.begin(), shown.end(),
-              [&](std::uint32_t a, std::uint32_t b) { return ComesBefore(entries.Name(a), entries.Name(b)); });
     QList<FolderNamesModel::Line> message;
     if (!folder_->Opened)
         message.append({QStringLiteral("Cannot open this folder: ") + QString::fromStdString(folder_->Reason), {}, 0});

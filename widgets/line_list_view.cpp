@@ -199,7 +199,8 @@ void LineListView::updateGeometries()
 
 void LineListView::WidenToLinesShown()
 {
-    if (model() != nullptr) {
+    // A list without a horizontal scroll bar cuts its lines at its width.
+    if (model() != nullptr && horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff) {
         QStyleOptionViewItem option;
         initViewItemOption(&option);
         const int last = std::min(RowCount(), FirstShownRow() + WholeLinesShown() + 1);
