@@ -1,6 +1,9 @@
+#include <QApplication>
 #include <QDir>
+#include <QHelpEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 
 #include <sys/stat.h>
 
@@ -113,6 +116,27 @@ private slots:
         QCOMPARE(box.model()->rowCount(), 1);  // why it cannot be read, which cannot be selected
         box.setCurrentIndex(box.model()->index(0, 0));
         QCOMPARE(box.FilePathBytes(), std::string());
+    }
+
+    // A name cut by the list's width shows whole in a tooltip; one that fits has none.
+    void FileListShowsCutNamesInATooltip()
+    {
+        const std::string longName = std::string(60, 'n') + ".IFF";
+        folder_->Write("top/" + longName, fixtures::ToBytes("x"));
+        FileListBox box;
+        box.resize(120, 200);
+        box.SetPath(Top());
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        for (const QString& name : {QString("A.IFF"), QString::fromStdString(longName)}) {
+            const QModelIndexList found =
+                box.model()->match(box.model()->index(0, 0), Qt::DisplayRole, name, 1, Qt::MatchExactly);
+            QCOMPARE(found.size(), 1);
+            const QPoint at = box.visualRect(found.first()).center();
+            QHelpEvent help(QEvent::ToolTip, at, box.viewport()->mapToGlobal(at));
+            QApplication::sendEvent(box.viewport(), &help);
+            QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), name == "A.IFF" ? QString() : name);
+        }
     }
 
     // The folders from the root down to the current one, then its visible
