@@ -99,6 +99,28 @@ private slots:
         QCOMPARE(seen, QStringList{"two"});
     }
 
+    // Any bytes survive the trip through a path's QString; a name for people
+    // shows UTF-8 as itself and anything else in the Western code page.
+    void PathTextKeepsEveryByte_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("UTF-8") << QByteArray("caf\xC3\xA9") << QString::fromUtf8("caf\xC3\xA9");
+        QTest::newRow("Western") << QByteArray("caf\xE9") << QString::fromUtf8("caf\xC3\xA9");
+        QTest::newRow("a cut sequence") << QByteArray("a\xC3") << QString::fromUtf8("a\xC3\x83");
+        QTest::newRow("an encoded surrogate") << QByteArray("\xED\xB2\x80") << QString::fromUtf8("\xC3\xAD\xC2\xB2\xE2\x82\xAC");
+        QTest::newRow("an overlong slash") << QByteArray("\xC0\xAF") << QString::fromUtf8("\xC3\x80\xC2\xAF");
+        // Its UTF-16 ends in U+DC80: only a lone one stands for a byte.
+        QTest::newRow("beyond 16 bits") << QByteArray("\xF0\x90\x82\x80") << QString::fromUtf8("\xF0\x90\x82\x80");
+    }
+    void PathTextKeepsEveryByte()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
+        QCOMPARE(PathBytes("/top/" + PathFromBytes(bytes.toStdString())), "/top/" + bytes.toStdString());
+        QCOMPARE(ShownName(bytes.toStdString()), shown);
+    }
+
     // The list starts under the default pattern, so a new pattern must refresh
     // it. A name that is not UTF-8 shows in the Western code page and keeps its
     // bytes.
