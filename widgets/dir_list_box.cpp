@@ -93,14 +93,12 @@ QStringList Ancestry(const QString& path, const QStringList& roots)
     return chain;
 }
 
-
 }  // namespace
 
 DirListBox::DirListBox(QWidget* parent) : LineListView(parent), lines_(new FolderNamesModel(this))
 {
     setModel(lines_);
     setItemDelegate(new IndentDelegate(this));
-    lines_->SetLook(style()->standardIcon(QStyle::SP_DirOpenIcon), style()->standardIcon(QStyle::SP_DirIcon), 0);
     SetLinesFitItems(true);
     // Names too long for the list end in an ellipsis and show whole in a tooltip.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

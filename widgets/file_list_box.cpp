@@ -37,7 +37,6 @@ bool Matches(std::string_view name, std::string_view pattern)
     return p == pattern.size();
 }
 
-
 }  // namespace
 
 FileListBox::FileListBox(QWidget* parent) : LineListView(parent), names_(new FolderNamesModel(this))
