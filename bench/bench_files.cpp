@@ -1,12 +1,16 @@
 #include "bench/bench_files.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "model/chunk_walker.h"
+#include "model/file_reader.h"
 
 namespace tarnwick::bench {
 
@@ -42,6 +46,33 @@ ChunkInfo MakeChunk(std::string_view type, std::size_t contentSize)
     const Bytes file = fixtures::IffBuilder().Chunk(type, "Benchmark", VariedBytes(contentSize)).Build();
     ChunkWalker walker{ByteString(file)};
     return *walker.Next();
+}
+
+bool WriteLargestChunkFile(const std::string& path)
+{
+    const auto chunkSize = static_cast<std::uint32_t>(kLargestReadableFile - kFileHeaderSize);
+    const Bytes start = fixtures::IffBuilder()
+                            .Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0)
+                            .ChunkWithSizeField("DATA", chunkSize, "Largest", {})
+                            .Build();
+    std::error_code error;
+    {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(start.data()), static_cast<std::streamsize>(start.size()));
+        if (!out)
+            return false;
+    }
+    std::filesystem::resize_file(path, kLargestReadableFile, error);
+    return !error;
+}
+
+void MakeCharacterFiles(const std::string& folder, std::size_t count)
+{
+    char name[32];
+    for (std::size_t i = 0; i < count; ++i) {
+        std::snprintf(name, sizeof name, "/Sim %06zu.IFF", i + 1);
+        std::ofstream(folder + name, std::ios::binary);
+    }
 }
 
 std::size_t ReadWithOneRead(const std::string& path)

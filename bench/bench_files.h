@@ -26,6 +26,14 @@ inline constexpr std::size_t kMiB = std::size_t{1} << 20;
 // One chunk of `type` at the first chunk position, with `contentSize` varied bytes.
 [[nodiscard]] ChunkInfo MakeChunk(std::string_view type, std::size_t contentSize);
 
+// Writes at `path` the largest file the viewer reads (2 GiB less a byte), one
+// DATA chunk filling it, sparse: its 134 million dump lines of zeros cost no
+// disk. Returns false when the file cannot be made.
+bool WriteLargestChunkFile(const std::string& path);
+
+// Makes `count` empty character files in the folder `folder`.
+void MakeCharacterFiles(const std::string& folder, std::size_t count);
+
 // A load that shows nothing: what remains is reading and walking.
 class NullLoadOutput final : public LoadOutput {
 public:

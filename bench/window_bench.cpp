@@ -1,13 +1,16 @@
 // The windows' costs on Qt's offscreen platform: from a click on a chunk line
-// to its view shown, a page of scrolling in a large dump, and from a click on a
-// file to its whole chunk list shown.
+// to its view shown, a page of scrolling in a large dump, from a click on a
+// file to its whole chunk list shown, and start-up on a folder of many files.
 #include <benchmark/benchmark.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
 #include <QListWidget>
 #include <QScrollBar>
-#include <QTableView>
+#include <map>
+#include <memory>
+#include <optional>
 
 #include "bench/bench_files.h"
 #include "ui/common/control_names.h"
@@ -41,6 +44,21 @@ const OpenFile& TwoChunkModule()
     return openFile;
 }
 
+// The largest file the viewer reads: one chunk of 2 GiB, 134 million dump lines.
+const OpenFile& LargestChunkModule()
+{
+    static OpenFile openFile = [] {
+        OpenFile loaded;
+        const fixtures::TempDir folder;
+        const std::string path = (folder.Path() / "largest.IFF").string();
+        NullLoadOutput quiet;
+        if (WriteLargestChunkFile(path))
+            LoadChunkFile(loaded, path, "largest.IFF", quiet);
+        return loaded;
+    }();
+    return openFile;
+}
+
 void LetWindowsSettle()
 {
     QCoreApplication::sendPostedEvents();
@@ -67,14 +85,34 @@ void ShowChunk(benchmark::State& state)
 BENCHMARK(ShowChunk)->ArgNames({"from", "to"})->Args({2, 1})->Args({1, 2})->Args({2, 2})
     ->Unit(benchmark::kMillisecond);
 
-// A page down in the 64 MiB chunk's dump, painted.
-void ScrollPage(benchmark::State& state)
+// The first view of the 2 GiB chunk, shown again each round.
+void ShowLargestChunk(benchmark::State& state)
 {
-    OpenFile openFile = TwoChunkModule();
+    OpenFile openFile = LargestChunkModule();
+    if (openFile.Chunks.Count() != 1) {
+        state.SkipWithError("the 2 GiB file did not load");
+        return;
+    }
     ChunkDisplay display(openFile);
-    display.ShowChunk(2);
+    for (auto _ : state) {
+        display.ShowChunk(1);
+        LetWindowsSettle();
+    }
+}
+BENCHMARK(ShowLargestChunk)->Unit(benchmark::kMillisecond);
+
+// A page down in a large chunk's dump, painted.
+void ScrollPage(benchmark::State& state, const OpenFile& (*module)(), std::int64_t chunk)
+{
+    OpenFile openFile = module();
+    ChunkDisplay display(openFile);
+    display.ShowChunk(chunk);
     LetWindowsSettle();
-    auto* view = fixtures::Find<QTableView>(display.Window(), names::kChunkLines);
+    auto* view = display.Window() == nullptr ? nullptr : fixtures::Find<QAbstractItemView>(display.Window(), names::kChunkLines);
+    if (view == nullptr) {
+        state.SkipWithError("the chunk is not shown");
+        return;
+    }
     QScrollBar* bar = view->verticalScrollBar();
     // Start in the middle, where no row near the view was ever formatted.
     bar->setValue(bar->maximum() / 2);
@@ -91,7 +129,40 @@ void ScrollPage(benchmark::State& state)
         LetWindowsSettle();
     }
 }
-BENCHMARK(ScrollPage)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ScrollPage, 64MiB, &TwoChunkModule, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ScrollPage, 2GiB, &LargestChunkModule, 1)->Unit(benchmark::kMillisecond);
+
+// From the main window made to its lists shown, when it starts on a folder of
+// this many character files (the home folder, as without the game).
+void StartUp(benchmark::State& state)
+{
+    static std::map<std::int64_t, std::unique_ptr<fixtures::TempDir>> folders;
+    auto& folder = folders[state.range(0)];
+    if (!folder) {
+        folder = std::make_unique<fixtures::TempDir>();
+        MakeCharacterFiles(folder->Path().string(), static_cast<std::size_t>(state.range(0)));
+    }
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", QByteArray::fromStdString(folder->Path().string()));
+    fixtures::MemoryRegistry noGame;
+    OpenFile openFile;
+    std::optional<MainWindow> form;
+    for (auto _ : state) {
+        state.PauseTiming();
+        form.reset();
+        LetWindowsSettle();
+        state.ResumeTiming();
+        form.emplace(openFile, noGame);
+        form->show();
+        LetWindowsSettle();
+    }
+    const auto* files = fixtures::Find<QAbstractItemView>(&*form, names::kFileList);
+    if (files->model()->rowCount() != state.range(0))
+        state.SkipWithError("the file list does not show the folder");
+    form.reset();
+    qputenv("HOME", home);
+}
+BENCHMARK(StartUp)->ArgName("files")->Arg(0)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // A folder holding one synthesised file, big.IFF.
 class FolderWithOneFile {
@@ -128,9 +199,10 @@ void ClickFile(benchmark::State& state)
     form.show();
     fixtures::Find<DirListBox>(&form, names::kFolderList)->SetPath(folder.Folder());
     LetWindowsSettle();
-    auto* files = fixtures::Find<QListWidget>(&form, names::kFileList);
+    auto* files = fixtures::Find<QAbstractItemView>(&form, names::kFileList);
     auto* chunks = fixtures::Find<QListWidget>(&form, names::kChunkLines);
-    const auto found = files->findItems(QStringLiteral("big.IFF"), Qt::MatchExactly);
+    const QModelIndexList found = files->model()->match(files->model()->index(0, 0), Qt::DisplayRole,
+                                                        QStringLiteral("big.IFF"), 1, Qt::MatchExactly);
     if (found.size() != 1) {
         state.SkipWithError("big.IFF is not listed");
         return;
@@ -140,7 +212,7 @@ void ClickFile(benchmark::State& state)
         files->clearSelection();
         LetWindowsSettle();
         state.ResumeTiming();
-        files->setCurrentItem(found.first());
+        files->setCurrentIndex(found.first());
         LetWindowsSettle();
     }
     if (chunks->count() != 1000)

@@ -1,19 +1,20 @@
 #include "widgets/dir_list_box.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyledItemDelegate>
 
 #include "widgets/drive_list_box.h"
+#include "widgets/folder_names_model.h"
+#include "widgets/folder_watch.h"
+#include "widgets/path_text.h"
 
 namespace tarnwick {
 
 namespace {
 
-constexpr int kPathRole = Qt::UserRole;
-constexpr int kDepthRole = Qt::UserRole + 1;
 constexpr int kIndentPerDepth = 8;  // pixels
 
 #ifdef Q_OS_WIN
@@ -41,25 +42,32 @@ public:
     }
 
 private:
-    static int Indent(const QModelIndex& index) { return index.data(kDepthRole).toInt() * kIndentPerDepth; }
+    static int Indent(const QModelIndex& index)
+    {
+        return index.data(FolderNamesModel::kDepthRole).toInt() * kIndentPerDepth;
+    }
 };
 
 QString AbsoluteClean(const QString& path)
 {
     if (path.isEmpty())
         return {};
-    return QDir::cleanPath(QFileInfo(QDir::fromNativeSeparators(path)).absoluteFilePath());
+    const QString native = QDir::fromNativeSeparators(path);
+    return QDir::cleanPath(QDir::isAbsolutePath(native) ? native : QDir::currentPath() + u'/' + native);
 }
 
-// Whether the folder's entries can be listed; this never opens the path, so
-// a pipe or a device named like a folder is simply refused.
-bool CanList(const QFileInfo& info)
+// The folder holding `path`; a root is its own.
+QString Parent(const QString& path)
 {
-#ifdef Q_OS_WIN
-    return info.isDir() && info.isReadable();
-#else
-    return info.isDir() && info.isReadable() && info.isExecutable();
-#endif
+    const qsizetype slash = path.lastIndexOf(u'/');
+    if (slash < 0 || path.size() == slash + 1)
+        return path;
+    return slash == 0 || (slash == 2 && path[1] == u':') ? path.left(slash + 1) : path.left(slash);
+}
+
+QString LastName(const QString& path)
+{
+    return path.mid(path.lastIndexOf(u'/') + 1);
 }
 
 // A drive's root shows as the drive list names it ("C:"), any other root as
@@ -69,7 +77,7 @@ QString RootName(const QList<DriveEntry>& drives, const QString& root)
     for (const DriveEntry& drive : drives)
         if (drive.Root == root && drive.Name != root)
             return drive.Name + QDir::separator();
-    return QDir::toNativeSeparators(root);
+    return QDir::toNativeSeparators(ShownName(root));
 }
 
 // The folder and all folders above it up to its drive's root, the root first.
@@ -77,9 +85,9 @@ QStringList Ancestry(const QString& path, const QStringList& roots)
 {
     const QString root = RootHolding(roots, path);
     QStringList chain;
-    for (QString folder = path;; folder = QFileInfo(folder).path()) {
+    for (QString folder = path;; folder = Parent(folder)) {
         chain.prepend(folder);
-        if (folder == root || QFileInfo(folder).path() == folder)
+        if (folder == root || Parent(folder) == folder)
             break;
     }
     return chain;
@@ -87,14 +95,24 @@ QStringList Ancestry(const QString& path, const QStringList& roots)
 
 }  // namespace
 
-DirListBox::DirListBox(QWidget* parent) : QListWidget(parent)
+DirListBox::DirListBox(QWidget* parent) : LineListView(parent), lines_(new FolderNamesModel(this))
 {
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setUniformItemSizes(true);  // keeps large folders quick to lay out
+    setModel(lines_);
     setItemDelegate(new IndentDelegate(this));
-    connect(this, &QListWidget::itemDoubleClicked, this, &DirListBox::Open);
+    SetLinesFitItems(true);
+    // Names too long for the list end in an ellipsis and show whole in a tooltip.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTextElideMode(Qt::ElideRight);
+    connect(this, &QAbstractItemView::doubleClicked, this, &DirListBox::Open);
+    connect(&FolderWatch::Instance(), &FolderWatch::Changed, this, &DirListBox::FolderChanged);
     if (!Show(AbsoluteClean(QDir::currentPath())))
         Show(QDir::rootPath());
+}
+
+DirListBox::~DirListBox()
+{
+    if (!path_.isEmpty())
+        FolderWatch::Instance().Unwatch(path_);
 }
 
 QString DirListBox::Path() const
@@ -119,53 +137,87 @@ void DirListBox::SetPath(const QString& path)
 void DirListBox::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && currentItem() != nullptr) {
-        Open(currentItem());
+    if (enter && currentIndex().isValid()) {
+        Open(currentIndex());
         event->accept();
         return;
     }
-    QListWidget::keyPressEvent(event);
+    LineListView::keyPressEvent(event);
 }
 
-void DirListBox::Open(QListWidgetItem* item)
+void DirListBox::Open(const QModelIndex& index)
 {
-    const QString target = item->data(kPathRole).toString();
-    if (target != path_ && Show(target))
+    if (!index.isValid())
+        return;
+    const int row = index.row();
+    QString target;
+    if (row < lines_->LineCount()) {
+        target = lines_->LineAt(row).Path;
+    } else {
+        const QString base = path_.endsWith(u'/') ? path_ : path_ + u'/';
+        target = base + PathFromBytes(lines_->EntryName(row));
+    }
+    if (!target.isEmpty() && target != path_ && Show(target))
         emit Change();
 }
 
 bool DirListBox::Show(const QString& path)
 {
-    if (!CanList(QFileInfo(path)))
+    const std::shared_ptr<const FolderRead> folder = FolderWatch::Instance().Read(path);
+    // A folder that cannot be read is still entered (the file list says why);
+    // anything else, such as a pipe named like a folder, is never opened.
+    if (!folder->Opened && !IsFolder(PathBytes(path)))
         return false;
-    const QStringList subfolders =
-        QDir(path).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    std::vector<std::uint32_t> subfolders;
+    const FolderListing& entries = folder->Entries;
+    for (std::uint32_t i = 0; i < entries.Size(); ++i)
+        if (entries.Kind(i) == EntryKind::Folder && !entries.Name(i).starts_with('.'))
+            subfolders.push_back(i);
+
     // Listing the drives reads the mounts and the Wine links: once a folder.
     const QList<DriveEntry> drives = Drives();
     QStringList roots;
     for (const DriveEntry& drive : drives)
         roots << drive.Root;
     const QStringList ancestry = Ancestry(path, roots);
-    const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirIcon);
-    const QString base = path.endsWith(u'/') ? path : path + u'/';
-
-    const auto add = [this](const QIcon& icon, const QString& text, const QString& folder, qsizetype depth) {
-        auto* item = new QListWidgetItem(icon, text);
-        item->setData(kPathRole, folder);
-        item->setData(kDepthRole, static_cast<int>(depth));
-        addItem(item);
-    };
-    clear();
-    path_ = path;
+    QList<FolderNamesModel::Line> lines;
     for (qsizetype depth = 0; depth < ancestry.size(); ++depth) {
-        const QString& folder = ancestry[depth];
-        add(openIcon, depth == 0 ? RootName(drives, folder) : QFileInfo(folder).fileName(), folder, depth);
+        const QString& above = ancestry[depth];
+        lines.append({depth == 0 ? RootName(drives, above) : ShownName(LastName(above)), above,
+                      static_cast<int>(depth)});
     }
-    for (const QString& name : subfolders)
-        add(closedIcon, name, base + name, ancestry.size());
-    setCurrentRow(static_cast<int>(ancestry.size() - 1));
+    lines_->SetLook(style()->standardIcon(QStyle::SP_DirOpenIcon), style()->standardIcon(QStyle::SP_DirIcon),
+                    static_cast<int>(ancestry.size()));
+
+    if (path != path_) {
+        if (!path_.isEmpty())
+            FolderWatch::Instance().Unwatch(path_);
+        FolderWatch::Instance().Watch(path);
+    }
+    path_ = path;
+    lines_->Show(std::move(lines), folder, std::move(subfolders));
+    setCurrentIndex(lines_->index(static_cast<int>(ancestry.size() - 1)));
     return true;
+}
+
+void DirListBox::FolderChanged(const QString& path)
+{
+    if (path != path_)
+        return;
+    // The folder itself may have gone: the nearest folder above that remains
+    // is shown instead, and the file list follows it.
+    for (QString folder = path_;; folder = Parent(folder)) {
+        if (FolderWatch::Instance().Read(folder)->Opened || IsFolder(PathBytes(folder)) || Parent(folder) == folder) {
+            const int firstShown = verticalScrollBar()->value();
+            const bool moved = folder != path_;
+            Show(folder);
+            if (moved)
+                emit Change();
+            else
+                verticalScrollBar()->setValue(firstShown);
+            return;
+        }
+    }
 }
 
 }  // namespace tarnwick

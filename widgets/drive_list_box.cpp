@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStorageInfo>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 #include "system/wine_paths.h"
 #include "system/wine_prefix.h"
@@ -83,6 +85,23 @@ DriveListBox::DriveListBox(QWidget* parent) : QComboBox(parent)
         addItem(drive.Name, drive.Root);
     // Connected after filling, so only real changes, by code or by the user, count.
     connect(this, &QComboBox::currentIndexChanged, this, &DriveListBox::Change);
+    connect(this, &QComboBox::currentIndexChanged, this, &DriveListBox::ShowCutNameInTip);
+    ShowCutNameInTip();
+}
+
+void DriveListBox::resizeEvent(QResizeEvent* event)
+{
+    QComboBox::resizeEvent(event);
+    ShowCutNameInTip();
+}
+
+void DriveListBox::ShowCutNameInTip()
+{
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    const bool cut = fontMetrics().horizontalAdvance(currentText()) > field.width();
+    setToolTip(cut ? currentText() : QString());
 }
 
 QString DriveListBox::Drive() const

@@ -20,7 +20,8 @@ struct DriveEntry {
 // The longest of `roots` that contains `path`; empty when none does.
 [[nodiscard]] QString RootHolding(const QStringList& roots, const QString& path);
 
-// A drop-down list of the machine's drives, as Drives() lists them.
+// A drop-down list of the machine's drives, as Drives() lists them. A name cut
+// by the list's width shows whole in a tooltip.
 class DriveListBox : public QComboBox {
     Q_OBJECT
 public:
@@ -35,6 +36,12 @@ public:
 
 signals:
     void Change();  // also raised when the user picks another drive
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void ShowCutNameInTip();  // a drive name cut by the list's width shows whole in its tooltip
 };
 
 }  // namespace tarnwick

@@ -14,14 +14,6 @@ public:
 
 signals:
     void Click();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    int rowAtPress_ = -1;  // the selected row before a press, to tell a click on it
-    bool selectionChangedSincePress_ = false;  // that press already raised Click
 };
 
 }  // namespace tarnwick

@@ -53,7 +53,7 @@ TEST(ChunkDump, LaysOutSixteenBytesALine)
         EXPECT_EQ(DumpLines(row.chunk), row.lines) << row.name;
 }
 
-// Whole lines are formatted eight bytes at a time: every byte value in every
+// Whole lines are formatted sixteen bytes at once: every byte value in every
 // place of a line must come out as it does alone.
 TEST(ChunkDump, WholeLinesShowEveryByteInEveryPlace)
 {

@@ -1,12 +1,17 @@
+#include <QApplication>
 #include <QDir>
+#include <QHelpEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 
 #include <sys/stat.h>
 
 #include "widgets/dir_list_box.h"
 #include "widgets/drive_list_box.h"
 #include "widgets/file_list_box.h"
+#include "widgets/list_box.h"
+#include "widgets/path_text.h"
 #include "tests/support/temp_dir.h"
 
 namespace tarnwick {
@@ -14,38 +19,44 @@ namespace {
 
 namespace fs = std::filesystem;
 
-QStringList Texts(const QListWidget& list)
+QStringList Texts(const QAbstractItemView& list)
 {
     QStringList texts;
-    for (int row = 0; row < list.count(); ++row)
-        texts << list.item(row)->text();
+    for (int row = 0; row < list.model()->rowCount(); ++row)
+        texts << list.model()->index(row, 0).data().toString();
     return texts;
 }
 
 // Through the window, so the application pairs the presses into a double
 // click as it does for a real mouse; the first press and release make a click.
-void DoubleClickLine(QListWidget& list, int row)
+void DoubleClickLine(QAbstractItemView& list, int row)
 {
-    const QPoint at = list.viewport()->mapTo(&list, list.visualItemRect(list.item(row)).center());
+    const QPoint at = list.viewport()->mapTo(&list, list.visualRect(list.model()->index(row, 0)).center());
     QTest::mouseDClick(list.windowHandle(), Qt::LeftButton, {}, at);
 }
 
-// Each test gets a fresh folder top/ holding: folders beta/, Alpha/, .hidden/
-// and folder.IFF/; files A.IFF, b.iff, c.Iff, wall.wll, .hidden.iff; a pipe
-// pipe.IFF; a link to b.iff and a dangling link.
+// Names unpacked from an old archive: bytes of the Western code page, not UTF-8.
+const std::string kCafe = "caf\xE9.IFF";
+const std::string kSummer = "\xC9t\xE9";
+
+// Each test gets a fresh folder top/ holding: folders beta/, Alpha/, .hidden/,
+// folder.IFF/ and "\xC9t\xE9"/; files A.IFF, b.iff, c.Iff, "caf\xE9.IFF",
+// wall.wll, .hidden.iff; a pipe pipe.IFF; a link to b.iff, a dangling link and
+// a link to a device.
 class ListControlsTest : public QObject {
     Q_OBJECT
 private slots:
     void init()
     {
         folder_ = std::make_unique<fixtures::TempDir>();
-        for (const char* name : {"beta", "Alpha", ".hidden", "folder.IFF"})
+        for (const std::string name : {"beta", "Alpha", ".hidden", "folder.IFF", kSummer.c_str()})
             fs::create_directories(folder_->Path() / "top" / name);
-        for (const char* name : {"A.IFF", "b.iff", "c.Iff", "wall.wll", ".hidden.iff"})
-            folder_->Write(std::string("top/") + name, fixtures::ToBytes("x"));
+        for (const std::string name : {"A.IFF", "b.iff", "c.Iff", "wall.wll", ".hidden.iff", kCafe.c_str()})
+            folder_->Write("top/" + name, fixtures::ToBytes("x"));
         QCOMPARE(::mkfifo((folder_->Path() / "top/pipe.IFF").c_str(), 0600), 0);
         fs::create_symlink("b.iff", folder_->Path() / "top/link.iff");
         fs::create_symlink("nowhere.iff", folder_->Path() / "top/broken.iff");
+        fs::create_symlink("/dev/null", folder_->Path() / "top/device.iff");
     }
     void cleanup() { folder_.reset(); }
 
@@ -88,18 +99,66 @@ private slots:
         QCOMPARE(seen, QStringList{"two"});
     }
 
-    // The list starts under the default pattern, so a new pattern must refresh it.
+    // Any bytes survive the trip through a path's QString; a name for people
+    // shows UTF-8 as itself and anything else in the Western code page.
+    void PathTextKeepsEveryByte_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("UTF-8") << QByteArray("caf\xC3\xA9") << QString::fromUtf8("caf\xC3\xA9");
+        QTest::newRow("Western") << QByteArray("caf\xE9") << QString::fromUtf8("caf\xC3\xA9");
+        QTest::newRow("a cut sequence") << QByteArray("a\xC3") << QString::fromUtf8("a\xC3\x83");
+        QTest::newRow("an encoded surrogate") << QByteArray("\xED\xB2\x80") << QString::fromUtf8("\xC3\xAD\xC2\xB2\xE2\x82\xAC");
+        QTest::newRow("an overlong slash") << QByteArray("\xC0\xAF") << QString::fromUtf8("\xC3\x80\xC2\xAF");
+        // Its UTF-16 ends in U+DC80: only a lone one stands for a byte.
+        QTest::newRow("beyond 16 bits") << QByteArray("\xF0\x90\x82\x80") << QString::fromUtf8("\xF0\x90\x82\x80");
+    }
+    void PathTextKeepsEveryByte()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
+        QCOMPARE(PathBytes("/top/" + PathFromBytes(bytes.toStdString())), "/top/" + bytes.toStdString());
+        QCOMPARE(ShownName(bytes.toStdString()), shown);
+    }
+
+    // The list starts under the default pattern, so a new pattern must refresh
+    // it. A name that is not UTF-8 shows in the Western code page and keeps its
+    // bytes.
     void FileListShowsRegularFilesMatchingThePattern()
     {
         FileListBox box;
         box.SetPath(Top());
         box.SetPattern("*.IFF");
-        QCOMPARE(Texts(box), (QStringList{"A.IFF", "b.iff", "c.Iff", "link.iff"}));
+        QCOMPARE(Texts(box), (QStringList{"A.IFF", "b.iff", "c.Iff", "caf\u00E9.IFF", "link.iff"}));
         QCOMPARE(box.FileName(), QString());
-        box.setCurrentRow(0);
-        QCOMPARE(box.FileName(), QString("A.IFF"));
+        box.setCurrentIndex(box.model()->index(3, 0));
+        QCOMPARE(box.FileName(), QString("caf\u00E9.IFF"));
+        QCOMPARE(box.FilePathBytes(), (folder_->Path() / "top" / kCafe).string());
         box.SetPath(Top() + "/pipe.IFF");  // never opened, so nothing can block
-        QCOMPARE(Texts(box), QStringList{});
+        QCOMPARE(box.model()->rowCount(), 1);  // why it cannot be read, which cannot be selected
+        box.setCurrentIndex(box.model()->index(0, 0));
+        QCOMPARE(box.FilePathBytes(), std::string());
+    }
+
+    // A name cut by the list's width shows whole in a tooltip; one that fits has none.
+    void FileListShowsCutNamesInATooltip()
+    {
+        const std::string longName = std::string(60, 'n') + ".IFF";
+        folder_->Write("top/" + longName, fixtures::ToBytes("x"));
+        FileListBox box;
+        box.resize(120, 200);
+        box.SetPath(Top());
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        for (const QString& name : {QString("A.IFF"), QString::fromStdString(longName)}) {
+            const QModelIndexList found =
+                box.model()->match(box.model()->index(0, 0), Qt::DisplayRole, name, 1, Qt::MatchExactly);
+            QCOMPARE(found.size(), 1);
+            const QPoint at = box.visualRect(found.first()).center();
+            QHelpEvent help(QEvent::ToolTip, at, box.viewport()->mapToGlobal(at));
+            QApplication::sendEvent(box.viewport(), &help);
+            QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), name == "A.IFF" ? QString() : name);
+        }
     }
 
     // The folders from the root down to the current one, then its visible
@@ -110,19 +169,23 @@ private slots:
         box.SetPath(Top());
         const QStringList texts = Texts(box);
         QCOMPARE(texts.first(), QString("/"));
-        QCOMPARE(texts.mid(texts.size() - 4), (QStringList{"top", "Alpha", "beta", "folder.IFF"}));
-        QCOMPARE(box.currentRow(), box.count() - 4);
-        QVERIFY(box.currentItem()->isSelected());
+        QCOMPARE(texts.mid(texts.size() - 5), (QStringList{"top", "Alpha", "beta", "folder.IFF", "\u00C9t\u00E9"}));
+        const int topRow = static_cast<int>(texts.size() - 5);
+        QCOMPARE(box.currentIndex().row(), topRow);
+        QVERIFY(box.selectionModel()->isSelected(box.currentIndex()));
 
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
         QSignalSpy changed(&box, &DirListBox::Change);
-        box.setCurrentRow(box.currentRow() + 1);
+        box.setCurrentIndex(box.model()->index(topRow + 1, 0));
         QTest::keyClick(&box, Qt::Key_Return);
         QCOMPARE(box.Path(), Top() + "/Alpha");
-        DoubleClickLine(box, box.currentRow() - 1);  // the folder above
+        DoubleClickLine(box, box.currentIndex().row() - 1);  // the folder above
         QCOMPARE(box.Path(), Top());
-        QCOMPARE(changed.count(), 2);
+        DoubleClickLine(box, topRow + 4);
+        QCOMPARE(PathBytes(box.Path()), (folder_->Path() / "top" / kSummer).string());
+        QCOMPARE(Texts(box).last(), QString("\u00C9t\u00E9"));
+        QCOMPARE(changed.count(), 3);
     }
 
     // A refusal leaves the lines as they were.

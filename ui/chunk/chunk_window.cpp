@@ -1,42 +1,26 @@
 #include "ui/chunk/chunk_window.h"
 
-#include <QFontMetrics>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableView>
 
 #include "ui/chunk/chunk_lines_model.h"
 #include "ui/common/control_names.h"
 #include "ui/common/controls.h"
 #include "widgets/fonts.h"
+#include "widgets/line_list_view.h"
 #include "widgets/picture_box.h"
 
 namespace tarnwick {
 
 namespace {
 
-// A list of lines whose cost does not grow with their number: every row has the
-// same fixed height, so the view never measures rows it does not show.
-QTableView* MakeLineList(QWidget* parent, ChunkLinesModel* model)
+// The dump may hold a hundred million lines: the list shows only those in view.
+LineListView* MakeLineList(QWidget* parent, ChunkLinesModel* model)
 {
-    auto* list = MakeControl<QTableView>(parent, names::kChunkLines, 120, 2100, 9675, 2535);
+    auto* list = MakeControl<LineListView>(parent, names::kChunkLines, 120, 2100, 9675, 2535);
     list->setModel(model);
     list->setFont(FixedPitchFont());
-    list->setShowGrid(false);
-    list->setWordWrap(false);
-    list->setTextElideMode(Qt::ElideNone);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->horizontalHeader()->hide();
-    list->horizontalHeader()->setStretchLastSection(true);
-    QHeaderView* rows = list->verticalHeader();
-    rows->hide();
-    rows->setSectionResizeMode(QHeaderView::Fixed);
-    rows->setMinimumSectionSize(1);
-    rows->setDefaultSectionSize(QFontMetrics(list->font()).height());
     return list;
 }
 

@@ -5,11 +5,11 @@
 #include "model/chunk_texts.h"
 
 class QLabel;
-class QTableView;
 
 namespace tarnwick {
 
 class ChunkLinesModel;
+class LineListView;
 class PictureBox;
 
 // The chunk display: a chunk's header fields, and its contents as a list of
@@ -36,7 +36,7 @@ private:
     QLabel* id_;
     QLabel* address_;
     PictureBox* picture_;
-    QTableView* lineList_;
+    LineListView* lineList_;
     ChunkLinesModel* lines_;
 };
 

@@ -2,8 +2,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -18,6 +16,7 @@
 #include "widgets/file_list_box.h"
 #include "system/game_path.h"
 #include "widgets/list_box.h"
+#include "widgets/path_text.h"
 #include "ui/main/start_folder.h"
 #include "ui/inspector/inspector_link.h"
 
@@ -77,7 +76,7 @@ MainWindow::MainWindow(OpenFile& openFile, Registry& registry)
 
     connect(driveList_, &DriveListBox::Change, this, &MainWindow::Drive1_Change);
     connect(folderList_, &DirListBox::Change, this, &MainWindow::Dir1_Change);
-    connect(fileList_, &ListBox::Click, this, &MainWindow::File1_Click);
+    connect(fileList_, &FileListBox::Click, this, &MainWindow::File1_Click);
     connect(chunkList_, &ListBox::Click, this, &MainWindow::List1_Click);
     connect(iffOption_, &QRadioButton::toggled, this, &MainWindow::Option1_Click);
     connect(wallsOption_, &QRadioButton::toggled, this, &MainWindow::Option2_Click);
@@ -115,11 +114,11 @@ void MainWindow::Dir1_Change()
 
 void MainWindow::File1_Click()
 {
-    const QString name = fileList_->FileName();
-    if (name.isEmpty())
+    // The exact bytes: a name that is not UTF-8 loads as any other.
+    std::string path = fileList_->FilePathBytes();
+    if (path.empty())
         return;
-    const QString path = QDir::toNativeSeparators(folderList_->Path()) + QDir::separator() + name;
-    nextLoad_ = PendingLoad{QFile::encodeName(path).toStdString(), QFile::encodeName(name).toStdString()};
+    nextLoad_ = PendingLoad{std::move(path), fileList_->FileNameBytes()};
     // A click during a walk ends that walk; the load below then takes the newest
     // file, so loads never nest and only one file is held at a time.
     if (loading_)
@@ -186,7 +185,7 @@ void MainWindow::ClearChunkList()
 
 void MainWindow::SetDetailsCaption(std::string_view caption)
 {
-    detailsFrame_->setTitle(QFile::decodeName(QByteArray(caption.data(), static_cast<qsizetype>(caption.size()))));
+    detailsFrame_->setTitle(ShownName(caption));
 }
 
 void MainWindow::SetHeaderTexts(const FileHeaderTexts& texts)

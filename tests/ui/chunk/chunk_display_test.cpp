@@ -2,7 +2,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableView>
+#include <QAbstractItemView>
+#include <QClipboard>
 #include <QtTest>
 
 #include "ui/chunk/chunk_display.h"
@@ -26,7 +27,7 @@ private:
     OpenFile openFile_;
 
     static QString Value(const ChunkDisplay& display, const char* label) { return Find<QLabel>(display.Window(), label)->text(); }
-    static QStringList Lines(const ChunkDisplay& display) { return RowTexts(Find<QTableView>(display.Window(), names::kChunkLines)); }
+    static QStringList Lines(const ChunkDisplay& display) { return RowTexts(Find<QAbstractItemView>(display.Window(), names::kChunkLines)); }
 
 private slots:
     void init() { fixtures::LoadBytes(openFile_, fixtures::SampleFile()); }
@@ -147,6 +148,38 @@ private slots:
         QCOMPARE(model.rowCount(), 3);
         QCOMPARE(model.index(2, 0).data().toString(), QStringLiteral("3:c"));
         QVERIFY(!model.index(3, 0).data().isValid());
+    }
+
+    // A dump of 4096 lines: the keys move the selected line and keep it in
+    // view; Ctrl+C copies it.
+    void theDumpMovesByKeysAndCopiesItsLine_data()
+    {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("row");
+        QTest::newRow("Down twice") << QList<int>{Qt::Key_Down, Qt::Key_Down} << 2;
+        QTest::newRow("End") << QList<int>{Qt::Key_End} << 4095;
+        QTest::newRow("End, then Up") << QList<int>{Qt::Key_End, Qt::Key_Up} << 4094;
+        QTest::newRow("Page Down, then Home") << QList<int>{Qt::Key_PageDown, Qt::Key_Home} << 0;
+        QTest::newRow("Page Down, then Page Up") << QList<int>{Qt::Key_PageDown, Qt::Key_PageUp} << 0;
+        QTest::newRow("Up at the top") << QList<int>{Qt::Key_Up} << 0;
+    }
+
+    void theDumpMovesByKeysAndCopiesItsLine()
+    {
+        QFETCH(QList<int>, keys);
+        QFETCH(int, row);
+        fixtures::LoadBytes(openFile_, fixtures::IffBuilder().Chunk("DATA", "", fixtures::Bytes(4096 * 16, 'A')).Build());
+        ChunkDisplay display(openFile_);
+        display.ShowChunk(1);
+        auto* list = Find<QAbstractItemView>(display.Window(), names::kChunkLines);
+        list->setCurrentIndex(list->model()->index(0, 0));
+        for (const int key : keys)
+            QTest::keyClick(list, static_cast<Qt::Key>(key));
+        QCOMPARE(list->currentIndex().row(), row);
+        QVERIFY(list->selectionModel()->isSelected(list->currentIndex()));
+        QVERIFY(list->viewport()->rect().contains(list->visualRect(list->currentIndex())));
+        QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), list->currentIndex().data().toString());
     }
 };
 

@@ -1,4 +1,4 @@
-#include <QTableView>
+#include <QAbstractItemView>
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
@@ -67,7 +67,7 @@ private:
     }
     QImage Canvas() const { return display_->Window()->Picture().Canvas(); }
     bool PictureShown() const { return Find<QWidget>(display_->Window(), names::kChunkPicture)->isVisible(); }
-    int ListLines() const { return Find<QTableView>(display_->Window(), names::kChunkLines)->model()->rowCount(); }
+    int ListLines() const { return Find<QAbstractItemView>(display_->Window(), names::kChunkLines)->model()->rowCount(); }
 
 private slots:
     void init()

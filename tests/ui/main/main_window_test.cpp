@@ -7,7 +7,11 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include <filesystem>
+#include <fstream>
+
 #include "widgets/dir_list_box.h"
+#include "widgets/file_list_box.h"
 #include "ui/common/control_names.h"
 #include "tests/ui/support/game_window.h"
 #include "tests/ui/support/window_test.h"
@@ -16,6 +20,7 @@ namespace tarnwick {
 
 using fixtures::Find;
 using fixtures::RowTexts;
+namespace fs = std::filesystem;
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -45,7 +50,7 @@ private slots:
         QVERIFY(Find<QRadioButton>(Main(), names::kIffOption)->isChecked());
         QCOMPARE(Find<DirListBox>(Main(), names::kFolderList)->Path(), window_->Game().Characters());
         QCOMPARE(Find<QComboBox>(Main(), names::kDriveList)->currentText(), QStringLiteral("C:"));
-        QCOMPARE(RowTexts(List(names::kFileList)), (QStringList{"a.IFF", "b.iff", "many.IFF"}));
+        QCOMPARE(RowTexts(window_->View(names::kFileList)), (QStringList{"a.IFF", "b.iff", "many.IFF"}));
         QCOMPARE(Details(), QStringLiteral("File Details"));
         for (const char* value : {names::kHeaderLine1, names::kHeaderLine2, names::kRsmpLocation})
             QCOMPARE(Text(value), QString());
@@ -87,7 +92,7 @@ private slots:
         Pick(names::kFileList, "a.IFF");
         Find<QRadioButton>(Main(), names::kWallsOption)->click();
         Find<QRadioButton>(Main(), qPrintable(option))->click();
-        QCOMPARE(RowTexts(List(names::kFileList)), files);
+        QCOMPARE(RowTexts(window_->View(names::kFileList)), files);
         QCOMPARE(List(names::kChunkList)->count(), 5);  // the loaded file stays
     }
 
@@ -144,6 +149,55 @@ private slots:
         QCOMPARE(Details(), QStringLiteral("File Details for b.iff"));
         QCOMPARE(RowTexts(List(names::kChunkList)), QStringList{"1: GLOB [Only]"});
         QCOMPARE(window_->Module().Chunks.Count(), std::size_t{1});
+    }
+
+    // Within a second, and the loaded file stays selected while it remains.
+    void theFileListFollowsTheFolder_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QStringList>("files");
+        QTest::newRow("a file created") << "create" << QStringList{"a.IFF", "b.iff", "many.IFF", "new.IFF"};
+        QTest::newRow("a file deleted") << "delete" << QStringList{"b.iff", "many.IFF"};
+        QTest::newRow("a file renamed") << "rename" << QStringList{"a.IFF", "b.iff", "Many2.IFF"};
+    }
+
+    void theFileListFollowsTheFolder()
+    {
+        QFETCH(QString, change);
+        QFETCH(QStringList, files);
+        Pick(names::kFileList, "b.iff");
+        const fs::path folder = window_->Game().Characters().toStdString();
+        if (change == "create")
+            std::ofstream(folder / "new.IFF") << "x";
+        else if (change == "delete")
+            fs::remove(folder / "a.IFF");
+        else
+            fs::rename(folder / "many.IFF", folder / "Many2.IFF");
+        QTRY_COMPARE_WITH_TIMEOUT(RowTexts(window_->View(names::kFileList)), files, 1000);
+        QCOMPARE(Find<FileListBox>(Main(), names::kFileList)->FileName(), QStringLiteral("b.iff"));
+    }
+
+    void aRemovedFolderMovesTheListsUp()
+    {
+        const QString gone = window_->Game().Characters() + "/Gone";
+        QVERIFY(QDir().mkdir(gone));
+        auto* folders = Find<DirListBox>(Main(), names::kFolderList);
+        folders->SetPath(gone);
+        QCOMPARE(RowTexts(window_->View(names::kFileList)), QStringList{});
+        QVERIFY(QDir(gone).removeRecursively());
+        QTRY_COMPARE_WITH_TIMEOUT(folders->Path(), window_->Game().Characters(), 1000);
+        QCOMPARE(RowTexts(window_->View(names::kFileList)), (QStringList{"a.IFF", "b.iff", "many.IFF"}));
+    }
+
+    // Unpacked from an old archive: the name's bytes are Western, not UTF-8.
+    void aNameThatIsNotUtf8ListsAndLoads()
+    {
+        const fs::path folder = window_->Game().Characters().toStdString();
+        fs::copy_file(folder / "a.IFF", folder / "caf\xE9.IFF");
+        QTRY_VERIFY(RowTexts(window_->View(names::kFileList)).contains(QStringLiteral("caf\u00E9.IFF")));
+        Pick(names::kFileList, QStringLiteral("caf\u00E9.IFF"));
+        QCOMPARE(Details(), QStringLiteral("File Details for caf\u00E9.IFF"));
+        QCOMPARE(List(names::kChunkList)->count(), 5);
     }
 
     void theAboutBoxShowsTheCredits()

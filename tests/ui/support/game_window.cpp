@@ -14,15 +14,25 @@ GameWindow::GameWindow()
 
 QListWidget* GameWindow::List(const char* name) const
 {
-    return Find<QListWidget>(form_.get(), name);
+    auto* list = Find<QListWidget>(form_.get(), name);
+    if (list == nullptr)
+        qFatal("%s is no QListWidget: find it with View()", name);
+    return list;
+}
+
+QAbstractItemView* GameWindow::View(const char* name) const
+{
+    return Find<QAbstractItemView>(form_.get(), name);
 }
 
 bool GameWindow::Pick(const char* list, const QString& text) const
 {
-    const auto items = List(list)->findItems(text, Qt::MatchExactly);
-    if (items.size() != 1)
+    QAbstractItemView* view = View(list);
+    const QModelIndexList found =
+        view->model()->match(view->model()->index(0, 0), Qt::DisplayRole, text, 2, Qt::MatchExactly);
+    if (found.size() != 1)
         return false;
-    List(list)->setCurrentItem(items.first());
+    view->setCurrentIndex(found.first());
     return true;
 }
 

@@ -18,7 +18,10 @@ public:
     [[nodiscard]] const GameFolder& Game() const { return game_; }
     [[nodiscard]] OpenFile& Module() { return openFile_; }
     [[nodiscard]] MainWindow& Form() { return *form_; }
+    // The main window's chunk list, a QListWidget; fails the program for the
+    // file and folder lists, which are not: View() finds those.
     [[nodiscard]] QListWidget* List(const char* name) const;
+    [[nodiscard]] QAbstractItemView* View(const char* name) const;
     // Selects the line `text` of a list, as a click on it does; false when
     // the list does not hold it once.
     bool Pick(const char* list, const QString& text) const;

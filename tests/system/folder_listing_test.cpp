@@ -1,0 +1,58 @@
+#include "system/folder_listing.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "tests/support/temp_dir.h"
+
+namespace tarnwick {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Every kind of entry a folder can hold, each named by what it is, and one name
+// that is not UTF-8; read back sorted by name without regard to ASCII case.
+TEST(ReadFolder, ListsEveryEntryByItsBytesWithWhatItLeadsTo)
+{
+    const fixtures::TempDir folder;
+    const fs::path top = folder.Path();
+    folder.Write("file", fixtures::ToBytes("x"));
+    folder.Write("caf\xE9", fixtures::ToBytes("x"));
+    fs::create_directory(top / "Folder");
+    ASSERT_EQ(::mkfifo((top / "pipe").c_str(), 0600), 0);
+    fs::create_symlink("file", top / "link to file");
+    fs::create_symlink("Folder", top / "link to folder");
+    fs::create_symlink("/dev/null", top / "link to device");
+    fs::create_symlink("nowhere", top / "dangling link");
+
+    const FolderRead read = ReadFolder(top.string());
+    ASSERT_TRUE(read.Opened);
+    std::vector<std::pair<std::string, EntryKind>> entries;
+    for (std::size_t i = 0; i < read.Entries.Size(); ++i)
+        entries.emplace_back(read.Entries.Name(i), read.Entries.Kind(i));
+    const std::vector<std::pair<std::string, EntryKind>> expected = {
+        {"caf\xE9", EntryKind::File},           {"dangling link", EntryKind::Other},
+        {"file", EntryKind::File},              {"Folder", EntryKind::Folder},
+        {"link to device", EntryKind::Other},   {"link to file", EntryKind::File},
+        {"link to folder", EntryKind::Folder},  {"pipe", EntryKind::Other},
+    };
+    EXPECT_EQ(entries, expected);
+}
+
+TEST(ReadFolder, SaysWhyAFolderCannotBeRead)
+{
+    const fixtures::TempDir folder;
+    const std::string file = folder.Write("file", fixtures::ToBytes("x"));
+    for (const std::string& path : {file, folder.Path().string() + "/gone"}) {
+        const FolderRead read = ReadFolder(path);
+        EXPECT_FALSE(read.Opened) << path;
+        EXPECT_FALSE(read.Reason.empty()) << path;
+        EXPECT_EQ(read.Entries.Size(), 0u) << path;
+        EXPECT_FALSE(IsFolder(path)) << path;
+    }
+    EXPECT_TRUE(IsFolder(folder.Path().string()));
+}
+
+}  // namespace
+}  // namespace tarnwick
