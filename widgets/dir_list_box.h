@@ -20,6 +20,9 @@ public:
     // on that drive, changes nothing. A folder that does not exist or cannot
     // be read leaves the list as it is.
     void SetPath(const QString& path);
+    // Makes `path` the current folder as SetPath does, also when it is the
+    // root of the current folder's drive.
+    void GoTo(const QString& path);
 
 signals:
     void Change();
