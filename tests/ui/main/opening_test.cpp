@@ -1,7 +1,6 @@
 // Opening a file or folder named on the command line or dropped on the main
 // window: the lists move to it, the option of its kind lists it, and it loads
 // as a click on it loads it; anything that cannot be opened changes nothing.
-#include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGroupBox>
@@ -33,37 +32,36 @@ private:
     MainWindow* Main() const { return &window_->Form(); }
     QString Details() const { return Find<QGroupBox>(Main(), names::kDetailsFrame)->title(); }
     QString Folder() const { return Find<DirListBox>(Main(), names::kFolderList)->Path(); }
-    QString Root() const { return QString::fromStdString(files_->Path().string()); }
-
-    // Opens `path` as the command line does; returns what went to standard error.
-    QString StartWith(const QString& path) const
+    QString PathOf(const QString& name) const
     {
-        std::FILE* errors = std::tmpfile();
-        OpenAtStart(*Main(), path, errors);
-        std::rewind(errors);
-        QByteArray written(4096, '\0');
-        written.resize(static_cast<qsizetype>(std::fread(written.data(), 1, 4096, errors)));
-        std::fclose(errors);
-        return QString::fromLocal8Bit(written);
+        return name.startsWith(u'/') ? name : QString::fromStdString(files_->Path().string()) + u'/' + name;
     }
 
-    bool Drop(QMimeData& data) const
+    // Opens the files named as the command line ("start", one name) or a drop
+    // ("drop", names or web addresses) does. Returns
+    // what went to standard error, or whether the drop was taken.
+    QString Open(const QString& how, const QStringList& names) const
     {
+        if (how == QLatin1String("start")) {
+            std::FILE* errors = std::tmpfile();
+            OpenAtStart(*Main(), PathOf(names.first()), errors);
+            QByteArray written(4096, '\0');
+            std::rewind(errors);
+            written.resize(static_cast<qsizetype>(std::fread(written.data(), 1, 4096, errors)));
+            std::fclose(errors);
+            return QString::fromLocal8Bit(written);
+        }
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& name : names)
+            urls << (name.contains(u':') ? QUrl(name) : QUrl::fromLocalFile(PathOf(name)));
+        data.setUrls(urls);
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(Main(), &enter);
-        if (!enter.isAccepted())
-            return false;
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(Main(), &drop);
-        return drop.isAccepted();
-    }
-
-    // Nothing opened: the window as it started.
-    void VerifyUntouched() const
-    {
-        QCOMPARE(Folder(), window_->Game().Characters());
-        QCOMPARE(Details(), QStringLiteral("File Details"));
-        QVERIFY(Find<QRadioButton>(Main(), names::kIffOption)->isChecked());
+        if (enter.isAccepted())
+            QApplication::sendEvent(Main(), &drop);
+        return enter.isAccepted() && drop.isAccepted() ? QString() : QStringLiteral("refused\n");
     }
 
 private slots:
@@ -72,7 +70,7 @@ private slots:
         window_ = std::make_unique<fixtures::GameWindow>();
         files_ = std::make_unique<fixtures::TempDir>();
         const fixtures::Bytes file = fixtures::IffBuilder().Chunk("GLOB", "One", fixtures::ToBytes("abc")).Build();
-        for (const char* name : {"a.IFF", "wall.WLL", "Floor.flr", "Mixed.Wll", "notes.dat", "unreadable.IFF"})
+        for (const char* name : {"a.IFF", "wall.WLL", "Floor.flr", "notes.dat", "unreadable.IFF"})
             files_->Write(name, file);
         std::filesystem::create_directories(files_->Path() / "Bücher" / "empty");
         files_->Write("Bücher/hé.iff", file);
@@ -89,39 +87,45 @@ private slots:
         files_.reset();
     }
 
-    void aFileNamedLoadsUnderTheOptionOfItsKind_data()
+    void aFileLoadsUnderTheOptionOfItsKind_data()
     {
+        QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("option");
-        QTest::addColumn<QString>("alsoListed");
-        QTest::newRow("IFF") << "a.IFF" << names::kIffOption << "";
-        QTest::newRow("Walls") << "wall.WLL" << names::kWallsOption << "Mixed.Wll";
-        QTest::newRow("Floors, in another case") << "Floor.flr" << names::kFloorsOption << "";
-        QTest::newRow("Walls, mixed case") << "Mixed.Wll" << names::kWallsOption << "wall.WLL";
-        QTest::newRow("no kind: every file listed") << "notes.dat" << names::kIffOption << "a.IFF";
-        QTest::newRow("a name beyond ASCII") << "Bücher/hé.iff" << names::kIffOption << "";
+        QTest::newRow("IFF") << "start" << "a.IFF" << names::kIffOption;
+        QTest::newRow("Walls") << "start" << "wall.WLL" << names::kWallsOption;
+        QTest::newRow("Floors, in another case") << "start" << "Floor.flr" << names::kFloorsOption;
+        QTest::newRow("no kind, listed with all files") << "start" << "notes.dat" << names::kIffOption;
+        QTest::newRow("a name beyond ASCII") << "start" << "Bücher/hé.iff" << names::kIffOption;
+        QTest::newRow("dropped") << "drop" << "wall.WLL" << names::kWallsOption;
     }
 
-    void aFileNamedLoadsUnderTheOptionOfItsKind()
+    void aFileLoadsUnderTheOptionOfItsKind()
     {
+        QFETCH(QString, how);
         QFETCH(QString, name);
         QFETCH(QString, option);
-        QFETCH(QString, alsoListed);
-        const QFileInfo file(Root() + u'/' + name);
-        QCOMPARE(StartWith(file.filePath()), QString());
+        const QFileInfo file(PathOf(name));
+        QCOMPARE(Open(how, {name}), QString());
         QCOMPARE(Folder(), file.path());
         QVERIFY(Find<QRadioButton>(Main(), qPrintable(option))->isChecked());
         QCOMPARE(Find<FileListBox>(Main(), names::kFileList)->FileName(), file.fileName());
         QCOMPARE(Details(), "File Details for " + file.fileName());
         QCOMPARE(fixtures::RowTexts(window_->List(names::kChunkList)), QStringList{"1: GLOB [One]"});
-        if (!alsoListed.isEmpty())
-            QVERIFY(fixtures::RowTexts(window_->List(names::kFileList)).contains(alsoListed));
     }
 
-    void aFolderNamedIsShown()
+    void aFolderOpensTheLists_data()
     {
-        QCOMPARE(StartWith(Root() + "/Bücher"), QString());
-        QCOMPARE(Folder(), Root() + "/Bücher");
+        QTest::addColumn<QString>("how");
+        QTest::newRow("named") << "start";
+        QTest::newRow("dropped") << "drop";
+    }
+
+    void aFolderOpensTheLists()
+    {
+        QFETCH(QString, how);
+        QCOMPARE(Open(how, {"Bücher"}), QString());
+        QCOMPARE(Folder(), PathOf("Bücher"));
         QCOMPARE(fixtures::RowTexts(window_->List(names::kFileList)), QStringList{"hé.iff"});
         QCOMPARE(Details(), QStringLiteral("File Details"));
     }
@@ -131,66 +135,37 @@ private slots:
     void aFileAtTheRootOfTheDriveShownLoads()
     {
         const QString root = window_->Game().Prefix() + "/drive_c";
-        QFile::copy(Root() + "/a.IFF", root + "/top.IFF");
-        QCOMPARE(StartWith(root + "/top.IFF"), QString());
+        QVERIFY(QFile::copy(PathOf("a.IFF"), root + "/top.IFF"));
+        QCOMPARE(Open("start", {root + "/top.IFF"}), QString());
         QCOMPARE(Folder(), root);
         QCOMPARE(Details(), QStringLiteral("File Details for top.IFF"));
     }
 
-    void aPathThatCannotBeOpenedIsOneLineOnStandardError_data()
+    void whatCannotBeOpenedChangesNothing_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("missing") << "gone.IFF";
-        QTest::newRow("in a missing folder") << "gone/a.IFF";
-        QTest::newRow("unreadable") << "unreadable.IFF";
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QStringList>("paths");
+        QTest::newRow("missing") << "start" << QStringList{"gone.IFF"};
+        QTest::newRow("in a missing folder") << "start" << QStringList{"gone/a.IFF"};
+        QTest::newRow("unreadable") << "start" << QStringList{"unreadable.IFF"};
+        QTest::newRow("a device") << "start" << QStringList{"/dev/null"};
+        QTest::newRow("two files dropped") << "drop" << QStringList{"a.IFF", "wall.WLL"};
+        QTest::newRow("a missing file dropped") << "drop" << QStringList{"gone.IFF"};
+        QTest::newRow("a web address dropped") << "drop" << QStringList{"https://example.com/a.IFF"};
     }
 
-    void aPathThatCannotBeOpenedIsOneLineOnStandardError()
+    void whatCannotBeOpenedChangesNothing()
     {
-        QFETCH(QString, name);
-        const QString path = Root() + u'/' + name;
+        QFETCH(QString, how);
+        QFETCH(QStringList, paths);
         const fixtures::OrdinaryUserFileAccess ordinaryUser;
-        const QString written = StartWith(path);
-        QCOMPARE(written.count(u'\n'), 1);
-        QVERIFY2(written.contains(path), qPrintable(written));
-        VerifyUntouched();
-    }
-
-    void aDeviceIsRefused() { QVERIFY(!StartWith("/dev/null").isEmpty()); VerifyUntouched(); }
-
-    // Each dropped name is a file's name in the test's folder, a web address,
-    // or plain text.
-    void aDropOpensOneFileOrFolder_data()
-    {
-        QTest::addColumn<QStringList>("dropped");
-        QTest::addColumn<QString>("folder");  // shown after, "" for the window's own
-        QTest::addColumn<QString>("details");
-        QTest::newRow("a file") << QStringList{"wall.WLL"} << "." << "File Details for wall.WLL";
-        QTest::newRow("a folder") << QStringList{"Bücher"} << "Bücher" << "File Details";
-        QTest::newRow("two files") << QStringList{"a.IFF", "wall.WLL"} << "" << "File Details";
-        QTest::newRow("a missing file") << QStringList{"gone.IFF"} << "" << "File Details";
-        QTest::newRow("a web address") << QStringList{"https://example.com/a.IFF"} << "" << "File Details";
-        QTest::newRow("text") << QStringList{"text:a.IFF"} << "" << "File Details";
-    }
-
-    void aDropOpensOneFileOrFolder()
-    {
-        QFETCH(QStringList, dropped);
-        QFETCH(QString, folder);
-        QFETCH(QString, details);
-        QMimeData data;
-        QList<QUrl> urls;
-        for (const QString& name : dropped) {
-            if (name.startsWith(QLatin1String("text:")))
-                data.setText(name.mid(5));
-            else
-                urls << (name.contains(u':') ? QUrl(name) : QUrl::fromLocalFile(Root() + u'/' + name));
-        }
-        if (!urls.isEmpty())
-            data.setUrls(urls);
-        QCOMPARE(Drop(data), !folder.isEmpty());
-        QCOMPARE(Folder(), folder.isEmpty() ? window_->Game().Characters() : QDir::cleanPath(Root() + u'/' + folder));
-        QCOMPARE(Details(), details);
+        const QString said = Open(how, paths);
+        QCOMPARE(said.count(u'\n'), 1);  // one line on standard error
+        if (how == QLatin1String("start"))
+            QVERIFY2(said.contains(PathOf(paths.first())), qPrintable(said));
+        QCOMPARE(Folder(), window_->Game().Characters());
+        QCOMPARE(Details(), QStringLiteral("File Details"));
+        QVERIFY(Find<QRadioButton>(Main(), names::kIffOption)->isChecked());
     }
 };
 
