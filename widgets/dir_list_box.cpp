@@ -134,6 +134,13 @@ void DirListBox::SetPath(const QString& path)
         emit Change();
 }
 
+void DirListBox::GoTo(const QString& path)
+{
+    const QString target = AbsoluteClean(path);
+    if (!target.isEmpty() && target.compare(path_, kPathCase) != 0 && Show(target))
+        emit Change();
+}
+
 void DirListBox::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;

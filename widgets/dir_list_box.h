@@ -28,6 +28,9 @@ public:
     // on that drive, changes nothing. A path that is no folder leaves the list
     // as it is; a folder that cannot be read is entered, without subfolders.
     void SetPath(const QString& path);
+    // Makes `path` the current folder as SetPath does, also when it is the
+    // root of the current folder's drive.
+    void GoTo(const QString& path);
 
 signals:
     void Change();

@@ -105,6 +105,20 @@ std::string FileListBox::FilePathBytes() const
     return folder + name;
 }
 
+bool FileListBox::ChooseFile(const QString& name)
+{
+    const int row = names_->RowOfEntry(PathBytes(name));
+    if (row < 0)
+        return false;
+    const QModelIndex index = names_->index(row);
+    scrollTo(index);
+    if (SelectedRow() == row)
+        emit Click();
+    else
+        setCurrentIndex(index);
+    return true;
+}
+
 void FileListBox::Refresh(bool keepPlace)
 {
     if (path_.isEmpty()) {

@@ -34,6 +34,9 @@ public:
     // names them; empty when none is selected.
     [[nodiscard]] std::string FileNameBytes() const;
     [[nodiscard]] std::string FilePathBytes() const;
+    // Selects the file `name` (as shown) and raises Click as a click on it
+    // would, also when it was selected already; false when it is not listed.
+    bool ChooseFile(const QString& name);
 
 signals:
     void Click();

@@ -21,10 +21,13 @@ QFont FixedPitchFont()
 
 QFont WindowFont()
 {
+    // The layouts were measured with the old 8 pt system sans serif, narrower
+    // than Arial: the game's header line fills its label nearly to the end. A
+    // narrow sans serif holds it where that font is missing.
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     QStringList families;
-    families << QStringLiteral("MS Sans Serif") << QStringLiteral("Arial") << QStringLiteral("Liberation Sans")
-             << font.family();
+    families << QStringLiteral("MS Sans Serif") << QStringLiteral("Liberation Sans Narrow")
+             << QStringLiteral("Arial Narrow") << QStringLiteral("DejaVu Sans Condensed") << font.family();
     font.setFamilies(families);
     font.setPointSize(8);
     return font;

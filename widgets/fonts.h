@@ -9,7 +9,8 @@ namespace tarnwick {
 [[nodiscard]] QFont FixedPitchFont();
 
 // The windows' own font: a sans serif of 8 pt, as narrow as the one their
-// layouts were measured with, so that captions fit their places.
+// layouts were measured with, so that captions and the game's header line fit
+// their places.
 [[nodiscard]] QFont WindowFont();
 
 }  // namespace tarnwick

@@ -29,9 +29,18 @@ QLabel* MakeValueLabel(QWidget* parent, const char* name, int left, int top, int
     auto* label = MakeControl<QLabel>(parent, name, left, top, width, height);
     label->setText(QString::fromLatin1(name));
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Left alone, the text starts at the top, just inside the frame: a framed
+    // label indents its text from each edge it is aligned to, so an aligned
+    // top would push it below the caption's baseline.
+    label->setAlignment(Qt::AlignLeft);
     label->setTextFormat(Qt::PlainText);
     return label;
+}
+
+void ShareBaseline(QLabel& caption, const QLabel& value)
+{
+    const int valueTextTop = value.y() + value.contentsRect().top();
+    caption.setContentsMargins(0, std::max(0, valueTextTop - caption.y()), 0, 0);
 }
 
 void SetUpWindow(QWidget& window, const char* name, const QString& caption, int width, int height)

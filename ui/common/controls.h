@@ -24,8 +24,11 @@ Control* MakeControl(QWidget* parent, const char* name, int left, int top, int w
 // A fixed caption beside a value, by default right-aligned against it.
 QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, int left, int top,
                     int width, int height, Qt::Alignment alignment = Qt::AlignRight);
-// A value shown in a box with a single-line border.
+// A value shown in a box with a single-line border, its text from the top.
 QLabel* MakeValueLabel(QWidget* parent, const char* name, int left, int top, int width, int height);
+// Lowers the text of `caption`, placed at the same top as `value`, onto the
+// baseline of the value's text, which starts below the value's frame.
+void ShareBaseline(QLabel& caption, const QLabel& value);
 
 // Gives a window its client area in twips and names it.
 void SetUpWindow(QWidget& window, const char* name, const QString& caption, int width, int height);

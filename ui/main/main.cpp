@@ -1,5 +1,7 @@
 #include <QApplication>
+#include <cstdio>
 
+#include "ui/main/command_line.h"
 #include "ui/main/main_window.h"
 #include "model/open_file.h"
 #include "system/registry.h"
@@ -7,9 +9,11 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    const QString path = tarnwick::PathFromCommandLine(QApplication::arguments());
     tarnwick::OpenFile openFile;
     const auto registry = tarnwick::MakeSystemRegistry();
     tarnwick::MainWindow window(openFile, *registry);
     window.show();
+    tarnwick::OpenAtStart(window, path, stderr);
     return QApplication::exec();
 }

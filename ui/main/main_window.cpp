@@ -2,6 +2,9 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -15,6 +18,7 @@
 #include "widgets/drive_list_box.h"
 #include "widgets/file_list_box.h"
 #include "system/game_path.h"
+#include "widgets/cut_line_tool_tips.h"
 #include "widgets/list_box.h"
 #include "widgets/path_text.h"
 #include "ui/main/start_folder.h"
@@ -63,9 +67,13 @@ MainWindow::MainWindow(OpenFile& openFile, Registry& registry)
     headerLine2_ = MakeControl<QLabel>(detailsFrame_, names::kHeaderLine2, 1200, 540, 3495, 195);
     MakeCaption(detailsFrame_, names::kRsmpLocationCaption, QStringLiteral("rsmp location:"), 180, 780, 975, 195, Qt::AlignLeft);
     rsmpLocation_ = MakeControl<QLabel>(detailsFrame_, names::kRsmpLocation, 1200, 780, 1815, 255);
-    for (QLabel* value : {headerLine1_, headerLine2_, rsmpLocation_})
+    for (QLabel* value : {headerLine1_, headerLine2_, rsmpLocation_}) {
         value->setTextFormat(Qt::PlainText);
+        // Text from the top, as the captions beside them, so both share a baseline.
+        value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
     chunkList_ = MakeControl<ListBox>(detailsFrame_, names::kChunkList, 120, 1020, 5295, 4350);
+    ShowCutLinesInToolTips(*chunkList_);
 
     SetTabOrder({driveList_, folderList_, fileList_, chunkList_, iffOption_, wallsOption_, floorsOption_});
 
@@ -85,8 +93,43 @@ MainWindow::MainWindow(OpenFile& openFile, Registry& registry)
     connect(aboutCommand, &QAction::triggered, this, &MainWindow::Menu_About_Click);
     inspection_ = new InspectorLink(*chunkList_, openFile_, this);
     adjustSize();
+    setAcceptDrops(true);
 
     Form_Load();
+    // The keyboard starts where its order starts.
+    driveList_->setFocus();
+}
+
+QString MainWindow::Open(const QString& path)
+{
+    const auto target = FindOpenTarget(path);
+    if (const auto* problem = std::get_if<QString>(&target))
+        return *problem;
+    return Show(std::get<OpenTarget>(target));
+}
+
+QString MainWindow::Show(const OpenTarget& target)
+{
+    driveList_->SetDrive(target.Folder);
+    // Also the root of the drive shown, which the drive list's change keeps out.
+    folderList_->GoTo(target.Folder);
+    if (target.FileName.isEmpty())
+        return {};
+    // The option of the file's kind lists it, its pattern set afresh so that a
+    // new file shows too; a file of no kind is listed with all others, under "IFF".
+    const FileKind kind = KindOfFile(target.FileName);
+    QRadioButton* option = kind == FileKind::Walls ? wallsOption_ : kind == FileKind::Floors ? floorsOption_ : iffOption_;
+    if (option->isChecked())
+        emit option->toggled(true);
+    else
+        option->setChecked(true);
+    if (kind == FileKind::Other)
+        fileList_->SetPattern(QStringLiteral("*"));
+    // Choosing the file raises the click that loads it.
+    if (!fileList_->ChooseFile(target.FileName))
+        return QStringLiteral("tarnwick: cannot open \"%1\": the file list does not show it")
+            .arg(QDir::toNativeSeparators(target.Folder + u'/' + target.FileName));
+    return {};
 }
 
 void MainWindow::Form_Load()
@@ -159,7 +202,23 @@ void MainWindow::List1_Click()
 void MainWindow::Menu_About_Click()
 {
     QMessageBox::information(this, QStringLiteral("Credits"),
-                             QStringLiteral("Tarnwick\nA viewer for the data files of The Sims."));
+                             QStringLiteral("Tarnwick\nA viewer for the data files of The Sims, version " TARNWICK_VERSION "."));
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (std::holds_alternative<OpenTarget>(FindOpenTarget(DroppedPath(*event->mimeData()))))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    if (Open(DroppedPath(*event->mimeData())).isEmpty())
+        event->acceptProposedAction();
+    else
+        event->ignore();
 }
 
 void MainWindow::menu_exit_Click()

@@ -9,6 +9,7 @@
 #include "model/chunk_loader.h"
 #include "model/open_file.h"
 #include "system/registry.h"
+#include "ui/main/open_target.h"
 
 class QGroupBox;
 class QLabel;
@@ -31,8 +32,16 @@ public:
     [[nodiscard]] ChunkDisplay& Display() { return display_; }
     [[nodiscard]] InspectorLink& Inspection() { return *inspection_; }
 
+    // Shows the folder `path` names, or the folder of the file it names with
+    // that file selected and loaded as a click on it does. Returns one line
+    // saying why when it cannot, leaving the window as it was; else nothing.
+    QString Open(const QString& path);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A single file or folder dropped is opened; anything else is refused.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void Form_Load();
@@ -45,6 +54,7 @@ private:
     void List1_Click();
     void Menu_About_Click();
     void menu_exit_Click();
+    QString Show(const OpenTarget& target);
 
     // LoadOutput
     void ClearChunkList() override;

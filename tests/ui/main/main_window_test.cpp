@@ -210,6 +210,8 @@ private slots:
         Find<QAction>(Main(), names::kAboutCommand)->trigger();
         QCOMPARE(title, QStringLiteral("Credits"));
         QVERIFY(text.startsWith(QStringLiteral("Tarnwick\n")));
+        QCOMPARE(text.count(u'\n'), 1);  // two lines, the version in the second
+        QVERIFY(text.section(u'\n', 1).contains(QStringLiteral(TARNWICK_VERSION)));
     }
 };
 
