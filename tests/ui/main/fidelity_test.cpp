@@ -58,11 +58,16 @@ private slots:
             delete window;
     }
 
-    void theKeyboardStartsOnTheDriveList()
+    // Tab moves from the drive list through the others in the layout's order.
+    void theKeyboardStartsOnTheDriveListAndKeepsItsOrder()
     {
         Main()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(Main()));
-        QCOMPARE(QApplication::focusWidget(), Find<QWidget>(Main(), names::kDriveList));
+        for (const char* name : {names::kDriveList, names::kFolderList, names::kFileList, names::kChunkList,
+                                 names::kIffOption}) {
+            QCOMPARE(QApplication::focusWidget(), Find<QWidget>(Main(), name));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
     }
 
     void theGamesHeaderLineShowsWhole()
