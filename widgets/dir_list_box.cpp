@@ -104,7 +104,7 @@ DirListBox::DirListBox(QWidget* parent) : LineListView(parent), lines_(new Folde
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTextElideMode(Qt::ElideRight);
     connect(this, &QAbstractItemView::doubleClicked, this, &DirListBox::Open);
-    connect(&FolderWatch::Instance(), &FolderWatch::Changed, this, &DirListBox::FolderChanged);
+    connect(&FolderWatch::Instance(), &FolderWatch::changed, this, &DirListBox::FolderChanged);
     if (!Show(AbsoluteClean(QDir::currentPath())))
         Show(QDir::rootPath());
 }
@@ -131,14 +131,14 @@ void DirListBox::SetPath(const QString& path)
     if (holdsCurrent && RootHolding(DriveRoots(), path_).compare(target, kPathCase) == 0)
         return;
     if (Show(target))
-        emit Change();
+        emit changed();
 }
 
 void DirListBox::GoTo(const QString& path)
 {
     const QString target = AbsoluteClean(path);
     if (!target.isEmpty() && target.compare(path_, kPathCase) != 0 && Show(target))
-        emit Change();
+        emit changed();
 }
 
 void DirListBox::keyPressEvent(QKeyEvent* event)
@@ -165,7 +165,7 @@ void DirListBox::Open(const QModelIndex& index)
         target = base + PathFromBytes(lines_->EntryName(row));
     }
     if (!target.isEmpty() && target != path_ && Show(target))
-        emit Change();
+        emit changed();
 }
 
 bool DirListBox::Show(const QString& path)
@@ -219,7 +219,7 @@ void DirListBox::FolderChanged(const QString& path)
             const bool moved = folder != path_;
             Show(folder);
             if (moved)
-                emit Change();
+                emit changed();
             else
                 verticalScrollBar()->setValue(firstShown);
             return;

@@ -33,7 +33,7 @@ public:
     void GoTo(const QString& path);
 
 signals:
-    void Change();
+    void changed();
 
 private:
     void keyPressEvent(QKeyEvent* event) override;  // Enter opens the selected entry

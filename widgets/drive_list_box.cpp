@@ -84,7 +84,7 @@ DriveListBox::DriveListBox(QWidget* parent) : QComboBox(parent)
     for (const DriveEntry& drive : Drives())
         addItem(drive.Name, drive.Root);
     // Connected after filling, so only real changes, by code or by the user, count.
-    connect(this, &QComboBox::currentIndexChanged, this, &DriveListBox::Change);
+    connect(this, &QComboBox::currentIndexChanged, this, &DriveListBox::changed);
     connect(this, &QComboBox::currentIndexChanged, this, &DriveListBox::ShowCutNameInTip);
     ShowCutNameInTip();
 }

@@ -35,7 +35,7 @@ public:
     void SetDrive(const QString& path);
 
 signals:
-    void Change();  // also raised when the user picks another drive
+    void changed();  // also raised when the user picks another drive
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -47,8 +47,8 @@ FileListBox::FileListBox(QWidget* parent) : LineListView(parent), names_(new Fol
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTextElideMode(Qt::ElideRight);
     clicks_ = new ListClicks(*this);
-    connect(clicks_, &ListClicks::Click, this, &FileListBox::Click);
-    connect(&FolderWatch::Instance(), &FolderWatch::Changed, this, &FileListBox::FolderChanged);
+    connect(clicks_, &ListClicks::clicked, this, &FileListBox::clicked);
+    connect(&FolderWatch::Instance(), &FolderWatch::changed, this, &FileListBox::FolderChanged);
 }
 
 FileListBox::~FileListBox()
@@ -113,7 +113,7 @@ bool FileListBox::ChooseFile(const QString& name)
     const QModelIndex index = names_->index(row);
     scrollTo(index);
     if (SelectedRow() == row)
-        emit Click();
+        emit clicked();
     else
         setCurrentIndex(index);
     return true;

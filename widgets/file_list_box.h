@@ -39,7 +39,7 @@ public:
     bool ChooseFile(const QString& name);
 
 signals:
-    void Click();
+    void clicked();
 
 private:
     [[nodiscard]] int SelectedRow() const;

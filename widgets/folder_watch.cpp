@@ -64,10 +64,10 @@ void FolderWatch::Unwatch(const QString& path)
 
 void FolderWatch::Settle()
 {
-    const QSet<QString> changed = std::exchange(changed_, {});
-    for (const QString& path : changed) {
+    const QSet<QString> settled = std::exchange(changed_, {});
+    for (const QString& path : settled) {
         readThisTurn_.remove(path);
-        emit Changed(path);
+        emit changed(path);
     }
 }
 

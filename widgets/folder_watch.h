@@ -32,7 +32,7 @@ public:
 signals:
     // An entry of the folder was added, removed or renamed, or the folder
     // itself went; raised once for a burst of changes.
-    void Changed(const QString& path);
+    void changed(const QString& path);
 
 private:
     explicit FolderWatch(QObject* parent);

@@ -8,7 +8,7 @@ ListBox::ListBox(QWidget* parent) : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
-    connect(new ListClicks(*this), &ListClicks::Click, this, &ListBox::Click);
+    connect(new ListClicks(*this), &ListClicks::clicked, this, &ListBox::clicked);
 }
 
 }  // namespace tarnwick

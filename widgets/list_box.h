@@ -13,7 +13,7 @@ public:
     explicit ListBox(QWidget* parent = nullptr);
 
 signals:
-    void Click();
+    void clicked();
 };
 
 }  // namespace tarnwick

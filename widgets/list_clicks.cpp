@@ -14,7 +14,7 @@ ListClicks::ListClicks(QAbstractItemView& view) : QObject(&view), view_(view)
     connect(view.selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         changedSincePress_ = true;
         if (!quiet_)
-            emit Click();
+            emit clicked();
     });
 }
 
@@ -42,7 +42,7 @@ bool ListClicks::eventFilter(QObject*, QEvent* event)
         if (mouse->button() == Qt::LeftButton && pressedRow >= 0 && !changedSincePress_) {
             const QModelIndex hit = view_.indexAt(mouse->position().toPoint());
             if (hit.isValid() && hit.row() == pressedRow && SelectedRow() == pressedRow)
-                emit Click();
+                emit clicked();
         }
     }
     return false;

@@ -19,7 +19,7 @@ public:
     void SetQuiet(bool quiet) { quiet_ = quiet; }
 
 signals:
-    void Click();
+    void clicked();
 
 private:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -76,7 +76,7 @@ private slots:
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
         box.setCurrentRow(1);
-        QSignalSpy clicks(&box, &ListBox::Click);
+        QSignalSpy clicks(&box, &ListBox::clicked);
         DoubleClickLine(box, clicked);
         QCOMPARE(clicks.count(), 1);
         QCOMPARE(box.currentRow(), clicked);
@@ -90,7 +90,7 @@ private slots:
         box.addItems({"one", "two"});
         box.setCurrentRow(0);
         QStringList seen;
-        connect(&box, &ListBox::Click, this, [&] {
+        connect(&box, &ListBox::clicked, this, [&] {
             for (const QListWidgetItem* item : box.selectedItems())
                 seen << item->text();
         });
@@ -176,7 +176,7 @@ private slots:
 
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
-        QSignalSpy changed(&box, &DirListBox::Change);
+        QSignalSpy changed(&box, &DirListBox::changed);
         box.setCurrentIndex(box.model()->index(topRow + 1, 0));
         QTest::keyClick(&box, Qt::Key_Return);
         QCOMPARE(box.Path(), Top() + "/Alpha");
@@ -206,7 +206,7 @@ private slots:
         DirListBox box;
         box.SetPath(Top());
         const QStringList before = Texts(box);
-        QSignalSpy changed(&box, &DirListBox::Change);
+        QSignalSpy changed(&box, &DirListBox::changed);
         box.SetPath(Top() + "/" + path);
         QCOMPARE(changed.count(), changes);
         QCOMPARE(box.Path(), QDir::cleanPath(Top() + "/" + expected));
@@ -222,7 +222,7 @@ private slots:
         drives.SetDrive(Top());
         DirListBox box;
         box.SetPath(Top() + "/Alpha");
-        QSignalSpy changed(&box, &DirListBox::Change);
+        QSignalSpy changed(&box, &DirListBox::changed);
         box.SetPath(drives.Drive());
         QCOMPARE(changed.count(), 0);
         QCOMPARE(box.Path(), Top() + "/Alpha");
@@ -235,7 +235,7 @@ private slots:
         DriveListBox box;
         box.addItem("usb", "/media/usb");
         box.SetDrive("/");
-        QSignalSpy changed(&box, &DriveListBox::Change);
+        QSignalSpy changed(&box, &DriveListBox::changed);
         box.SetDrive("/media/usb/games");
         box.SetDrive("relative/path");
         QCOMPARE(changed.count(), 1);

@@ -60,7 +60,7 @@ ChunkWindow::ChunkWindow(QWidget* owner) : QWidget(owner, Qt::Window)
 
     auto* close = MakeControl<QPushButton>(this, names::kChunkClose, 60, 4920, 9855, 315);
     close->setText(QStringLiteral("&Close"));
-    connect(close, &QPushButton::clicked, this, &ChunkWindow::Command1_Click);
+    connect(close, &QPushButton::clicked, this, &ChunkWindow::CloseClicked);
 
     SetTabOrder({lineList_, close});
 }
@@ -88,7 +88,7 @@ void ChunkWindow::ShowPicture(bool keepList)
     picture_->show();
 }
 
-void ChunkWindow::Command1_Click()
+void ChunkWindow::CloseClicked()
 {
     ShowList();
     close();

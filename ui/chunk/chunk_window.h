@@ -28,7 +28,7 @@ public:
     [[nodiscard]] PictureBox& Picture() { return *picture_; }
 
 private:
-    void Command1_Click();
+    void CloseClicked();
 
     QLabel* type_;
     QLabel* name_;

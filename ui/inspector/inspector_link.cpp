@@ -15,7 +15,7 @@ InspectorLink::InspectorLink(ListBox& chunkList, const OpenFile& openFile, QWidg
     follow_.setSingleShot(true);
     follow_.setInterval(0);
     connect(&follow_, &QTimer::timeout, this, &InspectorLink::Follow);
-    connect(&list_, &ListBox::Click, this, [this] {
+    connect(&list_, &ListBox::clicked, this, [this] {
         if (window_ && window_->isVisible())
             follow_.start();
     });

@@ -82,20 +82,20 @@ MainWindow::MainWindow(OpenFile& openFile, Registry& registry)
     auto* aboutCommand = menuBar()->addAction(QStringLiteral("&About"));
     aboutCommand->setObjectName(QString::fromLatin1(names::kAboutCommand));
 
-    connect(driveList_, &DriveListBox::Change, this, &MainWindow::Drive1_Change);
-    connect(folderList_, &DirListBox::Change, this, &MainWindow::Dir1_Change);
-    connect(fileList_, &FileListBox::Click, this, &MainWindow::File1_Click);
-    connect(chunkList_, &ListBox::Click, this, &MainWindow::List1_Click);
-    connect(iffOption_, &QRadioButton::toggled, this, &MainWindow::Option1_Click);
-    connect(wallsOption_, &QRadioButton::toggled, this, &MainWindow::Option2_Click);
-    connect(floorsOption_, &QRadioButton::toggled, this, &MainWindow::Option3_Click);
-    connect(exitCommand, &QAction::triggered, this, &MainWindow::menu_exit_Click);
-    connect(aboutCommand, &QAction::triggered, this, &MainWindow::Menu_About_Click);
+    connect(driveList_, &DriveListBox::changed, this, &MainWindow::DriveChanged);
+    connect(folderList_, &DirListBox::changed, this, &MainWindow::FolderChanged);
+    connect(fileList_, &FileListBox::clicked, this, &MainWindow::FileClicked);
+    connect(chunkList_, &ListBox::clicked, this, &MainWindow::ChunkClicked);
+    connect(iffOption_, &QRadioButton::toggled, this, &MainWindow::IffChosen);
+    connect(wallsOption_, &QRadioButton::toggled, this, &MainWindow::WallsChosen);
+    connect(floorsOption_, &QRadioButton::toggled, this, &MainWindow::FloorsChosen);
+    connect(exitCommand, &QAction::triggered, this, &MainWindow::Exit);
+    connect(aboutCommand, &QAction::triggered, this, &MainWindow::ShowCredits);
     inspection_ = new InspectorLink(*chunkList_, openFile_, this);
     adjustSize();
     setAcceptDrops(true);
 
-    Form_Load();
+    OpenStartFolder();
     // The keyboard starts where its order starts.
     driveList_->setFocus();
 }
@@ -132,7 +132,7 @@ QString MainWindow::Show(const OpenTarget& target)
     return {};
 }
 
-void MainWindow::Form_Load()
+void MainWindow::OpenStartFolder()
 {
     iffOption_->setChecked(true);
     const std::string gamePath = GetGamePath(registry_);
@@ -145,17 +145,17 @@ void MainWindow::Form_Load()
     rsmpLocation_->clear();
 }
 
-void MainWindow::Drive1_Change()
+void MainWindow::DriveChanged()
 {
     folderList_->SetPath(driveList_->Drive());
 }
 
-void MainWindow::Dir1_Change()
+void MainWindow::FolderChanged()
 {
     fileList_->SetPath(folderList_->Path());
 }
 
-void MainWindow::File1_Click()
+void MainWindow::FileClicked()
 {
     // The exact bytes: a name that is not UTF-8 loads as any other.
     std::string path = fileList_->FilePathBytes();
@@ -174,32 +174,32 @@ void MainWindow::File1_Click()
     loading_ = false;
 }
 
-void MainWindow::Option1_Click(bool on)
+void MainWindow::IffChosen(bool on)
 {
     if (on)
         fileList_->SetPattern(QStringLiteral("*.IFF"));
 }
 
-void MainWindow::Option2_Click(bool on)
+void MainWindow::WallsChosen(bool on)
 {
     if (on)
         fileList_->SetPattern(QStringLiteral("*.WLL"));
 }
 
-void MainWindow::Option3_Click(bool on)
+void MainWindow::FloorsChosen(bool on)
 {
     if (on)
         fileList_->SetPattern(QStringLiteral("*.FLR"));
 }
 
-void MainWindow::List1_Click()
+void MainWindow::ChunkClicked()
 {
     const int row = chunkList_->currentRow();
     if (row >= 0 && chunkList_->item(row)->isSelected())
         display_.ShowChunk(row + 1);
 }
 
-void MainWindow::Menu_About_Click()
+void MainWindow::ShowCredits()
 {
     QMessageBox::information(this, QStringLiteral("Credits"),
                              QStringLiteral("Tarnwick\nA viewer for the data files of The Sims, version " TARNWICK_VERSION "."));
@@ -221,7 +221,7 @@ void MainWindow::dropEvent(QDropEvent* event)
         event->ignore();
 }
 
-void MainWindow::menu_exit_Click()
+void MainWindow::Exit()
 {
     close();
 }

@@ -44,16 +44,16 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void Form_Load();
-    void Drive1_Change();
-    void Dir1_Change();
-    void File1_Click();
-    void Option1_Click(bool on);
-    void Option2_Click(bool on);
-    void Option3_Click(bool on);
-    void List1_Click();
-    void Menu_About_Click();
-    void menu_exit_Click();
+    void OpenStartFolder();
+    void DriveChanged();
+    void FolderChanged();
+    void FileClicked();
+    void IffChosen(bool on);
+    void WallsChosen(bool on);
+    void FloorsChosen(bool on);
+    void ChunkClicked();
+    void ShowCredits();
+    void Exit();
     QString Show(const OpenTarget& target);
 
     // LoadOutput

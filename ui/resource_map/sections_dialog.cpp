@@ -52,10 +52,10 @@ SectionsDialog::SectionsDialog(OpenFile& openFile) : openFile_(openFile)
     edit->setText(QStringLiteral("&Edit"));
     edit->setAutoDefault(false);
 
-    connect(typeList_, &QComboBox::activated, this, &SectionsDialog::Combo1_Click);
-    connect(idList_, &QComboBox::activated, this, &SectionsDialog::Combo2_Click);
+    connect(typeList_, &QComboBox::activated, this, &SectionsDialog::TypeChosen);
+    connect(idList_, &QComboBox::activated, this, &SectionsDialog::IdChosen);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    connect(edit, &QPushButton::clicked, this, &SectionsDialog::Command2_Click);
+    connect(edit, &QPushButton::clicked, this, &SectionsDialog::EditClicked);
 
     SetTabOrder({typeList_, idList_, close, edit});
     typeList_->setFocus();
@@ -71,7 +71,7 @@ void SectionsDialog::SetTypes(std::vector<std::string> types)
     position_->clear();
 }
 
-void SectionsDialog::Combo1_Click(int index)
+void SectionsDialog::TypeChosen(int index)
 {
     if (index < 0 || static_cast<std::size_t>(index) >= types_.size())
         return;
@@ -79,7 +79,7 @@ void SectionsDialog::Combo1_Click(int index)
     FillList(*idList_, ids_);
 }
 
-void SectionsDialog::Combo2_Click(int index)
+void SectionsDialog::IdChosen(int index)
 {
     const int type = typeList_->currentIndex();
     if (type < 0 || index < 0 || static_cast<std::size_t>(index) >= ids_.size())
@@ -92,7 +92,7 @@ void SectionsDialog::Combo2_Click(int index)
     position_->setText(QString::fromStdString(Hex8(static_cast<std::uint32_t>(entry->Offset))));
 }
 
-void SectionsDialog::Command2_Click()
+void SectionsDialog::EditClicked()
 {
     // Before an identifier is chosen the label holds no number, and the view
     // shows no bytes.

@@ -21,9 +21,9 @@ public:
     void SetTypes(std::vector<std::string> types);
 
 private:
-    void Combo1_Click(int index);
-    void Combo2_Click(int index);
-    void Command2_Click();
+    void TypeChosen(int index);
+    void IdChosen(int index);
+    void EditClicked();
 
     OpenFile& openFile_;
     // The texts behind the two lists, as the file holds them.
