@@ -101,11 +101,14 @@ TEST(SectionLookup, PicksByTypeThenIdentifierAndTheLowerIndexFirst)
         {"STR#", 41, "00000081", "other"},
         {"STR#", 42, "00000080", "second"},
     };
-    EXPECT_EQ(SectionIdsOfType(sections, "STR#"), (Types{"00000080", "00000081", "00000080"}));
-    EXPECT_EQ(SectionIdsOfType(sections, "GLOB"), Types{});
-    EXPECT_EQ(FindSection(sections, "STR#", "00000080"), &sections[1]);
-    EXPECT_EQ(FindSection(sections, "SPR#", "00000080"), &sections[0]);
-    EXPECT_EQ(FindSection(sections, "spr#", "00000080"), nullptr);
+    const SectionIndex index(sections);
+    EXPECT_EQ(index.IdsOfType("STR#"), (Types{"00000080", "00000081", "00000080"}));
+    EXPECT_EQ(index.IdsOfType("GLOB"), Types{});
+    ASSERT_NE(index.Find("STR#", "00000080"), nullptr);
+    EXPECT_EQ(*index.Find("STR#", "00000080"), sections[1]);
+    EXPECT_EQ(*index.Find("SPR#", "00000080"), sections[0]);
+    EXPECT_EQ(index.Find("spr#", "00000080"), nullptr);
+    EXPECT_EQ(index.Find("STR#", "00000082"), nullptr);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <utility>
 
+#include "model/windows1252.h"
 #include "ui/common/control_names.h"
 #include "ui/common/controls.h"
 #include "widgets/dir_list_box.h"
@@ -125,6 +126,7 @@ void MainWindow::File1_Click()
     loading_ = true;
     while (nextLoad_ && !closing_) {
         const PendingLoad load = *std::exchange(nextLoad_, std::nullopt);
+        display_.LetGoOfTheFile();
         LoadChunkFile(openFile_, load.path, load.name, *this);
     }
     loading_ = false;
@@ -182,7 +184,7 @@ void MainWindow::ClearChunkList()
 
 void MainWindow::SetDetailsCaption(std::string_view caption)
 {
-    detailsFrame_->setTitle(QFile::decodeName(QByteArray(caption.data(), static_cast<qsizetype>(caption.size()))));
+    detailsFrame_->setTitle(QString::fromStdString(FileNameToUtf8(caption)));
 }
 
 void MainWindow::SetHeaderTexts(const FileHeaderTexts& texts)
