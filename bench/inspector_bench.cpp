@@ -97,7 +97,7 @@ const OpenFile& LargeChunks()
 {
     static OpenFile openFile = [] {
         OpenFile loaded;
-        fixtures::Bitmap picture{1024, 768, 24, false, {}, {}};
+        fixtures::Bitmap picture{1024, 768, 24, false, {}, {}, {}};
         for (std::uint32_t i = 0; i < 1024 * 768; ++i)
             picture.pixels.push_back(i * 2654435761u & 0xFFFFFF);
         fixtures::LoadBytes(loaded, fixtures::IffBuilder()

@@ -46,7 +46,7 @@ Bytes Strings(std::uint8_t format, const std::vector<std::string>& texts)
 
 Bitmap Gradient(int width, int height, int bitsPerPixel)
 {
-    Bitmap picture{width, height, bitsPerPixel, false, {}, {}};
+    Bitmap picture{width, height, bitsPerPixel, false, {}, {}, {}};
     if (bitsPerPixel == 8)
         for (std::uint32_t i = 0; i < 256; ++i)
             picture.palette.push_back(i << 16 | (255 - i) << 8 | 0x60);

@@ -17,6 +17,13 @@ ByteString ByteString::Slice(std::size_t offset, std::size_t length) const
     return part;
 }
 
+ByteString ByteString::OwnCopy() const
+{
+    if (!owner_ || owner_->size() == view_.size())
+        return *this;
+    return ByteString(std::vector<std::uint8_t>(view_.begin(), view_.end()));
+}
+
 ByteSpan ClampedSlice(ByteSpan bytes, std::size_t offset, std::size_t length)
 {
     if (offset >= bytes.size())

@@ -28,6 +28,10 @@ public:
     // The bytes [offset, offset + length), clamped to what exists.
     [[nodiscard]] ByteString Slice(std::size_t offset, std::size_t length) const;
 
+    // The same bytes in a buffer of their own, so that holding them no longer
+    // keeps the rest of the buffer they were cut from.
+    [[nodiscard]] ByteString OwnCopy() const;
+
 private:
     std::shared_ptr<const std::vector<std::uint8_t>> owner_;
     ByteSpan view_;

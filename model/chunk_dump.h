@@ -31,6 +31,12 @@ public:
 
     [[nodiscard]] std::string Line(std::size_t index) const;
 
+    // The number of content bytes shown.
+    [[nodiscard]] std::size_t ContentSize() const { return contents_.size(); }
+    // Keeps the shown bytes in a buffer of their own, letting go of the file
+    // they were cut from.
+    void KeepOwnCopy() { contents_ = contents_.OwnCopy(); }
+
 private:
     ByteString contents_;
     std::uint64_t contentsOffset_;  // zero-based file offset of the first content byte

@@ -21,15 +21,23 @@ void LoadChunkFile(OpenFile& openFile, const std::string& path, std::string_view
     output.ClearChunkList();
     output.SetDetailsCaption("File Details for " + std::string(fileName));
 
-    FileReadResult read = ReadWholeFile(openFile.FilePath);
+    // The file loaded before goes first, so that two large files are never
+    // held at once.
     openFile.Chunks.Clear();
+    openFile.FileData = ByteString();
+    FileReadResult read = ReadWholeFile(openFile.FilePath);
     if (!read.ok()) {
-        openFile.FileData = ByteString();
         output.SetHeaderTexts({});
         output.AddChunkLine(std::string(kReadErrorPrefix) + read.error);
         return;
     }
-    openFile.FileData = ByteString(std::move(read.bytes));
+    LoadChunkBytes(openFile, ByteString(std::move(read.bytes)), output);
+}
+
+void LoadChunkBytes(OpenFile& openFile, ByteString file, LoadOutput& output)
+{
+    openFile.Chunks.Clear();
+    openFile.FileData = std::move(file);
     output.SetHeaderTexts(ReadFileHeaderTexts(openFile.FileData.span()));
 
     ChunkWalker walker(openFile.FileData);

@@ -34,12 +34,17 @@ public:
     virtual bool LetPendingEventsRun() = 0;
 };
 
-// Makes `path` the open file: reads it whole into FileData, shows its header,
-// walks its chunks into Chunks and lists them. fileName is the name the file
-// list shows.
+// Makes `path` the open file: drops the file loaded before, reads this one
+// whole, then shows it as LoadChunkBytes does. `path` is the file's name in the
+// system's bytes, which need not be valid UTF-8; fileName is the name the file
+// list shows, in the same bytes.
 //
 // A file that cannot be read leaves no data and no chunk, and the list holds one
 // line with the system's reason.
 void LoadChunkFile(OpenFile& openFile, const std::string& path, std::string_view fileName, LoadOutput& output);
+
+// Makes `file`, already in memory, the open file: shows its header, walks its
+// chunks into Chunks and lists them.
+void LoadChunkBytes(OpenFile& openFile, ByteString file, LoadOutput& output);
 
 }  // namespace tarnwick

@@ -18,7 +18,10 @@ inline constexpr std::uint64_t kLargestReadableFile = 0x7FFFFFFF;
 
 // Reads a whole regular file. Folders, devices and pipes are refused without
 // opening them for reading, so nothing ever waits on a pipe or endless device;
-// a file that shrinks while it is read gives the bytes that were there.
+// a file that shrinks while it is read gives the bytes that were there, and one
+// that holds more than its reported size (such as the files of /proc, which
+// report none) is read to its end, unless that end is past the largest
+// readable size.
 [[nodiscard]] FileReadResult ReadWholeFile(const std::string& path);
 
 }  // namespace tarnwick

@@ -1,5 +1,6 @@
 #include "model/file_reader.h"
 
+#include <array>
 #include <cerrno>
 #include <fcntl.h>
 #include <new>
@@ -32,6 +33,27 @@ std::optional<FileReadResult> RefusalFor(const struct stat& info)
     if (static_cast<std::uint64_t>(info.st_size) > kLargestReadableFile)
         return Failure(EFBIG);
     return std::nullopt;
+}
+
+// How much is read at a time past the size the system reports.
+constexpr std::size_t kReadStep = 16 * 1024;
+
+// Reads until `count` bytes are in or the file ends; the number read, or -1
+// with errno set.
+ssize_t ReadUpTo(int fd, std::uint8_t* into, std::size_t count)
+{
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t got = ::read(fd, into + done, count - done);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return -1;
+        if (got == 0)
+            break;
+        done += static_cast<std::size_t>(got);
+    }
+    return static_cast<ssize_t>(done);
 }
 
 class FileDescriptor {
@@ -68,22 +90,31 @@ FileReadResult ReadWholeFile(const std::string& path)
     FileReadResult result;
     try {
         result.bytes.resize(static_cast<std::size_t>(info.st_size));
+        const ssize_t got = ReadUpTo(file.get(), result.bytes.data(), result.bytes.size());
+        if (got < 0)
+            return Failure(errno);
+        if (static_cast<std::size_t>(got) < result.bytes.size()) {
+            result.bytes.resize(static_cast<std::size_t>(got));  // the file shrank while it was read
+            return result;
+        }
+        // The reported size is where the reading starts, not where it ends:
+        // files of /proc report 0 and hold text. Whatever follows is read to
+        // the end of the file, up to the largest readable size.
+        std::array<std::uint8_t, kReadStep> more;  // not cleared: it is read into before use
+        for (;;) {
+            const ssize_t extra = ReadUpTo(file.get(), more.data(), more.size());
+            if (extra < 0)
+                return Failure(errno);
+            const auto count = static_cast<std::size_t>(extra);
+            if (count > kLargestReadableFile - result.bytes.size())
+                return Failure(EFBIG);
+            result.bytes.insert(result.bytes.end(), more.begin(), more.begin() + extra);
+            if (count < more.size())
+                return result;
+        }
     } catch (const std::bad_alloc&) {
         return Failure(ENOMEM);
     }
-    std::size_t done = 0;
-    while (done < result.bytes.size()) {
-        const ssize_t got = ::read(file.get(), result.bytes.data() + done, result.bytes.size() - done);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return Failure(errno);
-        if (got == 0)
-            break;  // the file shrank while it was read
-        done += static_cast<std::size_t>(got);
-    }
-    result.bytes.resize(done);
-    return result;
 }
 
 }  // namespace tarnwick

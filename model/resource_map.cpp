@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <optional>
 #include <string_view>
+#include <bit>
+#include <functional>
 
 #include "model/byte_reader.h"
 #include "model/hex_text.h"
@@ -41,9 +43,13 @@ std::optional<std::size_t> FindMarker(ByteSpan chunk)
     return static_cast<std::size_t>(found - chunk.begin());
 }
 
+// The two 16-bit little-endian numbers as eight hex digits.
 std::string IdText(ByteSpan b)
 {
-    return ByteHex(b[1]) + ByteHex(b[0]) + ByteHex(b[3]) + ByteHex(b[2]);
+    std::string text(8, '0');
+    const auto at = [&](std::size_t i) { return std::uint32_t{b[i]}; };
+    WriteHexDigits(text.data(), at(1) << 24 | at(0) << 16 | at(3) << 8 | at(2), 8);
+    return text;
 }
 
 }  // namespace
@@ -81,23 +87,75 @@ ResourceMap ParseResourceMap(ByteSpan chunk)
     return map;
 }
 
-std::vector<std::string> SectionIdsOfType(const std::vector<SectionEntry>& sections,
-                                          std::string_view type)
+namespace {
+
+std::size_t TypeHash(std::string_view type)
+{
+    return std::hash<std::string_view>()(type);
+}
+
+std::size_t PairHash(std::string_view type, std::string_view id)
+{
+    return TypeHash(type) * 31 + std::hash<std::string_view>()(id);
+}
+
+}  // namespace
+
+template <typename Matches>
+std::size_t SectionIndex::SlotOf(const std::vector<std::size_t>& table, std::size_t hash, Matches matches) const
+{
+    // Linear probing in a table at least twice as large as the entries, a
+    // power of two in size, so an empty slot always ends the search.
+    const std::size_t mask = table.size() - 1;
+    std::size_t slot = hash & mask;
+    while (table[slot] != kNone && !matches(sections_[table[slot]]))
+        slot = (slot + 1) & mask;
+    return slot;
+}
+
+SectionIndex::SectionIndex(const std::vector<SectionEntry>& sections)
+    : sections_(sections), nextOfType_(sections.size(), kNone),
+      firstOfType_(std::bit_ceil(2 * sections.size() + 1), kNone), firstOfPair_(firstOfType_.size(), kNone)
+{
+    std::vector<std::size_t> lastOfType(firstOfType_.size(), kNone);  // by the same slots as firstOfType_
+    for (std::size_t at = 0; at < sections_.size(); ++at) {
+        const SectionEntry& entry = sections_[at];
+        const std::size_t typeSlot = SlotOf(firstOfType_, TypeHash(entry.Type),
+                                            [&](const SectionEntry& other) { return other.Type == entry.Type; });
+        if (firstOfType_[typeSlot] == kNone)
+            firstOfType_[typeSlot] = at;
+        else
+            nextOfType_[lastOfType[typeSlot]] = at;
+        lastOfType[typeSlot] = at;
+
+        const std::size_t pairSlot = SlotOf(firstOfPair_, PairHash(entry.Type, entry.Id), [&](const SectionEntry& other) {
+            return other.Type == entry.Type && other.Id == entry.Id;
+        });
+        if (firstOfPair_[pairSlot] == kNone)
+            firstOfPair_[pairSlot] = at;
+    }
+}
+
+std::vector<std::string> SectionIndex::IdsOfType(std::string_view type) const
 {
     std::vector<std::string> ids;
-    for (const SectionEntry& entry : sections)
-        if (entry.Type == type)
-            ids.push_back(entry.Id);
+    if (sections_.empty())
+        return ids;
+    const std::size_t slot =
+        SlotOf(firstOfType_, TypeHash(type), [&](const SectionEntry& entry) { return entry.Type == type; });
+    for (std::size_t at = firstOfType_[slot]; at != kNone; at = nextOfType_[at])
+        ids.push_back(sections_[at].Id);
     return ids;
 }
 
-const SectionEntry* FindSection(const std::vector<SectionEntry>& sections, std::string_view type,
-                                std::string_view id)
+const SectionEntry* SectionIndex::Find(std::string_view type, std::string_view id) const
 {
-    const auto found = std::find_if(sections.begin(), sections.end(), [&](const SectionEntry& entry) {
+    if (sections_.empty())
+        return nullptr;
+    const std::size_t slot = SlotOf(firstOfPair_, PairHash(type, id), [&](const SectionEntry& entry) {
         return entry.Type == type && entry.Id == id;
     });
-    return found == sections.end() ? nullptr : &*found;
+    return firstOfPair_[slot] == kNone ? nullptr : &sections_[firstOfPair_[slot]];
 }
 
 }  // namespace tarnwick

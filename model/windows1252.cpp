@@ -1,5 +1,6 @@
 #include "model/windows1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -29,7 +30,58 @@ void AppendUtf8(std::string& out, char32_t codePoint)
     }
 }
 
+char32_t Windows1252CodePoint(std::uint8_t byte)
+{
+    return byte >= 0x80 && byte <= 0x9F ? kHighControlRange[byte - 0x80u] : byte;
+}
+
+// The length of the valid UTF-8 sequence that starts `bytes`, or 0: no
+// overlong forms, no surrogates, nothing past U+10FFFF.
+std::size_t Utf8SequenceLength(std::string_view bytes)
+{
+    const auto at = [&](std::size_t i) { return static_cast<std::uint8_t>(bytes[i]); };
+    const std::uint8_t lead = at(0);
+    if (lead < 0x80)
+        return 1;
+    std::size_t length = 0;
+    std::uint8_t low = 0x80, high = 0xBF;  // the range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (bytes.size() < length || at(1) < low || at(1) > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i)
+        if (at(i) < 0x80 || at(i) > 0xBF)
+            return 0;
+    return length;
+}
+
 }  // namespace
+
+std::string FileNameToUtf8(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size());
+    while (!bytes.empty()) {
+        const std::size_t length = Utf8SequenceLength(bytes);
+        if (length > 0)
+            out.append(bytes.substr(0, length));
+        else
+            AppendUtf8(out, Windows1252CodePoint(static_cast<std::uint8_t>(bytes[0])));
+        bytes.remove_prefix(std::max<std::size_t>(length, 1));
+    }
+    return out;
+}
 
 std::string Windows1252ToUtf8(std::string_view bytes)
 {
@@ -37,8 +89,7 @@ std::string Windows1252ToUtf8(std::string_view bytes)
     out.reserve(bytes.size());
     for (char c : bytes) {
         const auto byte = static_cast<std::uint8_t>(c);
-        const char32_t codePoint = byte >= 0x80 && byte <= 0x9F ? kHighControlRange[byte - 0x80u] : byte;
-        AppendUtf8(out, codePoint);
+        AppendUtf8(out, Windows1252CodePoint(byte));
     }
     return out;
 }

@@ -35,8 +35,9 @@ Bytes Row(const Bitmap& bitmap, int y)
 
 Bytes BmpFile(const Bitmap& bitmap)
 {
-    Bytes rows;
-    for (int i = 0; i < bitmap.height; ++i) {
+    const bool runLength = !bitmap.runLengthData.empty();
+    Bytes rows = bitmap.runLengthData;
+    for (int i = 0; i < bitmap.height && !runLength; ++i) {
         const Bytes row = Row(bitmap, bitmap.topDown ? i : bitmap.height - 1 - i);
         rows.insert(rows.end(), row.begin(), row.end());
     }
@@ -51,7 +52,7 @@ Bytes BmpFile(const Bitmap& bitmap)
     AppendLe(file, static_cast<std::uint32_t>(bitmap.topDown ? -bitmap.height : bitmap.height), 4);
     AppendLe(file, 1, 2);
     AppendLe(file, static_cast<std::uint32_t>(bitmap.bitsPerPixel), 2);
-    AppendLe(file, 0, 4);  // no compression
+    AppendLe(file, runLength ? (bitmap.bitsPerPixel == 8 ? 1 : 2) : 0, 4);  // RLE8, RLE4 or none
     AppendLe(file, static_cast<std::uint32_t>(rows.size()), 4);
     AppendLe(file, 2835, 4);
     AppendLe(file, 2835, 4);

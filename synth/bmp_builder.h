@@ -15,6 +15,9 @@ struct Bitmap {
     bool topDown = false;           // rows stored from the top (a negative height)
     std::vector<std::uint32_t> palette;  // 0xRRGGBB, for 1, 4 and 8 bits per pixel
     std::vector<std::uint32_t> pixels;   // row by row from the top: palette indexes, or 0xRRGGBB
+    // When given, the pixel data instead of `pixels`, stored as it is and
+    // marked run-length encoded: RLE8 at 8 bits per pixel, RLE4 at 4.
+    std::vector<std::uint8_t> runLengthData;
 };
 
 [[nodiscard]] Bytes BmpFile(const Bitmap& bitmap);

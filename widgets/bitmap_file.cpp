@@ -10,7 +10,7 @@
 #include <memory>
 #include <optional>
 
-#include "model/byte_reader.h"
+#include "model/bmp_header.h"
 
 namespace tarnwick {
 
@@ -39,94 +39,92 @@ std::unique_ptr<QFile> CreateInTemporaryFolder()
     return file;
 }
 
-std::uint32_t ReadLe(std::span<const std::uint8_t> bytes, std::size_t at, std::size_t length)
+// Whether the picture loader would take on a picture of this size: it refuses
+// one larger than its allocation limit, and checking first saves writing it.
+bool WithinTheLoadersLimit(const BmpHeader& header)
 {
-    ByteReader reader(bytes, at);
-    return length == 2 ? reader.U16le().value_or(0) : reader.U32le().value_or(0);
+    const qint64 limit = qint64{QImageReader::allocationLimit()} * 1024 * 1024;
+    const qint64 bytesPerPixel = header.BitsPerPixel <= 8 ? 1 : 4;
+    const qint64 width = std::abs(qint64{header.Width});
+    const qint64 height = std::abs(qint64{header.Height});
+    return limit == 0 || width * height <= limit / bytesPerPixel;
 }
 
-// Whether an uncompressed bitmap's rows run past the end of its bytes. The
-// picture loader fills missing rows in silently; a cut-short file would then
-// show a picture that is not in it.
-bool RowsCutShort(std::span<const std::uint8_t> bytes)
+// Reads the picture from the file. A compressed picture is read into a
+// zero-filled image of its size, which the loader keeps: pixels its data never
+// reaches show colour 0, not whatever memory held. Should the loader make an
+// image of its own instead, its unwritten pixels would be undefined, so the
+// picture is declined.
+QImage ReadPicture(QIODevice& file, const BmpHeader& header)
 {
-    constexpr std::size_t kInfoAt = 14;
-    if (bytes.size() < kInfoAt + 16)
-        return false;  // too short for the loader anyway
-    const std::uint32_t pixelsAt = ReadLe(bytes, 10, 4);
-    const std::uint32_t infoSize = ReadLe(bytes, kInfoAt, 4);
-    std::int64_t width = 0, height = 0, bitsPerPixel = 0, compression = 0;
-    if (infoSize == 12) {  // the old core header: 16-bit sizes
-        width = static_cast<std::int16_t>(ReadLe(bytes, 18, 2));
-        height = static_cast<std::int16_t>(ReadLe(bytes, 20, 2));
-        bitsPerPixel = ReadLe(bytes, 24, 2);
-    } else if (infoSize >= 40 && bytes.size() >= kInfoAt + 20) {
-        width = static_cast<std::int32_t>(ReadLe(bytes, 18, 4));
-        height = static_cast<std::int32_t>(ReadLe(bytes, 22, 4));
-        bitsPerPixel = ReadLe(bytes, 28, 2);
-        compression = ReadLe(bytes, 30, 4);
-    } else {
-        return false;
-    }
-    constexpr std::int64_t kRgb = 0, kBitFields = 3, kAlphaBitFields = 6;
-    if (compression != kRgb && compression != kBitFields && compression != kAlphaBitFields)
-        return false;  // compressed rows have no fixed length
-    const std::int64_t rowBytes = (std::abs(width) * bitsPerPixel + 31) / 32 * 4;
-    const std::int64_t available = static_cast<std::int64_t>(bytes.size()) - std::int64_t{pixelsAt};
-    if (rowBytes == 0 || height == 0)
-        return false;
-    // Divided rather than multiplied, so that huge sizes cannot overflow.
-    return available < 0 || std::abs(height) > available / rowBytes;
+    QImageReader reader(&file, "bmp");
+    reader.setDecideFormatFromContent(false);
+    if (!header.RunLengthEncoded())
+        return reader.read();
+    QImage image(static_cast<int>(std::abs(qint64{header.Width})), static_cast<int>(std::abs(qint64{header.Height})),
+                 QImage::Format_Indexed8);
+    if (image.isNull())
+        return {};
+    image.fill(0);
+    const uchar* background = image.constBits();
+    if (!reader.read(&image) || image.constBits() != background)
+        return {};
+    return image;
 }
 
 // Writes the bytes to the new file and decodes them back from it, through the
 // same open file, so nothing put in its place meanwhile is read; the file is
 // removed on every way out. Nothing when the file cannot be made or written.
-std::optional<QImage> DecodeThrough(std::unique_ptr<QFile> file, std::span<const std::uint8_t> bytes)
+std::optional<QImage> DecodeThrough(std::unique_ptr<QFile> file, std::span<const std::uint8_t> bytes,
+                                    const BmpHeader& header)
 {
     if (!file)
         return std::nullopt;
     const auto remove = qScopeGuard([&] { file->remove(); });
     if (!WriteAll(*file, bytes) || !file->seek(0))
         return std::nullopt;
-    QImageReader reader(file.get(), "bmp");
-    reader.setDecideFormatFromContent(false);
-    return reader.read();
+    return ReadPicture(*file, header);
 }
 
 }  // namespace
 
 QImage DecodeBitmapThroughFile(std::span<const std::uint8_t> bytes, const QString& folder)
 {
-    if (RowsCutShort(bytes))
+    // The headers are checked before anything is written, and only the bytes
+    // they describe are.
+    const std::optional<BmpHeader> header = ReadBmpHeader(bytes);
+    const std::optional<std::size_t> length = header ? BmpLength(*header, bytes.size()) : std::nullopt;
+    if (!length || !WithinTheLoadersLimit(*header))
         return {};
-    if (auto image = DecodeThrough(CreateInFolder(folder), bytes))
+    const auto picture = bytes.first(*length);
+    if (auto image = DecodeThrough(CreateInFolder(folder), picture, *header))
         return *image;
-    return DecodeThrough(CreateInTemporaryFolder(), bytes).value_or(QImage());
+    return DecodeThrough(CreateInTemporaryFolder(), picture, *header).value_or(QImage());
 }
 
 QImage DecodeBitmapInMemory(std::span<const std::uint8_t> bytes, int maxSide, QString& problem)
 {
-    if (RowsCutShort(bytes)) {
-        problem = QStringLiteral("The picture's rows run past the end of its data.");
+    const std::optional<BmpHeader> header = ReadBmpHeader(bytes);
+    const std::optional<std::size_t> length = header ? BmpLength(*header, bytes.size()) : std::nullopt;
+    if (!length) {
+        problem = QStringLiteral("No BMP picture, or one whose headers do not fit its data.");
+        return {};
+    }
+    // The size comes from the header alone: nothing is allocated for a picture declined.
+    if (std::abs(qint64{header->Width}) > maxSide || std::abs(qint64{header->Height}) > maxSide) {
+        problem = QStringLiteral("The picture is %1 x %2 pixels: more than %3 a side.")
+                      .arg(std::abs(qint64{header->Width}))
+                      .arg(std::abs(qint64{header->Height}))
+                      .arg(maxSide);
         return {};
     }
     QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
-                                              static_cast<qsizetype>(bytes.size()));
+                                              static_cast<qsizetype>(*length));
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "bmp");
-    reader.setDecideFormatFromContent(false);
-    // The size comes from the header alone: nothing is allocated for a picture declined.
-    const QSize size = reader.size();
-    if (size.width() > maxSide || size.height() > maxSide) {
-        problem = QStringLiteral("The picture is %1 x %2 pixels: more than %3 a side.")
-                      .arg(size.width()).arg(size.height()).arg(maxSide);
-        return {};
-    }
-    QImage image = reader.read();
+    QImage image = ReadPicture(buffer, *header);
     if (image.isNull())
-        problem = QStringLiteral("No BMP picture: ") + reader.errorString();
+        problem = QStringLiteral("The BMP picture cannot be read.");
     return image;
 }
 

@@ -12,7 +12,10 @@ namespace tarnwick {
 // The file is created new: when that name is taken or the folder cannot be
 // written, a file of a unique name in the system's temporary folder serves
 // instead. Either file is gone again when this returns, whatever happened.
-// Bytes that do not decode as a BMP picture give a null image.
+// Bytes whose headers do not describe a picture that fits them give a null
+// image without any file written; of the others only the bytes the headers
+// describe are written. Bytes that do not decode as a BMP picture give a null
+// image.
 [[nodiscard]] QImage DecodeBitmapThroughFile(std::span<const std::uint8_t> bytes, const QString& folder);
 
 // Decodes the bytes of a Windows BMP file in memory. A picture wider or taller

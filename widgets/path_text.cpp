@@ -38,17 +38,6 @@ std::size_t Utf8Length(std::string_view bytes)
     return length;
 }
 
-bool IsUtf8(std::string_view bytes)
-{
-    for (std::size_t at = 0; at < bytes.size();) {
-        const std::size_t length = Utf8Length(bytes.substr(at));
-        if (length == 0)
-            return false;
-        at += length;
-    }
-    return true;
-}
-
 }  // namespace
 
 QString PathFromBytes(std::string_view bytes)
@@ -91,9 +80,7 @@ std::string PathBytes(const QString& path)
 
 QString ShownName(std::string_view bytes)
 {
-    if (IsUtf8(bytes))
-        return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    return QString::fromStdString(Windows1252ToUtf8(bytes));
+    return QString::fromStdString(FileNameToUtf8(bytes));
 }
 
 QString ShownName(const QString& name)

@@ -3,13 +3,16 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 
 #include "tests/support/case_name.h"
+#include "model/bmp_header.h"
 #include "model/chunk_dump.h"
 #include "model/chunk_texts.h"
+#include "synth/bmp_builder.h"
 #include "synth/iff_builder.h"
 #include "model/offset_view.h"
 #include "tests/support/ordinary_user.h"
@@ -28,11 +31,11 @@ using fixtures::ResourceMapBuilder;
 
 using MakeFile = std::function<std::string(const fs::path& folder)>;  // returns the path to load
 
-// Writes the bytes as x.IFF in the folder.
-MakeFile FileOf(Bytes bytes)
+// Writes the bytes as x.IFF, or another name in any bytes, in the folder.
+MakeFile FileOf(Bytes bytes, std::string name = "x.IFF")
 {
-    return [bytes = std::move(bytes)](const fs::path& folder) {
-        const std::string path = (folder / "x.IFF").string();
+    return [bytes = std::move(bytes), name = std::move(name)](const fs::path& folder) {
+        const std::string path = folder.string() + "/" + name;
         std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
                                                    static_cast<std::streamsize>(bytes.size()));
         return path;
@@ -50,6 +53,25 @@ Bytes Chunks(int count)
 }
 
 Bytes MapFile(const Bytes& map) { return IffBuilder().Chunk("rsmp", "", map).Build(); }
+
+// A 2x2 picture of 24 bits (70 bytes: 54 of headers, two rows of 8) with
+// `value` written over the four bytes at `at`, in a BMP_ chunk with `more`
+// bytes after it; or in RLE8 with the headers' sizes zero.
+Bytes BitmapFile(std::size_t at = SIZE_MAX, std::uint32_t value = 0, const Bytes& more = {})
+{
+    Bytes bmp = fixtures::BmpFile({2, 2, 24, false, {}, {1, 2, 3, 4}, {}});
+    if (at != SIZE_MAX)
+        for (std::size_t i = 0; i < 4; ++i)
+            bmp[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    bmp.insert(bmp.end(), more.begin(), more.end());
+    return IffBuilder().Chunk("BMP_", "", bmp).Build();
+}
+Bytes RunLengthFile(const Bytes& stream, int width)
+{
+    Bytes bmp = fixtures::BmpFile({width, 2, 8, false, {0, 0xFFFFFF}, {}, stream});
+    bmp[2] = bmp[34] = 0;  // no file size, no image size
+    return IffBuilder().Chunk("BMP_", "", bmp).Build();
+}
 
 Bytes Int32Le(std::uint32_t value)
 {
@@ -71,6 +93,12 @@ std::string Decoded(const OpenFile& openFile)
     if (chunk->Type == "STR#") {
         const auto lines = DecodeStringTable(chunk->Data.span());
         return lines ? "strings " + std::to_string(lines->size()) : "declined";
+    }
+    if (chunk->Type == "BMP_") {
+        const ByteSpan contents = chunk->Data.Slice(kChunkHeaderSize, chunk->Data.size()).span();
+        const auto header = ReadBmpHeader(contents);
+        const auto length = header ? BmpLength(*header, contents.size()) : std::nullopt;
+        return length ? "bitmap of " + std::to_string(*length) : "no bitmap";
     }
     if (chunk->Type == "rsmp") {
         const ResourceMap map = ParseResourceMap(chunk->Data.span());
@@ -161,6 +189,26 @@ INSTANTIATE_TEST_SUITE_P(Files, HostileInput, testing::Values(
     HostileCase{"a map position past the file",
                 FileOf(MapFile(ResourceMapBuilder().Type("STR#", 2).Entry(0x7FFFFFF0, 1, 0, "far").Entry(0xFFFFFFFF, 2, 0, "before").Build())),
                 1, "1: rsmp []", "types 1 entries 2 shown 0"},
+    HostileCase{"a name that is not UTF-8", FileOf(kOneChunk, "caf\xE9.IFF"), 1, "1: DATA []", "dump 2"},
+    HostileCase{"a bitmap", FileOf(BitmapFile()), 1, "1: BMP_ []", "bitmap of 70"},
+    HostileCase{"a bitmap with bytes after it, which are not its", FileOf(BitmapFile(SIZE_MAX, 0, Bytes(500))), 1,
+                "1: BMP_ []", "bitmap of 70"},
+    HostileCase{"a bitmap whose file size is not given", FileOf(BitmapFile(2, 0)), 1, "1: BMP_ []", "bitmap of 70"},
+    HostileCase{"a bitmap whose file size passes its chunk", FileOf(BitmapFile(2, 71)), 1, "1: BMP_ []", "no bitmap"},
+    HostileCase{"a bitmap whose file size ends before its pixels", FileOf(BitmapFile(2, 53)), 1, "1: BMP_ []", "no bitmap"},
+    HostileCase{"a bitmap signed \"bM\"", FileOf(BitmapFile(0, 0x00464D62)), 1, "1: BMP_ []", "no bitmap"},
+    HostileCase{"a bitmap cut inside its headers", FileOf(Prefix(BitmapFile(), 170)), 1, "1: BMP_ []", "no bitmap"},
+    HostileCase{"a bitmap header of a size no reader knows", FileOf(BitmapFile(14, 41)), 1, "1: BMP_ []", "no bitmap"},
+    HostileCase{"a bitmap whose pixels start inside its headers", FileOf(BitmapFile(10, 53)), 1, "1: BMP_ []", "no bitmap"},
+    HostileCase{"a bitmap whose pixels start past its chunk", FileOf(BitmapFile(10, 71)), 1, "1: BMP_ []", "no bitmap"},
+    HostileCase{"a bitmap whose rows are cut short", FileOf(BitmapFile(22, 3)), 1, "1: BMP_ []", "no bitmap"},
+    HostileCase{"a bitmap 2^31-1 pixels wide", FileOf(BitmapFile(18, 0x7FFFFFFF)), 1, "1: BMP_ []", "no bitmap"},
+    HostileCase{"a bitmap of no width", FileOf(BitmapFile(18, 0)), 1, "1: BMP_ []", "no bitmap"},
+    HostileCase{"a bitmap of 16 colours in RLE8", FileOf(BitmapFile(28, 0x00010004)), 1, "1: BMP_ []", "no bitmap"},
+    HostileCase{"a compressed bitmap ending early", FileOf(RunLengthFile({2, 1}, 2)), 1, "1: BMP_ []",
+                "bitmap of 64"},
+    HostileCase{"compressed bytes past the most a picture can take", FileOf(RunLengthFile(Bytes(100, 1), 2)), 1,
+                "1: BMP_ []", "bitmap of 84"},
     HostileCase{"a missing file", [](const fs::path& folder) { return (folder / "x.IFF").string(); }, 1,
                 "Error reading file - No such file or directory", ""},
     HostileCase{"a 4 GiB sparse file",
@@ -188,22 +236,24 @@ INSTANTIATE_TEST_SUITE_P(Files, HostileInput, testing::Values(
                 1, "Error reading file - Permission denied", "", true}),
     fixtures::RowName());
 
-// A file whose size says more than it holds: the system's own attribute files
-// do, as a file cut short while it is read would. What was read is kept.
-TEST(HostileInput, AFileThatShrinksWhileItIsReadKeepsWhatWasRead)
+// Files whose size says other than they hold: the system's attribute files
+// report more, as a file cut short while it is read would, and its process
+// files report none. What the file holds is what is loaded.
+TEST(HostileInput, AFileIsReadToItsEndWhateverItsSizeSays)
 {
-    const std::string path = "/sys/devices/system/cpu/online";
-    struct stat info {};
-    if (stat(path.c_str(), &info) != 0)
-        GTEST_SKIP() << "no " << path << " here";
-    std::ifstream in(path, std::ios::binary);
-    const std::string contents{std::istreambuf_iterator<char>(in), {}};
-    ASSERT_LT(contents.size(), static_cast<std::size_t>(info.st_size));
-    OpenFile openFile;
-    RecordingOutput output;
-    LoadChunkFile(openFile, path, "online", output);
-    EXPECT_EQ(BytesAsText(openFile.FileData.span()), contents);
-    EXPECT_TRUE(output.lines.empty());
+    for (const std::string path : {"/sys/devices/system/cpu/online", "/proc/self/mountinfo"}) {
+        SCOPED_TRACE(path);
+        struct stat info {};
+        if (stat(path.c_str(), &info) != 0)
+            GTEST_SKIP() << "no " << path << " here";
+        std::ifstream in(path, std::ios::binary);
+        const std::string contents{std::istreambuf_iterator<char>(in), {}};
+        ASSERT_NE(contents.size(), static_cast<std::size_t>(info.st_size));
+        OpenFile openFile;
+        RecordingOutput output;
+        LoadChunkFile(openFile, path, "x", output);
+        EXPECT_EQ(BytesAsText(openFile.FileData.span()), contents);
+    }
 }
 
 }  // namespace

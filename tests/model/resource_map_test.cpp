@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "model/hex_text.h"
 #include "synth/iff_builder.h"
 
 namespace tarnwick {
@@ -101,11 +104,38 @@ TEST(SectionLookup, PicksByTypeThenIdentifierAndTheLowerIndexFirst)
         {"STR#", 41, "00000081", "other"},
         {"STR#", 42, "00000080", "second"},
     };
-    EXPECT_EQ(SectionIdsOfType(sections, "STR#"), (Types{"00000080", "00000081", "00000080"}));
-    EXPECT_EQ(SectionIdsOfType(sections, "GLOB"), Types{});
-    EXPECT_EQ(FindSection(sections, "STR#", "00000080"), &sections[1]);
-    EXPECT_EQ(FindSection(sections, "SPR#", "00000080"), &sections[0]);
-    EXPECT_EQ(FindSection(sections, "spr#", "00000080"), nullptr);
+    const SectionIndex index(sections);
+    EXPECT_EQ(index.IdsOfType("STR#"), (Types{"00000080", "00000081", "00000080"}));
+    EXPECT_EQ(index.IdsOfType("GLOB"), Types{});
+    ASSERT_NE(index.Find("STR#", "00000080"), nullptr);
+    EXPECT_EQ(*index.Find("STR#", "00000080"), sections[1]);
+    EXPECT_EQ(*index.Find("SPR#", "00000080"), sections[0]);
+    EXPECT_EQ(index.Find("spr#", "00000080"), nullptr);
+    EXPECT_EQ(index.Find("STR#", "00000082"), nullptr);
+}
+
+// A full map of few types and repeated identifiers: every look-up agrees with
+// a scan of the table, so no entry is lost to a collision in the tables.
+TEST(SectionLookup, AgreesWithAScanOfAFullMap)
+{
+    std::vector<SectionEntry> sections;
+    for (std::int32_t i = 0; i < static_cast<std::int32_t>(kMaxSections); ++i)
+        sections.push_back({std::string(1, static_cast<char>('A' + i % 7)) + "___", i, Hex8(static_cast<std::uint32_t>(i % 61)), ""});
+    const SectionIndex index(sections);
+    for (const char* type : {"A___", "G___", "H___"}) {
+        Types ids;
+        for (const SectionEntry& entry : sections)
+            if (entry.Type == type)
+                ids.push_back(entry.Id);
+        EXPECT_EQ(index.IdsOfType(type), ids);
+        for (std::uint32_t id = 0; id < 62; ++id) {
+            const auto first = std::find_if(sections.begin(), sections.end(), [&](const SectionEntry& entry) {
+                return entry.Type == type && entry.Id == Hex8(id);
+            });
+            const SectionEntry* found = index.Find(type, Hex8(id));
+            EXPECT_EQ(found ? found->Offset : -1, first == sections.end() ? -1 : first->Offset) << type << id;
+        }
+    }
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ void SaveInspectorPictures(const QDir& out)
 {
     using namespace tarnwick::fixtures;
     tarnwick::OpenFile openFile;
-    Bitmap large{320, 240, 24, false, {}, {}};
+    Bitmap large{320, 240, 24, false, {}, {}, {}};
     for (int y = 0; y < large.height; ++y)
         for (int x = 0; x < large.width; ++x)
             large.pixels.push_back(static_cast<std::uint32_t>(((x / 8 + y / 8) % 2 ? 0xE0 : 0x40) << 16 |

@@ -35,6 +35,14 @@ void ChunkDisplay::CloseWindow()
         window_->close();
 }
 
+void ChunkDisplay::LetGoOfTheFile()
+{
+    if (window_ && !window_->Lines().KeepDumpApart(kLargestKeptChunk)) {
+        window_->Lines().ShowLines({});  // now: the window itself goes once events run
+        window_->close();
+    }
+}
+
 ChunkWindow& ChunkDisplay::OpenWindow()
 {
     if (!window_)

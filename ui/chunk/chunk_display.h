@@ -26,6 +26,12 @@ public:
     // The window, or nullptr while none exists.
     [[nodiscard]] ChunkWindow* Window() const { return window_; }
     void CloseWindow();
+    // Lets go of the open file before another is loaded. The window keeps
+    // showing its chunk from a copy of that chunk alone; one showing a chunk
+    // larger than kLargestKeptChunk is closed instead, so that switching
+    // between two large files never holds both.
+    void LetGoOfTheFile();
+    static constexpr std::size_t kLargestKeptChunk = 64 * 1024 * 1024;
 
 private:
     ChunkWindow& OpenWindow();

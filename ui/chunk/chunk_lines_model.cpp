@@ -24,6 +24,16 @@ void ChunkLinesModel::ShowLines(std::vector<std::string> lines)
     endResetModel();
 }
 
+bool ChunkLinesModel::KeepDumpApart(std::size_t limit)
+{
+    if (!dump_)
+        return true;
+    if (dump_->ContentSize() > limit)
+        return false;
+    dump_->KeepOwnCopy();
+    return true;
+}
+
 int ChunkLinesModel::rowCount(const QModelIndex& parent) const
 {
     if (parent.isValid())

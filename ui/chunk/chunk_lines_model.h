@@ -17,6 +17,10 @@ public:
 
     void ShowDump(ChunkDump dump);
     void ShowLines(std::vector<std::string> lines);
+    // Makes a dump hold its own copy of the bytes it shows, apart from the file
+    // they were cut from, when they are at most `limit`; false when they are
+    // more, with nothing changed.
+    bool KeepDumpApart(std::size_t limit);
 
     // QAbstractListModel
     [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <utility>
 
+#include "model/windows1252.h"
 #include "ui/common/control_names.h"
 #include "ui/common/controls.h"
 #include "widgets/dir_list_box.h"
@@ -169,6 +170,7 @@ void MainWindow::FileClicked()
     loading_ = true;
     while (nextLoad_ && !closing_) {
         const PendingLoad load = *std::exchange(nextLoad_, std::nullopt);
+        display_.LetGoOfTheFile();
         LoadChunkFile(openFile_, load.path, load.name, *this);
     }
     loading_ = false;

@@ -64,6 +64,7 @@ SectionsDialog::SectionsDialog(OpenFile& openFile) : openFile_(openFile)
 void SectionsDialog::SetTypes(std::vector<std::string> types)
 {
     types_ = std::move(types);
+    index_ = SectionIndex(openFile_.Sections);
     FillList(*typeList_, types_);
     ids_.clear();
     FillList(*idList_, ids_);
@@ -75,7 +76,7 @@ void SectionsDialog::TypeChosen(int index)
 {
     if (index < 0 || static_cast<std::size_t>(index) >= types_.size())
         return;
-    ids_ = SectionIdsOfType(openFile_.Sections, types_[static_cast<std::size_t>(index)]);
+    ids_ = index_.IdsOfType(types_[static_cast<std::size_t>(index)]);
     FillList(*idList_, ids_);
 }
 
@@ -84,8 +85,8 @@ void SectionsDialog::IdChosen(int index)
     const int type = typeList_->currentIndex();
     if (type < 0 || index < 0 || static_cast<std::size_t>(index) >= ids_.size())
         return;
-    const SectionEntry* entry = FindSection(openFile_.Sections, types_[static_cast<std::size_t>(type)],
-                                            ids_[static_cast<std::size_t>(index)]);
+    const SectionEntry* entry =
+        index_.Find(types_[static_cast<std::size_t>(type)], ids_[static_cast<std::size_t>(index)]);
     if (entry == nullptr)
         return;
     description_->setText(FileText(entry->Name));

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/open_file.h"
+#include "model/resource_map.h"
 
 class QComboBox;
 class QLabel;
@@ -17,7 +18,8 @@ class SectionsDialog : public QDialog {
 public:
     explicit SectionsDialog(OpenFile& openFile);
 
-    // Lists the map's types, in map order, with no identifier or entry chosen.
+    // Lists the map's types, in map order, with no identifier or entry chosen;
+    // the entries are those of the open file's section table.
     void SetTypes(std::vector<std::string> types);
 
 private:
@@ -29,6 +31,7 @@ private:
     // The texts behind the two lists, as the file holds them.
     std::vector<std::string> types_;
     std::vector<std::string> ids_;
+    SectionIndex index_;  // of the map the types came from
     QComboBox* typeList_;
     QComboBox* idList_;
     QLabel* description_;

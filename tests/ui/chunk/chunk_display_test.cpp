@@ -130,6 +130,31 @@ private slots:
         QCOMPARE(Lines(display).size(), 3);
     }
 
+    // Before another file is read the display lets go of the open one: it
+    // keeps showing a chunk from a copy of it alone, and closes over one too
+    // large to copy.
+    void letsGoOfTheFileBeforeTheNextIsRead_data()
+    {
+        QTest::addColumn<std::size_t>("size");
+        QTest::newRow("a chunk it keeps") << std::size_t{40};
+        QTest::newRow("a chunk too large to keep") << ChunkDisplay::kLargestKeptChunk + 1;
+    }
+
+    void letsGoOfTheFileBeforeTheNextIsRead()
+    {
+        QFETCH(std::size_t, size);
+        const bool kept = size <= ChunkDisplay::kLargestKeptChunk;
+        fixtures::LoadBytes(openFile_, fixtures::IffBuilder().Chunk("DATA", "", fixtures::Bytes(size, 'k')).Build());
+        ChunkDisplay display(openFile_);
+        display.ShowChunk(1);
+        const QString firstLine = display.Window()->Lines().index(0, 0).data().toString();
+        display.LetGoOfTheFile();
+        fixtures::LoadBytes(openFile_, fixtures::SampleFile());
+        QTRY_COMPARE(display.Window() != nullptr, kept);
+        if (kept)
+            QCOMPARE(display.Window()->Lines().index(0, 0).data().toString(), firstLine);
+    }
+
     void ignoresIndexesThatNameNoChunk()
     {
         ChunkDisplay display(openFile_);

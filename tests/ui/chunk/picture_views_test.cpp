@@ -25,7 +25,7 @@ constexpr std::uint32_t kColours[] = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF, 0x
 
 fixtures::Bitmap Picture(int bits, bool topDown)
 {
-    fixtures::Bitmap bitmap{3, 2, bits, topDown, {}, {}};
+    fixtures::Bitmap bitmap{3, 2, bits, topDown, {}, {}, {}};
     if (bits == 24) {
         bitmap.pixels.assign(std::begin(kColours), std::end(kColours));
     } else if (bits == 1) {  // two colours only: black and white alternating
@@ -149,6 +149,28 @@ private slots:
             fs::remove(working_.Path() / "temp.bmp");
             fs::remove(working_.Path() / "target");
         }
+    }
+
+    // A compressed picture starts from colour 0: the pixels its data never
+    // reaches show that, not whatever memory held.
+    void aCompressedPictureShowsColourZeroWhereItsDataEnds_data()
+    {
+        QTest::addColumn<Bytes>("stream");
+        QTest::newRow("with its end code") << Bytes{2, 1, 0, 1};
+        QTest::newRow("without one") << Bytes{2, 1};
+        QTest::newRow("after skipping a row") << Bytes{0, 0, 2, 1};
+    }
+
+    void aCompressedPictureShowsColourZeroWhereItsDataEnds()
+    {
+        QFETCH(Bytes, stream);
+        constexpr std::uint32_t kZero = 0x102030, kOne = 0xFFFFFF;
+        Show({{"BMP_", fixtures::BmpFile({4, 2, 8, false, {kZero, kOne}, {}, stream})}});
+        QVERIFY(PictureShown());
+        const int writtenRow = stream[0] == 0 ? 0 : 1;  // rows are stored from the bottom
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 4; ++x)
+                QCOMPARE(Canvas().pixel(x, y) & 0xFFFFFF, y == writtenRow && x < 2 ? kOne : kZero);
     }
 
     void previewsASpriteAboveItsDump()

@@ -32,7 +32,7 @@ Bytes SampleFile()
 
 Bitmap SamplePicture()
 {
-    Bitmap picture{48, 32, 24, false, {}, {}};
+    Bitmap picture{48, 32, 24, false, {}, {}, {}};
     for (int y = 0; y < picture.height; ++y)
         for (int x = 0; x < picture.width; ++x)
             picture.pixels.push_back(static_cast<std::uint32_t>((x * 5) << 16 | (y * 8) << 8 | 0xA0));

@@ -1,0 +1,110 @@
+// Writes the file model fuzzer's seeds, each under 8 KB, with the project's
+// file builders: a file for each view and for each way the walk ends, so that
+// mutations start from every path. Usage: tarnwick_make_seeds <folder>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "synth/bmp_builder.h"
+#include "synth/iff_builder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using tarnwick::fixtures::Bitmap;
+using tarnwick::fixtures::BmpFile;
+using tarnwick::fixtures::Bytes;
+using tarnwick::fixtures::IffBuilder;
+using tarnwick::fixtures::ResourceMapBuilder;
+using tarnwick::fixtures::StringTableContents;
+using tarnwick::fixtures::ToBytes;
+
+constexpr const char* kHeader = "IFF FILE 2.5:TYPE FOLLOWED BY SIZE";
+
+IffBuilder File()
+{
+    IffBuilder file;
+    file.Header(kHeader, 0);
+    return file;
+}
+
+Bitmap Picture(int bits, int width, int height)
+{
+    Bitmap picture{width, height, bits, false, {}, {}, {}};
+    if (bits <= 8)
+        for (std::uint32_t i = 0; i < (1u << bits); ++i)
+            picture.palette.push_back(i * 0x010203);
+    for (int i = 0; i < width * height; ++i)
+        picture.pixels.push_back(bits <= 8 ? static_cast<std::uint32_t>(i) % (1u << bits) : 0x102030u * static_cast<std::uint32_t>(i));
+    return picture;
+}
+
+// A 4x2 picture in RLE8, bottom row first: a run and an end of line, then a
+// skip, a literal run and the picture's end.
+Bitmap RunLengthPicture()
+{
+    Bitmap picture = Picture(8, 4, 2);
+    picture.runLengthData = {2, 7, 0, 0, 0, 2, 1, 0, 0, 3, 1, 2, 3, 0, 0, 1};
+    return picture;
+}
+
+// A map of the most entries the browser holds, all pointing at the first chunk.
+Bytes FullMap()
+{
+    ResourceMapBuilder map;
+    map.Type("STR#", 250);
+    for (std::uint16_t i = 0; i < 250; ++i)
+        map.Entry(64, i, 0, "s");
+    map.Type("BMP_", 250);
+    for (std::uint16_t i = 0; i < 250; ++i)
+        map.Entry(64 + 76 + 8, i, 1, "b", 0, i % 2 == 0);
+    return map.Build();
+}
+
+void Write(const fs::path& file, const Bytes& bytes)
+{
+    if (bytes.size() >= 8192)
+        std::fprintf(stderr, "warning: %s is %zu bytes\n", file.c_str(), bytes.size());
+    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                static_cast<std::streamsize>(bytes.size()));
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
+        return 2;
+    }
+    const fs::path folder = argv[1];
+    fs::create_directories(folder);
+    const Bytes strings = {1, 'A', 'b', 1, 'c', 1};
+    Write(folder / "strings.IFF", File()
+                                      .Chunk("STR#", "Names", StringTableContents(0xFF, 2, {0, 'A', 'b', 0, 'c', 0}), 128)
+                                      .Chunk("STR#", "Moods", StringTableContents(0xFE, 2, {0, 'x', 0, 'y', 0}), 129)
+                                      .Chunk("STR#", "Old", StringTableContents(0xFD, 2, strings), 130)
+                                      .Chunk("STR#", "Unknown", StringTableContents(0x10, 1, strings), 131)
+                                      .Build());
+    Write(folder / "bitmaps.IFF", File()
+                                      .Chunk("BMP_", "24 bits", BmpFile(Picture(24, 3, 2)))
+                                      .Chunk("BMP_", "8 bits", BmpFile(Picture(8, 4, 2)))
+                                      .Chunk("BMP_", "4 bits", BmpFile(Picture(4, 5, 2)))
+                                      .Chunk("BMP_", "1 bit", BmpFile(Picture(1, 9, 2)))
+                                      .Chunk("BMP_", "RLE8", BmpFile(RunLengthPicture()))
+                                      .Build());
+    Bytes sprite(300);
+    for (std::size_t i = 0; i < sprite.size(); ++i)
+        sprite[i] = static_cast<std::uint8_t>(i * 7);
+    Write(folder / "sprite.WLL", File().Chunk("SPR#", "Wall", sprite).Chunk("BHAV", "Unknown", ToBytes("bytes")).Build());
+    Write(folder / "map.FLR", File()
+                                  .Chunk("STR#", "Name", StringTableContents(0xFF, 1, {0, 'O', 'a', 'k', 0}))
+                                  .Chunk("rsmp", "", FullMap())
+                                  .Build());
+    Write(folder / "too many.IFF", File().ChunkWithSizeField("DATA", 0, "", {}).Build());
+    Write(folder / "cut short.IFF", File().Chunk("DATA", "", Bytes(8, 1)).ChunkWithSizeField("BMP_", 5000, "", {'B', 'M'}).Build());
+    Write(folder / "negative size.IFF", File().ChunkWithSizeField("DATA", 0xFFFFFFF0, "", Bytes(4)).Chunk("MORE", "", {}).Build());
+    Write(folder / "header only.IFF", File().Build());
+    return 0;
+}
