@@ -17,12 +17,6 @@ namespace {
 
 constexpr int kIndentPerDepth = 8;  // pixels
 
-#ifdef Q_OS_WIN
-constexpr Qt::CaseSensitivity kPathCase = Qt::CaseInsensitive;
-#else
-constexpr Qt::CaseSensitivity kPathCase = Qt::CaseSensitive;
-#endif
-
 // Moves each line, icon and all, right by its depth in the folder tree.
 class IndentDelegate : public QStyledItemDelegate {
 public:

@@ -6,18 +6,10 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 
-#include "system/wine_paths.h"
-#include "system/wine_prefix.h"
 
 namespace tarnwick {
 
 namespace {
-
-#ifdef Q_OS_WIN
-constexpr Qt::CaseSensitivity kPathCase = Qt::CaseInsensitive;
-#else
-constexpr Qt::CaseSensitivity kPathCase = Qt::CaseSensitive;
-#endif
 
 bool Contains(const QString& root, const QString& path)
 {
@@ -26,39 +18,6 @@ bool Contains(const QString& root, const QString& path)
 }
 
 }  // namespace
-
-QList<DriveEntry> Drives()
-{
-    QList<DriveEntry> drives;
-#ifdef Q_OS_WIN
-    for (const QFileInfo& drive : QDir::drives())
-        drives.append({QDir::toNativeSeparators(drive.absoluteFilePath()).chopped(1), drive.absoluteFilePath()});
-#else
-    QStringList roots{QStringLiteral("/")};
-    QStringList volumes;
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        const QString root = volume.rootPath();
-        // Only real devices: pseudo file systems (proc, tmpfs, overlays) hold
-        // nothing to browse, and a bind-mounted file is no folder at all.
-        if (!volume.isValid() || !volume.isReady() || !volume.device().startsWith("/dev/"))
-            continue;
-        const QFileInfo info(root);
-        if (roots.contains(root) || volumes.contains(root) || !info.isDir() || !info.isReadable())
-            continue;
-        volumes << root;
-    }
-    volumes.sort();
-    roots << volumes;
-    for (const QString& root : roots)
-        drives.append({root, root});
-    for (const WineDrive& drive : WineDrives(WinePrefix())) {
-        const QString root = QString::fromStdU16String(drive.Folder.u16string());
-        if (!roots.contains(root) && QFileInfo(root).isReadable())
-            drives.append({QString::fromStdString(drive.Letter), root});
-    }
-#endif
-    return drives;
-}
 
 QStringList DriveRoots()
 {

@@ -4,18 +4,10 @@
 #include <QString>
 #include <QStringList>
 
+#include "widgets/drives.h"
+
 namespace tarnwick {
 
-// A drive as the drive list shows it: its name and its root folder.
-struct DriveEntry {
-    QString Name;  // "C:", "/", "/media/usb"
-    QString Root;  // "C:/", "/", "/home/me/.wine/drive_c"
-};
-
-// The drives the user can browse: the drive letters on Windows; elsewhere "/"
-// first, then the mounted volumes on real devices that can be read, then the
-// drive letters of the Wine prefix, whose programs name their folders by them.
-[[nodiscard]] QList<DriveEntry> Drives();
 [[nodiscard]] QStringList DriveRoots();
 // The longest of `roots` that contains `path`; empty when none does.
 [[nodiscard]] QString RootHolding(const QStringList& roots, const QString& path);
