@@ -1,13 +1,13 @@
 #include "bench/bench_files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <fcntl.h>
 #include <memory>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "model/chunk_walker.h"
 #include "model/file_reader.h"

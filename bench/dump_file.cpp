@@ -2,9 +2,9 @@
 // output: the formatter timed beside other dump tools by tools/bench-compare.
 // The file is read a block at a time, as those tools read it, and each block is
 // dumped as a chunk's contents, so addresses count from the chunk header's 76.
-#include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
+#include <cstdio>
 #include <vector>
 
 #include "model/chunk_dump.h"
@@ -60,8 +60,8 @@ int DumpFile(const char* path)
         const ChunkDump dump(chunk);
         std::size_t used = 0;
         for (std::size_t line = 0; line < dump.LineCount(); ++line) {
-            used += dump.WriteLine(line, std::span<char, ChunkDump::kMaxLineLength>(text.data() + used,
-                                                                                  ChunkDump::kMaxLineLength));
+            used += dump.WriteLine(line, std::span<char, ChunkDump::kMaxLineLength>(
+                                             text.data() + used, ChunkDump::kMaxLineLength));
             text[used++] = '\n';
         }
         if (!WriteAll(text.data(), used))

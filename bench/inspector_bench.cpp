@@ -15,13 +15,13 @@
 #include "synth/bmp_builder.h"
 #include "synth/sprite_builder.h"
 #include "synth/text_table_builder.h"
+#include "tests/support/memory_registry.h"
 #include "tests/ui/support/game_files.h"
 #include "tests/ui/support/window_test.h"
 #include "ui/common/control_names.h"
 #include "ui/inspector/inspector_link.h"
 #include "ui/inspector/inspector_window.h"
 #include "ui/main/main_window.h"
-#include "tests/support/memory_registry.h"
 #include "widgets/dir_list_box.h"
 
 namespace tarnwick::bench {
@@ -51,7 +51,8 @@ Bytes LargeSprite2(std::size_t frames)
     std::vector<Bytes> encoded;
     for (std::size_t i = 0; i < frames; ++i) {
         const int scale = 1 << (i / 4 % 3);
-        encoded.push_back(fixtures::Sprite2PictureFrame({0, 0, 7, 0, 0, 0, 0}, Disc(136 / scale, 384 / scale)));
+        encoded.push_back(
+            fixtures::Sprite2PictureFrame({0, 0, 7, 0, 0, 0, 0}, Disc(136 / scale, 384 / scale)));
     }
     return fixtures::Sprite2Body(1000, 1, encoded);
 }
@@ -61,7 +62,8 @@ Bytes LargeTextTable()
     std::vector<fixtures::TextRecord> records;
     for (int language = 1; language <= 20; ++language)
         for (int i = 0; i < 100; ++i)
-            records.push_back({language, "String number " + std::to_string(i) + " of a long table", "comment"});
+            records.push_back(
+                {language, "String number " + std::to_string(i) + " of a long table", "comment"});
     return fixtures::TextTableBody(TextTableLayout::Languages, records);
 }
 
@@ -81,7 +83,13 @@ void DecodeSprite2Frames(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(body.size()));
     state.counters["KiB"] = static_cast<double>(body.size()) / 1024;
 }
-BENCHMARK(DecodeSprite2Frames)->ArgName("frames")->Arg(6)->Arg(12)->Arg(24)->Arg(48)->Unit(benchmark::kMicrosecond);
+BENCHMARK(DecodeSprite2Frames)
+    ->ArgName("frames")
+    ->Arg(6)
+    ->Arg(12)
+    ->Arg(24)
+    ->Arg(48)
+    ->Unit(benchmark::kMicrosecond);
 
 void DecodeLargeTextTable(benchmark::State& state)
 {
@@ -100,13 +108,14 @@ const OpenFile& LargeChunks()
         fixtures::Bitmap picture{1024, 768, 24, false, {}, {}, {}};
         for (std::uint32_t i = 0; i < 1024 * 768; ++i)
             picture.pixels.push_back(i * 2654435761u & 0xFFFFFF);
-        fixtures::LoadBytes(loaded, fixtures::IffBuilder()
-                                        .Chunk("PALT", "", fixtures::PaletteBody(Colours()), fixtures::ChunkId(1))
-                                        .Chunk("SPR2", "", LargeSprite2(24), fixtures::ChunkId(1))
-                                        .Chunk("STR#", "", LargeTextTable(), fixtures::ChunkId(2))
-                                        .Chunk("BMP_", "", fixtures::BmpFile(picture), fixtures::ChunkId(3))
-                                        .Chunk("DATA", "", VariedBytes(64 * kMiB), fixtures::ChunkId(4))
-                                        .Build());
+        fixtures::LoadBytes(loaded,
+                            fixtures::IffBuilder()
+                                .Chunk("PALT", "", fixtures::PaletteBody(Colours()), fixtures::ChunkId(1))
+                                .Chunk("SPR2", "", LargeSprite2(24), fixtures::ChunkId(1))
+                                .Chunk("STR#", "", LargeTextTable(), fixtures::ChunkId(2))
+                                .Chunk("BMP_", "", fixtures::BmpFile(picture), fixtures::ChunkId(3))
+                                .Chunk("DATA", "", VariedBytes(64 * kMiB), fixtures::ChunkId(4))
+                                .Build());
         return loaded;
     }();
     return openFile;
@@ -123,7 +132,8 @@ void ShowInInspector(benchmark::State& state)
         QCoreApplication::processEvents();
     }
 }
-// 1 palette, 2 sprite of 24 frames (~800 KiB), 3 table of 2000 strings, 4 bitmap 1024 x 768, 5 64 MiB of bytes.
+// 1 palette, 2 sprite of 24 frames (~800 KiB), 3 table of 2000 strings, 4 bitmap 1024 x 768, 5 64 MiB of
+// bytes.
 BENCHMARK(ShowInInspector)->ArgName("chunk")->DenseRange(1, 5)->Unit(benchmark::kMillisecond);
 
 // One press of the down arrow in the main window's 1000-chunk list with the

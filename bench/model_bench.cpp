@@ -63,7 +63,10 @@ void LoadAndWalk(benchmark::State& state)
 }
 BENCHMARK(LoadAndWalk)
     ->ArgNames({"MiB", "chunks"})
-    ->Args({1, 1000})->Args({16, 1000})->Args({64, 1000})->Args({64, 10})
+    ->Args({1, 1000})
+    ->Args({16, 1000})
+    ->Args({64, 1000})
+    ->Args({64, 10})
     ->Unit(benchmark::kMillisecond);
 
 // Every line of a chunk's dump, or its first screenful, as the view asks for them.
@@ -140,7 +143,13 @@ void SpritePreview(benchmark::State& state)
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(SpritePreview)->ArgName("bytes")->Arg(2000)->Arg(kBoxFull)->Arg(16 * kMiB)->Arg(64 * kMiB)->Unit(benchmark::kMicrosecond);
+BENCHMARK(SpritePreview)
+    ->ArgName("bytes")
+    ->Arg(2000)
+    ->Arg(kBoxFull)
+    ->Arg(16 * kMiB)
+    ->Arg(64 * kMiB)
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

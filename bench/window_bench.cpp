@@ -13,14 +13,14 @@
 #include <optional>
 
 #include "bench/bench_files.h"
-#include "ui/common/control_names.h"
-#include "ui/chunk/chunk_display.h"
-#include "widgets/dir_list_box.h"
-#include "ui/main/main_window.h"
-#include "tests/ui/support/game_files.h"
 #include "tests/support/memory_registry.h"
 #include "tests/support/temp_dir.h"
+#include "tests/ui/support/game_files.h"
 #include "tests/ui/support/window_test.h"
+#include "ui/chunk/chunk_display.h"
+#include "ui/common/control_names.h"
+#include "ui/main/main_window.h"
+#include "widgets/dir_list_box.h"
 
 namespace tarnwick::bench {
 
@@ -82,7 +82,11 @@ void ShowChunk(benchmark::State& state)
     }
 }
 // Chunk 1 holds 1 KiB, chunk 2 64 MiB.
-BENCHMARK(ShowChunk)->ArgNames({"from", "to"})->Args({2, 1})->Args({1, 2})->Args({2, 2})
+BENCHMARK(ShowChunk)
+    ->ArgNames({"from", "to"})
+    ->Args({2, 1})
+    ->Args({1, 2})
+    ->Args({2, 2})
     ->Unit(benchmark::kMillisecond);
 
 // The first view of the 2 GiB chunk, shown again each round.
@@ -108,7 +112,9 @@ void ScrollPage(benchmark::State& state, const OpenFile& (*module)(), std::int64
     ChunkDisplay display(openFile);
     display.ShowChunk(chunk);
     LetWindowsSettle();
-    auto* view = display.Window() == nullptr ? nullptr : fixtures::Find<QAbstractItemView>(display.Window(), names::kChunkLines);
+    auto* view = display.Window() == nullptr
+                     ? nullptr
+                     : fixtures::Find<QAbstractItemView>(display.Window(), names::kChunkLines);
     if (view == nullptr) {
         state.SkipWithError("the chunk is not shown");
         return;

@@ -52,9 +52,10 @@ Bitmap Gradient(int width, int height, int bitsPerPixel)
             picture.palette.push_back(i << 16 | (255 - i) << 8 | 0x60);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            picture.pixels.push_back(bitsPerPixel == 8 ? static_cast<std::uint32_t>((x * 255 / width + y) % 256)
-                                                       : static_cast<std::uint32_t>((x * 255 / width) << 16 |
-                                                                                    (y * 255 / height) << 8 | 0x80));
+            picture.pixels.push_back(
+                bitsPerPixel == 8
+                    ? static_cast<std::uint32_t>((x * 255 / width + y) % 256)
+                    : static_cast<std::uint32_t>((x * 255 / width) << 16 | (y * 255 / height) << 8 | 0x80));
     return picture;
 }
 
@@ -140,10 +141,10 @@ void WriteGameFiles(const fs::path& characters)
     damaged.resize(damaged.size() - 2000);
     Write(characters / "Damaged.IFF", damaged);
 
-    Write(characters / "Demo Wall.WLL",
-          FileWithMap({{"SPR#", "Wall sprite", SpriteBytes(2600), 1}, {"STR#", "Wall name", Strings(0xFF, {"Brick"}), 2}}));
-    Write(characters / "Demo Floor.FLR",
-          FileWithMap({{"SPR#", "Floor sprite", SpriteBytes(1800), 1}, {"STR#", "Floor name", Strings(0xFF, {"Oak"}), 2}}));
+    Write(characters / "Demo Wall.WLL", FileWithMap({{"SPR#", "Wall sprite", SpriteBytes(2600), 1},
+                                                     {"STR#", "Wall name", Strings(0xFF, {"Brick"}), 2}}));
+    Write(characters / "Demo Floor.FLR", FileWithMap({{"SPR#", "Floor sprite", SpriteBytes(1800), 1},
+                                                      {"STR#", "Floor name", Strings(0xFF, {"Oak"}), 2}}));
 }
 
 }  // namespace

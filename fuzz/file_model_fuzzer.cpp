@@ -5,8 +5,8 @@
 //
 // An input costs what a few clicks cost: every chunk is listed, but only a
 // sample is opened (a walk can list one chunk, which spans the rest of the
-// file, a thousand times over), and of a map's entries a sample is picked. Each family of decoders has a block
-// of its own below, called from ShowChunk by the view the chunk's type chooses.
+// file, a thousand times over), and of a map's entries a sample is picked. Each family of decoders has a
+// block of its own below, called from ShowChunk by the view the chunk's type chooses.
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -22,15 +22,15 @@
 #include "model/chunk_dump.h"
 #include "model/chunk_loader.h"
 #include "model/chunk_summary.h"
-#include "model/hex_rows.h"
-#include "model/palette.h"
-#include "model/palette_choice.h"
-#include "model/sprite.h"
 #include "model/chunk_texts.h"
 #include "model/chunk_view.h"
+#include "model/hex_rows.h"
 #include "model/hex_text.h"
 #include "model/offset_view.h"
+#include "model/palette.h"
+#include "model/palette_choice.h"
 #include "model/resource_map.h"
+#include "model/sprite.h"
 #include "model/sprite_preview.h"
 #include "model/string_table.h"
 #include "model/text_table.h"
@@ -66,7 +66,10 @@ void ShowText(std::string_view bytes)
 // The main window's side of a load.
 struct MainWindowTexts final : LoadOutput {
     void ClearChunkList() override {}
-    void SetDetailsCaption(std::string_view caption) override { shownLength += FileNameToUtf8(caption).size(); }
+    void SetDetailsCaption(std::string_view caption) override
+    {
+        shownLength += FileNameToUtf8(caption).size();
+    }
     void SetHeaderTexts(const FileHeaderTexts& texts) override
     {
         ShowText(texts.Line1);
@@ -90,7 +93,8 @@ public:
     }
     const std::string& Write(const std::uint8_t* data, std::size_t size)
     {
-        if (::pwrite(fd_, data, size, 0) != static_cast<ssize_t>(size) || ::ftruncate(fd_, static_cast<off_t>(size)) != 0)
+        if (::pwrite(fd_, data, size, 0) != static_cast<ssize_t>(size) ||
+            ::ftruncate(fd_, static_cast<off_t>(size)) != 0)
             std::abort();
         return path_;
     }
@@ -132,7 +136,8 @@ void ShowSprite(const ChunkInfo& chunk)
 {
     constexpr std::size_t kWidth = 117, kHeight = 105;
     static std::vector<std::uint32_t> box(kWidth * kHeight);
-    DrawSpritePreview(chunk.Data.Slice(kChunkHeaderSize, chunk.Data.size()).span(), {box, kWidth, kHeight, kWidth});
+    DrawSpritePreview(chunk.Data.Slice(kChunkHeaderSize, chunk.Data.size()).span(),
+                      {box, kWidth, kHeight, kWidth});
 }
 
 // --- Resource maps: the browser's lists of types and identifiers, then a

@@ -36,7 +36,8 @@ Bitmap Picture(int bits, int width, int height)
         for (std::uint32_t i = 0; i < (1u << bits); ++i)
             picture.palette.push_back(i * 0x010203);
     for (int i = 0; i < width * height; ++i)
-        picture.pixels.push_back(bits <= 8 ? static_cast<std::uint32_t>(i) % (1u << bits) : 0x102030u * static_cast<std::uint32_t>(i));
+        picture.pixels.push_back(bits <= 8 ? static_cast<std::uint32_t>(i) % (1u << bits)
+                                           : 0x102030u * static_cast<std::uint32_t>(i));
     return picture;
 }
 
@@ -66,8 +67,8 @@ void Write(const fs::path& file, const Bytes& bytes)
 {
     if (bytes.size() >= 8192)
         std::fprintf(stderr, "warning: %s is %zu bytes\n", file.c_str(), bytes.size());
-    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace
@@ -81,12 +82,13 @@ int main(int argc, char* argv[])
     const fs::path folder = argv[1];
     fs::create_directories(folder);
     const Bytes strings = {1, 'A', 'b', 1, 'c', 1};
-    Write(folder / "strings.IFF", File()
-                                      .Chunk("STR#", "Names", StringTableContents(0xFF, 2, {0, 'A', 'b', 0, 'c', 0}), 128)
-                                      .Chunk("STR#", "Moods", StringTableContents(0xFE, 2, {0, 'x', 0, 'y', 0}), 129)
-                                      .Chunk("STR#", "Old", StringTableContents(0xFD, 2, strings), 130)
-                                      .Chunk("STR#", "Unknown", StringTableContents(0x10, 1, strings), 131)
-                                      .Build());
+    Write(folder / "strings.IFF",
+          File()
+              .Chunk("STR#", "Names", StringTableContents(0xFF, 2, {0, 'A', 'b', 0, 'c', 0}), 128)
+              .Chunk("STR#", "Moods", StringTableContents(0xFE, 2, {0, 'x', 0, 'y', 0}), 129)
+              .Chunk("STR#", "Old", StringTableContents(0xFD, 2, strings), 130)
+              .Chunk("STR#", "Unknown", StringTableContents(0x10, 1, strings), 131)
+              .Build());
     Write(folder / "bitmaps.IFF", File()
                                       .Chunk("BMP_", "24 bits", BmpFile(Picture(24, 3, 2)))
                                       .Chunk("BMP_", "8 bits", BmpFile(Picture(8, 4, 2)))
@@ -97,14 +99,17 @@ int main(int argc, char* argv[])
     Bytes sprite(300);
     for (std::size_t i = 0; i < sprite.size(); ++i)
         sprite[i] = static_cast<std::uint8_t>(i * 7);
-    Write(folder / "sprite.WLL", File().Chunk("SPR#", "Wall", sprite).Chunk("BHAV", "Unknown", ToBytes("bytes")).Build());
+    Write(folder / "sprite.WLL",
+          File().Chunk("SPR#", "Wall", sprite).Chunk("BHAV", "Unknown", ToBytes("bytes")).Build());
     Write(folder / "map.FLR", File()
                                   .Chunk("STR#", "Name", StringTableContents(0xFF, 1, {0, 'O', 'a', 'k', 0}))
                                   .Chunk("rsmp", "", FullMap())
                                   .Build());
     Write(folder / "too many.IFF", File().ChunkWithSizeField("DATA", 0, "", {}).Build());
-    Write(folder / "cut short.IFF", File().Chunk("DATA", "", Bytes(8, 1)).ChunkWithSizeField("BMP_", 5000, "", {'B', 'M'}).Build());
-    Write(folder / "negative size.IFF", File().ChunkWithSizeField("DATA", 0xFFFFFFF0, "", Bytes(4)).Chunk("MORE", "", {}).Build());
+    Write(folder / "cut short.IFF",
+          File().Chunk("DATA", "", Bytes(8, 1)).ChunkWithSizeField("BMP_", 5000, "", {'B', 'M'}).Build());
+    Write(folder / "negative size.IFF",
+          File().ChunkWithSizeField("DATA", 0xFFFFFFF0, "", Bytes(4)).Chunk("MORE", "", {}).Build());
     Write(folder / "header only.IFF", File().Build());
     return 0;
 }

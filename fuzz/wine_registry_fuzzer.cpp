@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     std::string text(reinterpret_cast<const char*>(data), size);
     const WineRegistryFile registry(text);
-    for (const std::string_view key : {"Software\\Maxis\\The Sims", "Software\\Wow6432Node\\Maxis\\The Sims", ""}) {
+    for (const std::string_view key :
+         {"Software\\Maxis\\The Sims", "Software\\Wow6432Node\\Maxis\\The Sims", ""}) {
         (void)registry.HasKey(key);
         (void)registry.FindValue(key, "SIMS_DATA");
         (void)registry.FindValue(key, "");

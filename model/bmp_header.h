@@ -11,11 +11,11 @@ namespace tarnwick {
 // The fields of a Windows BMP file's two headers that say whether its bytes
 // can be a picture and how many of them it uses.
 struct BmpHeader {
-    std::uint32_t FileSize = 0;     // 0 in most game files: not given
-    std::uint32_t PixelsAt = 0;     // where the pixel data starts
-    std::uint32_t InfoSize = 0;     // the second header's size, which says its layout
+    std::uint32_t FileSize = 0;  // 0 in most game files: not given
+    std::uint32_t PixelsAt = 0;  // where the pixel data starts
+    std::uint32_t InfoSize = 0;  // the second header's size, which says its layout
     std::int32_t Width = 0;
-    std::int32_t Height = 0;        // negative for rows stored from the top
+    std::int32_t Height = 0;  // negative for rows stored from the top
     std::uint16_t BitsPerPixel = 0;
     std::uint32_t Compression = 0;  // 0 none, 1 RLE8, 2 RLE4, 3 and 6 bit fields
     std::uint32_t ImageSize = 0;    // the pixel data's size; 0 when not given

@@ -31,9 +31,6 @@ ByteSpan ClampedSlice(ByteSpan bytes, std::size_t offset, std::size_t length)
     return bytes.subspan(offset, std::min(length, bytes.size() - offset));
 }
 
-std::string BytesAsText(ByteSpan bytes)
-{
-    return {bytes.begin(), bytes.end()};
-}
+std::string BytesAsText(ByteSpan bytes) { return {bytes.begin(), bytes.end()}; }
 
 }  // namespace tarnwick

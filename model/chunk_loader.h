@@ -41,7 +41,8 @@ public:
 //
 // A file that cannot be read leaves no data and no chunk, and the list holds one
 // line with the system's reason.
-void LoadChunkFile(OpenFile& openFile, const std::string& path, std::string_view fileName, LoadOutput& output);
+void LoadChunkFile(OpenFile& openFile, const std::string& path, std::string_view fileName,
+                   LoadOutput& output);
 
 // Makes `file`, already in memory, the open file: shows its header, walks its
 // chunks into Chunks and lists them.

@@ -28,8 +28,9 @@ ChunkSummary SummariseChunk(const ChunkInfo& chunk, std::size_t fileSize)
         summary.warning = "The size field (" + std::to_string(summary.size) + ") is smaller than the " +
                           std::to_string(kChunkHeaderSize) + "-byte chunk header.";
     else if (summary.size > available)
-        summary.warning = "The size field (" + std::to_string(summary.size) + ") runs past the end of the file: " +
-                          std::to_string(available) + " bytes are there.";
+        summary.warning = "The size field (" + std::to_string(summary.size) +
+                          ") runs past the end of the file: " + std::to_string(available) +
+                          " bytes are there.";
     return summary;
 }
 

@@ -16,11 +16,11 @@ inline constexpr std::size_t kMaxChunks = 1000;
 // One chunk of a container file. Positions are 1-based: the first byte of the
 // file is position 1, so the first chunk sits at position 65.
 struct ChunkInfo {
-    std::string Type;     // the four type characters as stored (fewer at the end of the file)
-    std::string Label;    // the label field up to its first NUL
+    std::string Type;       // the four type characters as stored (fewer at the end of the file)
+    std::string Label;      // the label field up to its first NUL
     std::int32_t Size = 0;  // the size field, header included, read as signed
-    std::string IdBytes;  // the four raw identifier bytes (fewer at the end of the file)
-    ByteString Data;      // the whole chunk, header included; contents from byte 77
+    std::string IdBytes;    // the four raw identifier bytes (fewer at the end of the file)
+    ByteString Data;        // the whole chunk, header included; contents from byte 77
     std::int32_t Position = 0;
 };
 

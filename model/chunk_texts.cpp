@@ -11,11 +11,7 @@ ChunkHeaderTexts MakeChunkHeaderTexts(const ChunkInfo& chunk)
         id += ByteHex(static_cast<std::uint8_t>(byte)) + " ";
     const auto size = static_cast<std::uint32_t>(chunk.Size);
     return {
-        chunk.Type,
-        chunk.Label,
-        Hex8(size).substr(4),
-        id,
-        Hex8(static_cast<std::uint32_t>(chunk.Position)),
+        chunk.Type, chunk.Label, Hex8(size).substr(4), id, Hex8(static_cast<std::uint32_t>(chunk.Position)),
     };
 }
 

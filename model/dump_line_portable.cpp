@@ -36,8 +36,8 @@ std::uint64_t DumpCharactersOfEight(std::uint64_t eight)
 {
     constexpr std::uint64_t kEach = 0x0101010101010101;
     const std::uint64_t low7 = eight & (0x7F * kEach);
-    const std::uint64_t atLeast32 = low7 + 0x60 * kEach;      // bit 7 set when low7 >= 32
-    const std::uint64_t below127 = ~(low7 + 0x01 * kEach);    // bit 7 set when low7 < 127
+    const std::uint64_t atLeast32 = low7 + 0x60 * kEach;    // bit 7 set when low7 >= 32
+    const std::uint64_t below127 = ~(low7 + 0x01 * kEach);  // bit 7 set when low7 < 127
     const std::uint64_t printable = atLeast32 & below127 & ~eight & (0x80 * kEach);
     const std::uint64_t keep = (printable >> 7) * 0xFF;
     return (eight & keep) | ('.' * kEach & ~keep);
@@ -57,7 +57,8 @@ void WriteWholeLine(const std::uint8_t* bytes, char* out)
     for (std::size_t half = 0; half < 2; ++half) {
         std::uint64_t eight = 0;
         std::memcpy(&eight, line.data() + half * 8, 8);
-        const std::uint64_t characters = InLittleEndianOrder(DumpCharactersOfEight(InLittleEndianOrder(eight)));
+        const std::uint64_t characters =
+            InLittleEndianOrder(DumpCharactersOfEight(InLittleEndianOrder(eight)));
         std::memcpy(text + half * 8, &characters, 8);
     }
 }

@@ -12,7 +12,8 @@ namespace {
 __m128i HexDigits(__m128i nibbles)
 {
     const __m128i aboveNine = _mm_cmpgt_epi8(nibbles, _mm_set1_epi8(9));
-    const __m128i offset = _mm_add_epi8(_mm_set1_epi8('0'), _mm_and_si128(aboveNine, _mm_set1_epi8('A' - '0' - 10)));
+    const __m128i offset =
+        _mm_add_epi8(_mm_set1_epi8('0'), _mm_and_si128(aboveNine, _mm_set1_epi8('A' - '0' - 10)));
     return _mm_add_epi8(nibbles, offset);
 }
 
@@ -23,17 +24,15 @@ __m128i SpacedPairs(__m128i pairs)
     // "XY  " in each 32-bit lane, then the second lane of each 64-bit half
     // moved down a byte ("XY XY " in six bytes), then the second half down two.
     const __m128i padded = _mm_unpacklo_epi16(pairs, _mm_set1_epi8(' '));
-    const __m128i halves = _mm_or_si128(_mm_and_si128(padded, _mm_set1_epi64x(0x0000000000FFFFFF)),
-                                        _mm_and_si128(_mm_srli_epi64(padded, 8), _mm_set1_epi64x(0x0000FFFFFF000000)));
+    const __m128i halves =
+        _mm_or_si128(_mm_and_si128(padded, _mm_set1_epi64x(0x0000000000FFFFFF)),
+                     _mm_and_si128(_mm_srli_epi64(padded, 8), _mm_set1_epi64x(0x0000FFFFFF000000)));
     const __m128i lowSix = _mm_set_epi64x(0, 0x0000FFFFFFFFFFFF);
     const __m128i nextSix = _mm_set_epi64x(0x00000000FFFFFFFF, static_cast<long long>(0xFFFF000000000000));
     return _mm_or_si128(_mm_and_si128(halves, lowSix), _mm_and_si128(_mm_srli_si128(halves, 2), nextSix));
 }
 
-void Store(char* out, __m128i characters)
-{
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), characters);
-}
+void Store(char* out, __m128i characters) { _mm_storeu_si128(reinterpret_cast<__m128i*>(out), characters); }
 
 }  // namespace
 
@@ -54,8 +53,8 @@ void WriteWholeLine(const std::uint8_t* bytes, char* out)
     out[kHexColumnWidth - 2] = ' ';
     out[kHexColumnWidth - 1] = ' ';
     // 32..126 stay; as signed bytes, 128..255 are below 32.
-    const __m128i printable = _mm_and_si128(_mm_cmpgt_epi8(line, _mm_set1_epi8(31)),
-                                            _mm_cmplt_epi8(line, _mm_set1_epi8(127)));
+    const __m128i printable =
+        _mm_and_si128(_mm_cmpgt_epi8(line, _mm_set1_epi8(31)), _mm_cmplt_epi8(line, _mm_set1_epi8(127)));
     Store(out + kHexColumnWidth,
           _mm_or_si128(_mm_and_si128(printable, line), _mm_andnot_si128(printable, _mm_set1_epi8('.'))));
 }

@@ -1,27 +1,21 @@
 #include "model/file_reader.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <array>
 #include <cerrno>
-#include <fcntl.h>
 #include <new>
 #include <optional>
-#include <sys/stat.h>
 #include <system_error>
-#include <unistd.h>
 
 namespace tarnwick {
 
 namespace {
 
-FileReadResult Failure(int error)
-{
-    return {{}, std::generic_category().message(error)};
-}
+FileReadResult Failure(int error) { return {{}, std::generic_category().message(error)}; }
 
-FileReadResult Failure(const char* reason)
-{
-    return {{}, reason};
-}
+FileReadResult Failure(const char* reason) { return {{}, reason}; }
 
 // Why a file of this kind and size cannot be read whole, or nothing if it can.
 std::optional<FileReadResult> RefusalFor(const struct stat& info)
@@ -59,7 +53,11 @@ ssize_t ReadUpTo(int fd, std::uint8_t* into, std::size_t count)
 class FileDescriptor {
 public:
     explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() { if (fd_ >= 0) ::close(fd_); }
+    ~FileDescriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     [[nodiscard]] int get() const { return fd_; }

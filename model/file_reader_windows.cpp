@@ -14,10 +14,7 @@ namespace tarnwick {
 
 namespace {
 
-FileReadResult Failure(int error)
-{
-    return {{}, std::generic_category().message(error)};
-}
+FileReadResult Failure(int error) { return {{}, std::generic_category().message(error)}; }
 
 FileReadResult SystemFailure(DWORD error)
 {

@@ -21,7 +21,10 @@ public:
 
     HexRows(ByteString chunk, std::uint64_t fileOffset) : chunk_(std::move(chunk)), fileOffset_(fileOffset) {}
 
-    [[nodiscard]] std::size_t LineCount() const { return (chunk_.size() + kBytesPerLine - 1) / kBytesPerLine; }
+    [[nodiscard]] std::size_t LineCount() const
+    {
+        return (chunk_.size() + kBytesPerLine - 1) / kBytesPerLine;
+    }
     [[nodiscard]] std::string Line(std::size_t index) const;
     // Lines first..last (both included), each ended by a line break.
     [[nodiscard]] std::string Text(std::size_t first, std::size_t last) const;

@@ -6,10 +6,7 @@ namespace tarnwick {
 
 namespace {
 
-char PrintableOrDot(std::uint8_t byte)
-{
-    return byte >= 32 && byte <= 127 ? static_cast<char>(byte) : '.';
-}
+char PrintableOrDot(std::uint8_t byte) { return byte >= 32 && byte <= 127 ? static_cast<char>(byte) : '.'; }
 
 }  // namespace
 
@@ -64,10 +61,7 @@ std::string HexLine(ByteSpan bytes, Direction direction)
     return hexColumn + std::string(padding, ' ') + charColumn;
 }
 
-std::string ReverseBytes(ByteSpan bytes)
-{
-    return {bytes.rbegin(), bytes.rend()};
-}
+std::string ReverseBytes(ByteSpan bytes) { return {bytes.rbegin(), bytes.rend()}; }
 
 std::string Hex8(std::uint32_t value)
 {

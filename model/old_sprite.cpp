@@ -36,7 +36,10 @@ public:
     }
 
 private:
-    std::optional<std::uint16_t> U16(ByteReader& reader) const { return bigEndian_ ? reader.U16be() : reader.U16le(); }
+    std::optional<std::uint16_t> U16(ByteReader& reader) const
+    {
+        return bigEndian_ ? reader.U16be() : reader.U16le();
+    }
 
     void Commands(ByteReader& reader)
     {
@@ -56,7 +59,8 @@ private:
             case 0x04: {
                 const auto record = *count >= 2 ? reader.Bytes(*count - 2u) : std::nullopt;
                 if (!record) {
-                    frame_.problem = "The row record at byte " + std::to_string(at) + " runs past the frame's data.";
+                    frame_.problem =
+                        "The row record at byte " + std::to_string(at) + " runs past the frame's data.";
                     return;
                 }
                 if (!Row(*record, row++, at))
@@ -69,7 +73,8 @@ private:
             case 0x05:
                 return;
             default:
-                frame_.problem = "Unknown command " + ByteHex(*command) + " at byte " + std::to_string(at) + ".";
+                frame_.problem =
+                    "Unknown command " + ByteHex(*command) + " at byte " + std::to_string(at) + ".";
                 return;
             }
         }
@@ -158,8 +163,10 @@ Decoded<Sprite> DecodeOldSprite(ByteSpan body)
             continue;
         }
         // Bounded by the next frame where it follows, for the size check.
-        const std::size_t next = i + 1 < offsets.size() && offsets[i + 1] > offsets[i] && offsets[i + 1] <= body.size()
-                                     ? offsets[i + 1] : body.size();
+        const std::size_t next =
+            i + 1 < offsets.size() && offsets[i + 1] > offsets[i] && offsets[i + 1] <= body.size()
+                ? offsets[i + 1]
+                : body.size();
         sprite.frames.push_back(DecodeFrame(body.subspan(offsets[i]), next - offsets[i], bigEndian));
     }
     return Decoded<Sprite>::Of(std::move(sprite));

@@ -13,9 +13,9 @@ inline constexpr std::size_t kMaxPaletteColours = 256;
 
 // A "PALT" chunk's colours.
 struct Palette {
-    std::uint32_t version = 0;             // 0 or 1 in real files; any is accepted
-    std::vector<std::uint32_t> colours;    // 0xFFRRGGBB
-    std::string warning;                   // the colours the data lacks, if any
+    std::uint32_t version = 0;           // 0 or 1 in real files; any is accepted
+    std::vector<std::uint32_t> colours;  // 0xFFRRGGBB
+    std::string warning;                 // the colours the data lacks, if any
 };
 
 // Decodes a palette's body. Declines one too short for its header or declaring

@@ -20,7 +20,7 @@ struct PaletteChoice {
 // in the sprite header; version 1001 in each frame unless that holds 0 or
 // 0xA3A3. One not found falls back to the PALT with the sprite's own ID, then
 // to the file's first PALT.
-[[nodiscard]] PaletteChoice ChoosePalette(const ChunkTable& chunks, std::uint16_t spriteId, const Sprite& sprite,
-                                          const SpriteFrame& frame);
+[[nodiscard]] PaletteChoice ChoosePalette(const ChunkTable& chunks, std::uint16_t spriteId,
+                                          const Sprite& sprite, const SpriteFrame& frame);
 
 }  // namespace tarnwick

@@ -1,10 +1,10 @@
 #include "model/resource_map.h"
 
 #include <algorithm>
-#include <optional>
-#include <string_view>
 #include <bit>
 #include <functional>
+#include <optional>
+#include <string_view>
 
 #include "model/byte_reader.h"
 #include "model/hex_text.h"
@@ -89,10 +89,7 @@ ResourceMap ParseResourceMap(ByteSpan chunk)
 
 namespace {
 
-std::size_t TypeHash(std::string_view type)
-{
-    return std::hash<std::string_view>()(type);
-}
+std::size_t TypeHash(std::string_view type) { return std::hash<std::string_view>()(type); }
 
 std::size_t PairHash(std::string_view type, std::string_view id)
 {
@@ -102,7 +99,8 @@ std::size_t PairHash(std::string_view type, std::string_view id)
 }  // namespace
 
 template <typename Matches>
-std::size_t SectionIndex::SlotOf(const std::vector<std::size_t>& table, std::size_t hash, Matches matches) const
+std::size_t SectionIndex::SlotOf(const std::vector<std::size_t>& table, std::size_t hash,
+                                 Matches matches) const
 {
     // Linear probing in a table at least twice as large as the entries, a
     // power of two in size, so an empty slot always ends the search.
@@ -114,23 +112,26 @@ std::size_t SectionIndex::SlotOf(const std::vector<std::size_t>& table, std::siz
 }
 
 SectionIndex::SectionIndex(const std::vector<SectionEntry>& sections)
-    : sections_(sections), nextOfType_(sections.size(), kNone),
-      firstOfType_(std::bit_ceil(2 * sections.size() + 1), kNone), firstOfPair_(firstOfType_.size(), kNone)
+    : sections_(sections),
+      nextOfType_(sections.size(), kNone),
+      firstOfType_(std::bit_ceil(2 * sections.size() + 1), kNone),
+      firstOfPair_(firstOfType_.size(), kNone)
 {
     std::vector<std::size_t> lastOfType(firstOfType_.size(), kNone);  // by the same slots as firstOfType_
     for (std::size_t at = 0; at < sections_.size(); ++at) {
         const SectionEntry& entry = sections_[at];
-        const std::size_t typeSlot = SlotOf(firstOfType_, TypeHash(entry.Type),
-                                            [&](const SectionEntry& other) { return other.Type == entry.Type; });
+        const std::size_t typeSlot =
+            SlotOf(firstOfType_, TypeHash(entry.Type),
+                   [&](const SectionEntry& other) { return other.Type == entry.Type; });
         if (firstOfType_[typeSlot] == kNone)
             firstOfType_[typeSlot] = at;
         else
             nextOfType_[lastOfType[typeSlot]] = at;
         lastOfType[typeSlot] = at;
 
-        const std::size_t pairSlot = SlotOf(firstOfPair_, PairHash(entry.Type, entry.Id), [&](const SectionEntry& other) {
-            return other.Type == entry.Type && other.Id == entry.Id;
-        });
+        const std::size_t pairSlot = SlotOf(
+            firstOfPair_, PairHash(entry.Type, entry.Id),
+            [&](const SectionEntry& other) { return other.Type == entry.Type && other.Id == entry.Id; });
         if (firstOfPair_[pairSlot] == kNone)
             firstOfPair_[pairSlot] = at;
     }

@@ -23,8 +23,8 @@ struct SectionEntry {
 };
 
 struct ResourceMap {
-    std::vector<std::string> Types;       // one per type block, in map order
-    std::vector<SectionEntry> Sections;   // at most kMaxSections, in map order
+    std::vector<std::string> Types;      // one per type block, in map order
+    std::vector<SectionEntry> Sections;  // at most kMaxSections, in map order
 };
 
 // Parses the "rsmp" chunk (header included): finds the "pmsr" marker, then reads
@@ -52,12 +52,13 @@ private:
     // The slot of `table` that holds the first entry for which `matches` is
     // true, or the empty slot where it would go.
     template <typename Matches>
-    [[nodiscard]] std::size_t SlotOf(const std::vector<std::size_t>& table, std::size_t hash, Matches matches) const;
+    [[nodiscard]] std::size_t SlotOf(const std::vector<std::size_t>& table, std::size_t hash,
+                                     Matches matches) const;
 
-    std::vector<SectionEntry> sections_;     // in table order
-    std::vector<std::size_t> nextOfType_;    // the next position of the same type, or kNone
-    std::vector<std::size_t> firstOfType_;   // a hash table of the first position of each type
-    std::vector<std::size_t> firstOfPair_;   // a hash table of the first position of each type and identifier
+    std::vector<SectionEntry> sections_;    // in table order
+    std::vector<std::size_t> nextOfType_;   // the next position of the same type, or kNone
+    std::vector<std::size_t> firstOfType_;  // a hash table of the first position of each type
+    std::vector<std::size_t> firstOfPair_;  // a hash table of the first position of each type and identifier
 };
 
 }  // namespace tarnwick

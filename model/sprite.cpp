@@ -11,8 +11,8 @@ bool AllocateFrame(SpriteFrame& frame, std::size_t dataBytes, std::uint8_t fill)
     }
     const auto area = static_cast<std::size_t>(frame.width) * static_cast<std::size_t>(frame.height);
     if (area / kMaxPixelsPerFrameByte > dataBytes) {
-        frame.problem = "The frame declares " + size + " pixels, far more than its " + std::to_string(dataBytes) +
-                        " bytes can draw.";
+        frame.problem = "The frame declares " + size + " pixels, far more than its " +
+                        std::to_string(dataBytes) + " bytes can draw.";
         return false;
     }
     frame.indices.assign(area, fill);

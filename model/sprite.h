@@ -20,7 +20,7 @@ inline constexpr std::size_t kMaxPixelsPerFrameByte = 16384;
 // One decoded sprite frame: per pixel a palette index, an opacity and, with a
 // depth channel, a depth. Pixels no command wrote are transparent.
 struct SpriteFrame {
-    int width = 0;   // 0, or a height of 0: a blank frame
+    int width = 0;  // 0, or a height of 0: a blank frame
     int height = 0;
     std::int16_t x = 0;  // "SPR2": where the frame sits in the object's drawing box
     std::int16_t y = 0;

@@ -69,7 +69,8 @@ private:
             case 0: {
                 const auto record = command->count >= 2 ? reader.Bytes(command->count - 2) : std::nullopt;
                 if (!record) {
-                    frame_.problem = "The row record at byte " + std::to_string(at) + " runs past the frame's data.";
+                    frame_.problem =
+                        "The row record at byte " + std::to_string(at) + " runs past the frame's data.";
                     return;
                 }
                 if (!Row(*record, row++, at))
@@ -168,7 +169,8 @@ Decoded<Sprite> DecodeSprite2(ByteSpan body)
         return Decoded<Sprite>::Of(std::move(sprite));
     }
     if (*version != kOffsetTableVersion)
-        return Decoded<Sprite>::Decline("Sprite version " + std::to_string(*version) + " is not 1000 or 1001.");
+        return Decoded<Sprite>::Decline("Sprite version " + std::to_string(*version) +
+                                        " is not 1000 or 1001.");
     const std::uint32_t count = *second;
     if (count > reader.Remaining() / 4)
         return Decoded<Sprite>::Decline("Its " + std::to_string(count) + " frame offsets run past the end.");

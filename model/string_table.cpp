@@ -8,9 +8,9 @@ namespace tarnwick {
 
 namespace {
 
-constexpr std::size_t kFormatCodeAt = kChunkHeaderSize;  // chunk byte 77
-constexpr std::size_t kCountAt = kChunkHeaderSize + 2;   // chunk byte 79
-constexpr std::size_t kStringsAt = kChunkHeaderSize + 3; // chunk byte 80
+constexpr std::size_t kFormatCodeAt = kChunkHeaderSize;   // chunk byte 77
+constexpr std::size_t kCountAt = kChunkHeaderSize + 2;    // chunk byte 79
+constexpr std::size_t kStringsAt = kChunkHeaderSize + 3;  // chunk byte 80
 
 }  // namespace
 

@@ -9,10 +9,7 @@ namespace tarnwick {
 
 namespace {
 
-std::string AsText(ByteSpan bytes)
-{
-    return {bytes.begin(), bytes.end()};
-}
+std::string AsText(ByteSpan bytes) { return {bytes.begin(), bytes.end()}; }
 
 TextEntry Entry(std::size_t index, int language, std::string value, std::string comment, CodePage codePage)
 {
@@ -85,8 +82,8 @@ Decoded<TextTable> DecodePascal(ByteSpan body)
     const std::uint16_t littleEndian = ByteReader(body).U16le().value_or(0);
     const std::optional<std::uint16_t> afterZero =
         bigEndian == 0 ? ByteReader(body, 2).U16le() : std::nullopt;
-    const std::array<std::pair<std::size_t, std::optional<std::uint16_t>>, 3> candidates = {{
-        {2, bigEndian}, {2, littleEndian}, {4, afterZero}}};
+    const std::array<std::pair<std::size_t, std::optional<std::uint16_t>>, 3> candidates = {
+        {{2, bigEndian}, {2, littleEndian}, {4, afterZero}}};
     std::optional<PascalReading> firstFit;
     for (const auto& [from, count] : candidates) {
         if (!count)
@@ -100,7 +97,8 @@ Decoded<TextTable> DecodePascal(ByteSpan body)
             firstFit = std::move(reading);
     }
     if (!firstFit)
-        return Decoded<TextTable>::Decline("No reading of its string count fits the counted strings that follow.");
+        return Decoded<TextTable>::Decline(
+            "No reading of its string count fits the counted strings that follow.");
     const std::size_t trailing = body.size() - firstFit->end;
     return Decoded<TextTable>::Of({TextTableLayout::Pascal, std::move(firstFit->entries), trailing, {}});
 }
@@ -125,7 +123,8 @@ TextTable DecodeZeroEnded(ByteReader& reader, TextTableLayout layout, std::size_
         if (layout != TextTableLayout::Plain && !(comment = reader.NulEndedText()))
             break;
         const std::size_t index = nextIndex[static_cast<std::size_t>(language)]++;
-        table.entries.push_back(Entry(index, language, AsText(*value), AsText(*comment), LanguageCodePage(language)));
+        table.entries.push_back(
+            Entry(index, language, AsText(*value), AsText(*comment), LanguageCodePage(language)));
     }
     if (table.entries.size() < count)
         table.warning = CutShort(table.entries.size(), count);
@@ -151,7 +150,8 @@ TextTable DecodeLanguageSets(ByteReader& reader, std::size_t setCount)
                 table.warning = "Language set " + std::to_string(set + 1) + ": " + CutShort(i, *count);
                 break;
             }
-            table.entries.push_back(Entry(i, language, std::move(*value), std::move(*comment), CodePage::Utf8));
+            table.entries.push_back(
+                Entry(i, language, std::move(*value), std::move(*comment), CodePage::Utf8));
         }
     }
     table.trailingBytes = reader.Remaining();

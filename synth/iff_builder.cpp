@@ -4,10 +4,7 @@
 
 namespace tarnwick::fixtures {
 
-Bytes ToBytes(std::string_view text)
-{
-    return {text.begin(), text.end()};
-}
+Bytes ToBytes(std::string_view text) { return {text.begin(), text.end()}; }
 
 Bytes Concat(std::initializer_list<Bytes> parts)
 {
@@ -49,8 +46,7 @@ IffBuilder& IffBuilder::Chunk(std::string_view type, std::string_view label, con
 }
 
 IffBuilder& IffBuilder::ChunkWithSizeField(std::string_view type, std::uint32_t sizeField,
-                                           std::string_view label, const Bytes& contents,
-                                           std::uint32_t id)
+                                           std::string_view label, const Bytes& contents, std::uint32_t id)
 {
     Bytes typeCode = ToBytes(type);
     typeCode.resize(4, ' ');

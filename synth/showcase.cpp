@@ -12,12 +12,17 @@ namespace tarnwick::fixtures {
 Bytes ShowcaseTextTable()
 {
     const std::vector<TextRecord> records = {
-        {1, "Bath Towel", "name"}, {3, "Serviette de bain", ""}, {4, "Badetuch", ""},
+        {1, "Bath Towel", "name"},
+        {3, "Serviette de bain", ""},
+        {4, "Badetuch", ""},
         {16, "\x52\xEA\x63\x7A\x6E\x69\x6B\x20\x6B\xB9\x70\x69\x65\x6C\x6F\x77\x79", ""},
-        {15, "\x83\x6F\x83\x58\x83\x5E\x83\x49\x83\x8B", ""}, {17, "\xD4\xA1\xBD\xED", ""},
-        {18, "\xAF\x44\xA4\x79", ""}, {19, "\xBC\xE9\xD2\xE0\xAA\xE7\xB4\xB5\xD1\xC7", ""},
+        {15, "\x83\x6F\x83\x58\x83\x5E\x83\x49\x83\x8B", ""},
+        {17, "\xD4\xA1\xBD\xED", ""},
+        {18, "\xAF\x44\xA4\x79", ""},
+        {19, "\xBC\xE9\xD2\xE0\xAA\xE7\xB4\xB5\xD1\xC7", ""},
         {20, "\xB8\xF1\xBF\xE5\x20\xBC\xF6\xB0\xC7", ""},
-        {1, "A soft towel for after the bath.", "description"}, {3, "Une serviette douce.", ""},
+        {1, "A soft towel for after the bath.", "description"},
+        {3, "Une serviette douce.", ""},
         {4, "Ein weiches Handtuch.", ""},
     };
     Bytes body = TextTableBody(TextTableLayout::Languages, records);
@@ -56,10 +61,7 @@ SpritePicture Ball(int size, int shift)
 
 }  // namespace
 
-Bytes ShowcasePalette()
-{
-    return PaletteBody(WarmColours());
-}
+Bytes ShowcasePalette() { return PaletteBody(WarmColours()); }
 
 Bytes ShowcaseSprite2(std::uint32_t paletteId)
 {

@@ -14,10 +14,7 @@ void Append(Bytes& out, std::uint32_t value, int bytes, bool bigEndian)
     }
 }
 
-void Append(Bytes& out, const Bytes& more)
-{
-    out.insert(out.end(), more.begin(), more.end());
-}
+void Append(Bytes& out, const Bytes& more) { out.insert(out.end(), more.begin(), more.end()); }
 
 std::size_t At(const SpritePicture& picture, int x, int y)
 {
@@ -53,7 +50,8 @@ Bytes OldRowCommands(const SpritePicture& picture, int y)
         if (index < 0) {
             out.insert(out.end(), {0x01, static_cast<std::uint8_t>(same)});
         } else if (same > 1) {
-            out.insert(out.end(), {0x02, static_cast<std::uint8_t>(same), static_cast<std::uint8_t>(index), 0});
+            out.insert(out.end(),
+                       {0x02, static_cast<std::uint8_t>(same), static_cast<std::uint8_t>(index), 0});
         } else {
             int n = 0;
             while (x + n < picture.width && n < 255 && picture.indices[At(picture, x + n, y)] >= 0)
@@ -105,11 +103,14 @@ Bytes Sprite2RowCommands(const Sprite2FrameHeader& header, const SpritePicture& 
 
 }  // namespace
 
-Bytes PaletteBody(const std::vector<std::uint32_t>& colours, std::uint32_t version, std::int64_t declaredCount)
+Bytes PaletteBody(const std::vector<std::uint32_t>& colours, std::uint32_t version,
+                  std::int64_t declaredCount)
 {
     Bytes out;
     Append(out, version, 4, false);
-    Append(out, static_cast<std::uint32_t>(declaredCount < 0 ? static_cast<std::int64_t>(colours.size()) : declaredCount),
+    Append(out,
+           static_cast<std::uint32_t>(declaredCount < 0 ? static_cast<std::int64_t>(colours.size())
+                                                        : declaredCount),
            4, false);
     out.resize(16, 0);
     for (const std::uint32_t colour : colours)
@@ -143,7 +144,8 @@ Bytes OldSpriteFrame(const SpritePicture& picture, bool bigEndian)
     return out;
 }
 
-Bytes OldSpriteBody(std::uint32_t version, std::uint32_t paletteId, const std::vector<Bytes>& frames, bool bigEndian)
+Bytes OldSpriteBody(std::uint32_t version, std::uint32_t paletteId, const std::vector<Bytes>& frames,
+                    bool bigEndian)
 {
     Bytes out;
     Append(out, version, 4, bigEndian);

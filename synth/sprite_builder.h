@@ -35,8 +35,8 @@ struct SpritePicture {
 [[nodiscard]] Bytes OldSpriteFrameHeader(std::uint16_t width, std::uint16_t height, bool bigEndian = false);
 // "SPR#" body: version 502-505 with an offset table, or 1001 with each frame
 // in a record of its own.
-[[nodiscard]] Bytes OldSpriteBody(std::uint32_t version, std::uint32_t paletteId, const std::vector<Bytes>& frames,
-                                  bool bigEndian = false);
+[[nodiscard]] Bytes OldSpriteBody(std::uint32_t version, std::uint32_t paletteId,
+                                  const std::vector<Bytes>& frames, bool bigEndian = false);
 
 struct Sprite2FrameHeader {
     std::uint16_t width = 0;
@@ -55,6 +55,7 @@ struct Sprite2FrameHeader {
 // "SPR2": the frame that draws `picture`, with the channels `header.flags` names.
 [[nodiscard]] Bytes Sprite2PictureFrame(Sprite2FrameHeader header, const SpritePicture& picture);
 // "SPR2" body: version 1000 with an offset table, or 1001 with the frames back to back.
-[[nodiscard]] Bytes Sprite2Body(std::uint32_t version, std::uint32_t paletteId, const std::vector<Bytes>& frames);
+[[nodiscard]] Bytes Sprite2Body(std::uint32_t version, std::uint32_t paletteId,
+                                const std::vector<Bytes>& frames);
 
 }  // namespace tarnwick::fixtures

@@ -45,8 +45,9 @@ Bytes TextTableBody(TextTableLayout layout, const std::vector<TextRecord>& recor
     case TextTableLayout::Plain:
     case TextTableLayout::WithComments:
     case TextTableLayout::Languages: {
-        const std::uint8_t code = layout == TextTableLayout::Plain ? 0xFF
-                                  : layout == TextTableLayout::WithComments ? 0xFE : 0xFD;
+        const std::uint8_t code = layout == TextTableLayout::Plain          ? 0xFF
+                                  : layout == TextTableLayout::WithComments ? 0xFE
+                                                                            : 0xFD;
         out = {code, 0xFF};
         AppendU16Le(out, records.size());
         for (const TextRecord& record : records) {

@@ -1,7 +1,7 @@
-#include <cerrno>
-#include <system_error>
 #include <dirent.h>
 #include <sys/stat.h>
+#include <cerrno>
+#include <system_error>
 
 #include "system/folder_listing.h"
 

@@ -19,9 +19,9 @@ enum RegistryValueType : std::uint32_t {
 };
 
 inline constexpr long kRegSuccess = 0;
-inline constexpr long kRegNotFound = 2;      // ERROR_FILE_NOT_FOUND
-inline constexpr long kRegBadKey = 6;        // ERROR_INVALID_HANDLE
-inline constexpr long kRegMoreData = 234;    // ERROR_MORE_DATA
+inline constexpr long kRegNotFound = 2;    // ERROR_FILE_NOT_FOUND
+inline constexpr long kRegBadKey = 6;      // ERROR_INVALID_HANDLE
+inline constexpr long kRegMoreData = 234;  // ERROR_MORE_DATA
 
 class Registry {
 public:
@@ -31,8 +31,8 @@ public:
     // Reports the value's type and its size in bytes. With `data` given, also
     // copies the value into it when `size` (the buffer's size) is large enough;
     // otherwise writes nothing and returns kRegMoreData.
-    virtual long QueryValue(RegistryKey key, std::string_view name, std::uint32_t& type,
-                            std::uint8_t* data, std::uint32_t& size) = 0;
+    virtual long QueryValue(RegistryKey key, std::string_view name, std::uint32_t& type, std::uint8_t* data,
+                            std::uint32_t& size) = 0;
     virtual long CloseKey(RegistryKey key) = 0;
 };
 

@@ -26,8 +26,8 @@ public:
         // The game is a 32-bit program and its keys live in the 32-bit view; a
         // 64-bit build would not see them without KEY_WOW64_32KEY.
         HKEY opened = nullptr;
-        const LONG result = RegOpenKeyExA(ToHandle(root), std::string(path).c_str(), 0,
-                                          KEY_READ | KEY_WOW64_32KEY, &opened);
+        const LONG result =
+            RegOpenKeyExA(ToHandle(root), std::string(path).c_str(), 0, KEY_READ | KEY_WOW64_32KEY, &opened);
         if (result == ERROR_SUCCESS)
             key = reinterpret_cast<RegistryKey>(opened);
         return result;
@@ -40,7 +40,8 @@ public:
         DWORD valueType = 0;
         DWORD length = size;
         if (data == nullptr) {
-            const LONG result = RegQueryValueExA(ToHandle(key), valueName.c_str(), nullptr, &valueType, nullptr, &length);
+            const LONG result =
+                RegQueryValueExA(ToHandle(key), valueName.c_str(), nullptr, &valueType, nullptr, &length);
             if (result == ERROR_SUCCESS) {
                 type = valueType;
                 size = length;
@@ -50,7 +51,8 @@ public:
         // Through a buffer of our own: the system may scribble on one that proves
         // too small, and the caller's must stay untouched then.
         std::vector<BYTE> buffer(std::max<std::uint32_t>(size, 1));
-        const LONG result = RegQueryValueExA(ToHandle(key), valueName.c_str(), nullptr, &valueType, buffer.data(), &length);
+        const LONG result =
+            RegQueryValueExA(ToHandle(key), valueName.c_str(), nullptr, &valueType, buffer.data(), &length);
         if (result == ERROR_SUCCESS || result == ERROR_MORE_DATA) {
             type = valueType;
             if (result == ERROR_SUCCESS)

@@ -4,8 +4,8 @@
 #include <cctype>
 #include <system_error>
 
-#include "system/ascii_case.h"
 #include "model/windows1252.h"
+#include "system/ascii_case.h"
 
 namespace tarnwick {
 
@@ -50,9 +50,11 @@ std::vector<WineDrive> WineDrives(const fs::path& prefix)
 
 std::optional<fs::path> MapWindowsPath(std::string_view windowsPath, const fs::path& prefix)
 {
-    if (prefix.empty() || windowsPath.size() < 2 || windowsPath[1] != ':' || !std::isalpha(static_cast<unsigned char>(windowsPath[0])))
+    if (prefix.empty() || windowsPath.size() < 2 || windowsPath[1] != ':' ||
+        !std::isalpha(static_cast<unsigned char>(windowsPath[0])))
         return std::nullopt;
-    const std::string letter{static_cast<char>(std::tolower(static_cast<unsigned char>(windowsPath[0]))), ':'};
+    const std::string letter{static_cast<char>(std::tolower(static_cast<unsigned char>(windowsPath[0]))),
+                             ':'};
     std::error_code error;
     fs::path folder = fs::canonical(prefix / "dosdevices" / letter, error);
     if (error || !fs::is_directory(folder, error))
@@ -63,7 +65,8 @@ std::optional<fs::path> MapWindowsPath(std::string_view windowsPath, const fs::p
         const std::size_t end = std::min(rest.find_first_of("\\/", start), rest.size());
         const std::string name = rest.substr(start, end - start);
         if (!name.empty() && name != ".") {
-            const auto next = name == ".." ? std::optional(folder.parent_path()) : FindIgnoringCase(folder, name);
+            const auto next =
+                name == ".." ? std::optional(folder.parent_path()) : FindIgnoringCase(folder, name);
             if (!next)
                 return std::nullopt;
             folder = *next;

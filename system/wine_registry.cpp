@@ -2,9 +2,9 @@
 
 #include <system_error>
 
-#include "system/ascii_case.h"
 #include "model/file_reader.h"
 #include "model/hex_text.h"
+#include "system/ascii_case.h"
 #include "system/wine_text.h"
 
 namespace tarnwick {
@@ -143,8 +143,10 @@ std::optional<WineRegistryValue> ParseData(std::string_view data)
         const auto number = ParseHex(TrimEnd(data.substr(6)), 8);
         if (!number)
             return std::nullopt;
-        return WineRegistryValue{4, {static_cast<std::uint8_t>(*number), static_cast<std::uint8_t>(*number >> 8),
-                                     static_cast<std::uint8_t>(*number >> 16), static_cast<std::uint8_t>(*number >> 24)}};
+        return WineRegistryValue{
+            4,
+            {static_cast<std::uint8_t>(*number), static_cast<std::uint8_t>(*number >> 8),
+             static_cast<std::uint8_t>(*number >> 16), static_cast<std::uint8_t>(*number >> 24)}};
     }
     if (data.starts_with("hex:"))
         return ParseByteList(3, data.substr(4));
@@ -190,13 +192,15 @@ bool WineRegistryFile::HasKey(std::string_view path) const
         if (!line.starts_with('['))
             continue;
         const auto key = ParseKeyLine(line);
-        if (key && StartsWithIgnoringCase(*key, path) && (key->size() == path.size() || (*key)[path.size()] == '\\'))
+        if (key && StartsWithIgnoringCase(*key, path) &&
+            (key->size() == path.size() || (*key)[path.size()] == '\\'))
             return true;
     }
     return false;
 }
 
-std::optional<WineRegistryValue> WineRegistryFile::FindValue(std::string_view keyPath, std::string_view name) const
+std::optional<WineRegistryValue> WineRegistryFile::FindValue(std::string_view keyPath,
+                                                             std::string_view name) const
 {
     auto lines = OpenLines(text_);
     bool inKey = false;

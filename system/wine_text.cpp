@@ -15,15 +15,24 @@ bool IsOctalDigit(char c) { return c >= '0' && c <= '7'; }
 char LetterEscape(char letter)
 {
     switch (letter) {
-    case 'a': return '\a';
-    case 'b': return '\b';
-    case 'e': return '\x1B';
-    case 'f': return '\f';
-    case 'n': return '\n';
-    case 'r': return '\r';
-    case 't': return '\t';
-    case 'v': return '\v';
-    default: return 0;
+    case 'a':
+        return '\a';
+    case 'b':
+        return '\b';
+    case 'e':
+        return '\x1B';
+    case 'f':
+        return '\f';
+    case 'n':
+        return '\n';
+    case 'r':
+        return '\r';
+    case 't':
+        return '\t';
+    case 'v':
+        return '\v';
+    default:
+        return 0;
     }
 }
 

@@ -33,7 +33,8 @@ std::unique_ptr<QFile> CreateInFolder(const QString& folder)
 
 std::unique_ptr<QFile> CreateInTemporaryFolder()
 {
-    auto file = std::make_unique<QTemporaryFile>(QDir(QDir::tempPath()).filePath(QStringLiteral("tarnwick-XXXXXX.bmp")));
+    auto file = std::make_unique<QTemporaryFile>(
+        QDir(QDir::tempPath()).filePath(QStringLiteral("tarnwick-XXXXXX.bmp")));
     if (!file->open())
         return nullptr;
     return file;
@@ -61,8 +62,8 @@ QImage ReadPicture(QIODevice& file, const BmpHeader& header)
     reader.setDecideFormatFromContent(false);
     if (!header.RunLengthEncoded())
         return reader.read();
-    QImage image(static_cast<int>(std::abs(qint64{header.Width})), static_cast<int>(std::abs(qint64{header.Height})),
-                 QImage::Format_Indexed8);
+    QImage image(static_cast<int>(std::abs(qint64{header.Width})),
+                 static_cast<int>(std::abs(qint64{header.Height})), QImage::Format_Indexed8);
     if (image.isNull())
         return {};
     image.fill(0);
@@ -118,8 +119,8 @@ QImage DecodeBitmapInMemory(std::span<const std::uint8_t> bytes, int maxSide, QS
                       .arg(maxSide);
         return {};
     }
-    QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
-                                              static_cast<qsizetype>(*length));
+    QByteArray data =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(*length));
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImage image = ReadPicture(buffer, *header);

@@ -20,7 +20,8 @@ public:
         const auto* help = static_cast<QHelpEvent*>(event);
         const QModelIndex index = view_.indexAt(help->pos());
         if (index.isValid() && IsCut(index))
-            QToolTip::showText(help->globalPos(), index.data().toString(), view_.viewport(), view_.visualRect(index));
+            QToolTip::showText(help->globalPos(), index.data().toString(), view_.viewport(),
+                               view_.visualRect(index));
         else
             QToolTip::hideText();
         return true;

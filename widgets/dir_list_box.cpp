@@ -22,8 +22,7 @@ class IndentDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QStyleOptionViewItem shifted(option);
         shifted.rect.adjust(Indent(index), 0, 0, 0);
@@ -59,10 +58,7 @@ QString Parent(const QString& path)
     return slash == 0 || (slash == 2 && path[1] == u':') ? path.left(slash + 1) : path.left(slash);
 }
 
-QString LastName(const QString& path)
-{
-    return path.mid(path.lastIndexOf(u'/') + 1);
-}
+QString LastName(const QString& path) { return path.mid(path.lastIndexOf(u'/') + 1); }
 
 // A drive's root shows as the drive list names it ("C:"), any other root as
 // its path.
@@ -109,10 +105,7 @@ DirListBox::~DirListBox()
         FolderWatch::Instance().Unwatch(path_);
 }
 
-QString DirListBox::Path() const
-{
-    return path_;
-}
+QString DirListBox::Path() const { return path_; }
 
 void DirListBox::SetPath(const QString& path)
 {
@@ -208,7 +201,8 @@ void DirListBox::FolderChanged(const QString& path)
     // The folder itself may have gone: the nearest folder above that remains
     // is shown instead, and the file list follows it.
     for (QString folder = path_;; folder = Parent(folder)) {
-        if (FolderWatch::Instance().Read(folder)->Opened || IsFolder(PathBytes(folder)) || Parent(folder) == folder) {
+        if (FolderWatch::Instance().Read(folder)->Opened || IsFolder(PathBytes(folder)) ||
+            Parent(folder) == folder) {
             const int firstShown = verticalScrollBar()->value();
             const bool moved = folder != path_;
             Show(folder);

@@ -6,7 +6,6 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 
-
 namespace tarnwick {
 
 namespace {
@@ -58,15 +57,13 @@ void DriveListBox::ShowCutNameInTip()
 {
     QStyleOptionComboBox option;
     initStyleOption(&option);
-    const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    const QRect field =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
     const bool cut = fontMetrics().horizontalAdvance(currentText()) > field.width();
     setToolTip(cut ? currentText() : QString());
 }
 
-QString DriveListBox::Drive() const
-{
-    return currentData().toString();
-}
+QString DriveListBox::Drive() const { return currentData().toString(); }
 
 void DriveListBox::SetDrive(const QString& path)
 {

@@ -12,7 +12,8 @@ QList<DriveEntry> Drives()
 {
     QList<DriveEntry> drives;
     for (const QFileInfo& drive : QDir::drives())
-        drives.append({QDir::toNativeSeparators(drive.absoluteFilePath()).chopped(1), drive.absoluteFilePath()});
+        drives.append(
+            {QDir::toNativeSeparators(drive.absoluteFilePath()).chopped(1), drive.absoluteFilePath()});
     return drives;
 }
 

@@ -28,7 +28,8 @@ public:
 
     using QAbstractListModel::QAbstractListModel;
 
-    void Show(QList<Line> lines, std::shared_ptr<const FolderRead> folder, std::vector<std::uint32_t> entries);
+    void Show(QList<Line> lines, std::shared_ptr<const FolderRead> folder,
+              std::vector<std::uint32_t> entries);
     // Icons of the own lines and of the entries, and the entries' depth.
     void SetLook(const QIcon& lineIcon, const QIcon& entryIcon, int entryDepth);
 

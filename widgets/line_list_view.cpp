@@ -18,15 +18,9 @@ LineListView::LineListView(QWidget* parent) : QAbstractItemView(parent)
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
 }
 
-int LineListView::RowCount() const
-{
-    return model() == nullptr ? 0 : model()->rowCount(rootIndex());
-}
+int LineListView::RowCount() const { return model() == nullptr ? 0 : model()->rowCount(rootIndex()); }
 
-int LineListView::FirstShownRow() const
-{
-    return verticalScrollBar()->value();
-}
+int LineListView::FirstShownRow() const { return verticalScrollBar()->value(); }
 
 void LineListView::SetLinesFitItems(bool fit)
 {
@@ -34,15 +28,9 @@ void LineListView::SetLinesFitItems(bool fit)
     updateGeometries();
 }
 
-int LineListView::LineHeight() const
-{
-    return lineHeight_;
-}
+int LineListView::LineHeight() const { return lineHeight_; }
 
-int LineListView::WholeLinesShown() const
-{
-    return std::max(1, viewport()->height() / LineHeight());
-}
+int LineListView::WholeLinesShown() const { return std::max(1, viewport()->height() / LineHeight()); }
 
 int LineListView::RowTop(int row) const
 {
@@ -139,20 +127,14 @@ QModelIndex LineListView::moveCursor(CursorAction cursorAction, Qt::KeyboardModi
     return model()->index(std::clamp(row, 0, count - 1), 0, rootIndex());
 }
 
-int LineListView::horizontalOffset() const
-{
-    return horizontalScrollBar()->value();
-}
+int LineListView::horizontalOffset() const { return horizontalScrollBar()->value(); }
 
 int LineListView::verticalOffset() const
 {
     return 0;  // scrolled by lines: rows are placed from the first one shown
 }
 
-bool LineListView::isIndexHidden(const QModelIndex&) const
-{
-    return false;
-}
+bool LineListView::isIndexHidden(const QModelIndex&) const { return false; }
 
 void LineListView::setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command)
 {
@@ -205,8 +187,8 @@ void LineListView::WidenToLinesShown()
         initViewItemOption(&option);
         const int last = std::min(RowCount(), FirstShownRow() + WholeLinesShown() + 1);
         for (int row = FirstShownRow(); row < last; ++row)
-            contentWidth_ = std::max(contentWidth_,
-                                     itemDelegate()->sizeHint(option, model()->index(row, 0, rootIndex())).width());
+            contentWidth_ = std::max(
+                contentWidth_, itemDelegate()->sizeHint(option, model()->index(row, 0, rootIndex())).width());
     }
     QScrollBar* columns = horizontalScrollBar();
     columns->setRange(0, std::max(0, contentWidth_ - viewport()->width()));
@@ -274,8 +256,9 @@ bool LineListView::viewportEvent(QEvent* event)
     const QModelIndex index = indexAt(help->pos());
     QStyleOptionViewItem option;
     initViewItemOption(&option);
-    const bool cut = index.isValid() &&
-                     visualRect(index).left() + itemDelegate()->sizeHint(option, index).width() > viewport()->width();
+    const bool cut =
+        index.isValid() &&
+        visualRect(index).left() + itemDelegate()->sizeHint(option, index).width() > viewport()->width();
     if (cut)
         QToolTip::showText(help->globalPos(), index.data().toString(), viewport(), visualRect(index));
     else

@@ -26,7 +26,7 @@ private:
     [[nodiscard]] int SelectedRow() const;
 
     QAbstractItemView& view_;
-    int rowAtPress_ = -1;  // the selected row before a press, to tell a click on it
+    int rowAtPress_ = -1;             // the selected row before a press, to tell a click on it
     bool changedSincePress_ = false;  // that press already raised Click
     bool quiet_ = false;
 };

@@ -62,9 +62,7 @@ std::string PathBytes(const QString& path)
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(path.size()));
     qsizetype plainFrom = 0;
-    const auto flushPlain = [&](qsizetype to) {
-        bytes += path.mid(plainFrom, to - plainFrom).toStdString();
-    };
+    const auto flushPlain = [&](qsizetype to) { bytes += path.mid(plainFrom, to - plainFrom).toStdString(); };
     for (qsizetype i = 0; i < path.size(); ++i) {
         const char16_t unit = path[i].unicode();
         const bool afterHigh = i > 0 && path[i - 1].isHighSurrogate();
@@ -78,14 +76,8 @@ std::string PathBytes(const QString& path)
     return bytes;
 }
 
-QString ShownName(std::string_view bytes)
-{
-    return QString::fromStdString(FileNameToUtf8(bytes));
-}
+QString ShownName(std::string_view bytes) { return QString::fromStdString(FileNameToUtf8(bytes)); }
 
-QString ShownName(const QString& name)
-{
-    return ShownName(PathBytes(name));
-}
+QString ShownName(const QString& name) { return ShownName(PathBytes(name)); }
 
 }  // namespace tarnwick

@@ -4,10 +4,7 @@
 
 namespace tarnwick {
 
-PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
-{
-    setFrameStyle(QFrame::Panel | QFrame::Sunken);
-}
+PictureBox::PictureBox(QWidget* parent) : QFrame(parent) { setFrameStyle(QFrame::Panel | QFrame::Sunken); }
 
 void PictureBox::SetPicture(const QImage& picture)
 {

@@ -9,8 +9,8 @@
 #include <fstream>
 
 #include "synth/iff_builder.h"
-#include "tests/support/ordinary_user.h"
 #include "tests/model/recording_output.h"
+#include "tests/support/ordinary_user.h"
 
 namespace tarnwick {
 namespace {

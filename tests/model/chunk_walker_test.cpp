@@ -30,18 +30,22 @@ TEST(Walk, ListsTheChunksItReads)
         std::string lastLine;
     } rows[] = {
         {"a label without NUL keeps 64 characters and no contents",
-         IffBuilder().Chunk("STR#", std::string(64, 'L'), fixtures::ToBytes("contents")).Build(),
-         1, "1: STR# [" + std::string(64, 'L') + "]"},
-        {"1000 chunks and 7 bytes are not too many", ManyChunks(1000).Raw(Bytes(7, 1)).Build(), 1000, "1000: BHAV []"},
+         IffBuilder().Chunk("STR#", std::string(64, 'L'), fixtures::ToBytes("contents")).Build(), 1,
+         "1: STR# [" + std::string(64, 'L') + "]"},
+        {"1000 chunks and 7 bytes are not too many", ManyChunks(1000).Raw(Bytes(7, 1)).Build(), 1000,
+         "1000: BHAV []"},
         {"1000 chunks and 8 bytes are too many", ManyChunks(1000).Raw(Bytes(8, 1)).Build(), 1001, tooMany},
-        {"size 0 repeats the chunk up to the limit", IffBuilder().ChunkWithSizeField("ZERO", 0, "z", {}).Build(),
-         1001, tooMany},
+        {"size 0 repeats the chunk up to the limit",
+         IffBuilder().ChunkWithSizeField("ZERO", 0, "z", {}).Build(), 1001, tooMany},
         {"7 bytes cut the size field short",
-         IffBuilder().Chunk("A___", "abc", {1, 2}).Raw({'T', 'Y', 'P', 'E', 0, 0, 1}).Build(), 1, "1: A___ [abc]"},
-        {"8 bytes make another chunk", IffBuilder().Chunk("A___", "", {}).Raw(fixtures::ToBytes("TYPE0000")).Build(),
-         2, "2: TYPE []"},
+         IffBuilder().Chunk("A___", "abc", {1, 2}).Raw({'T', 'Y', 'P', 'E', 0, 0, 1}).Build(), 1,
+         "1: A___ [abc]"},
+        {"8 bytes make another chunk",
+         IffBuilder().Chunk("A___", "", {}).Raw(fixtures::ToBytes("TYPE0000")).Build(), 2, "2: TYPE []"},
         {"a size under 76 moves the walk by that size",
-         IffBuilder().ChunkWithSizeField("TINY", 8, std::string_view("\0\0\0\x4C", 4), {}, 0x4E455854).Build(),
+         IffBuilder()
+             .ChunkWithSizeField("TINY", 8, std::string_view("\0\0\0\x4C", 4), {}, 0x4E455854)
+             .Build(),
          2, "2: NEXT []"},
         {"an empty file has no chunks", {}, 0, ""},
     };
@@ -56,8 +60,10 @@ TEST(Walk, ListsTheChunksItReads)
 
 TEST(Walk, RecordsPositionsSizesAndData)
 {
-    const Bytes file = IffBuilder().Chunk("STR#", "one", {9, 8, 7}, 0x00000001)
-                           .ChunkWithSizeField("BMP_", 200, "two", {5}).Build();
+    const Bytes file = IffBuilder()
+                           .Chunk("STR#", "one", {9, 8, 7}, 0x00000001)
+                           .ChunkWithSizeField("BMP_", 200, "two", {5})
+                           .Build();
     OpenFile openFile;
     RecordingOutput output;
     LoadFromDisk(openFile, file, output);
@@ -87,7 +93,8 @@ TEST(Walk, NegativeSizeKeepsOnlyTheHeaderThatExists)
     } rows[] = {
         {"whole header", IffBuilder().ChunkWithSizeField("NEG_", 0x80000000u, "", Bytes(100, 1)).Build(),
          INT32_MIN, 76},
-        {"header cut short", IffBuilder().Raw({'N', 'E', 'G', '_', 0xFF, 0xFF, 0xFF, 0xFF, 0, 0}).Build(), -1, 10},
+        {"header cut short", IffBuilder().Raw({'N', 'E', 'G', '_', 0xFF, 0xFF, 0xFF, 0xFF, 0, 0}).Build(), -1,
+         10},
     };
     for (const auto& row : rows) {
         ChunkWalker walker{ByteString(row.file)};

@@ -8,17 +8,17 @@
 #include <fstream>
 #include <functional>
 
-#include "tests/support/case_name.h"
 #include "model/bmp_header.h"
 #include "model/chunk_dump.h"
 #include "model/chunk_texts.h"
-#include "synth/bmp_builder.h"
-#include "synth/iff_builder.h"
 #include "model/offset_view.h"
-#include "tests/support/ordinary_user.h"
-#include "tests/model/recording_output.h"
 #include "model/resource_map.h"
 #include "model/string_table.h"
+#include "synth/bmp_builder.h"
+#include "synth/iff_builder.h"
+#include "tests/model/recording_output.h"
+#include "tests/support/case_name.h"
+#include "tests/support/ordinary_user.h"
 
 namespace tarnwick {
 namespace {
@@ -36,13 +36,16 @@ MakeFile FileOf(Bytes bytes, std::string name = "x.IFF")
 {
     return [bytes = std::move(bytes), name = std::move(name)](const fs::path& folder) {
         const std::string path = folder.string() + "/" + name;
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                   static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         return path;
     };
 }
 
-Bytes Prefix(const Bytes& bytes, std::size_t count) { return {bytes.begin(), bytes.begin() + static_cast<long>(count)}; }
+Bytes Prefix(const Bytes& bytes, std::size_t count)
+{
+    return {bytes.begin(), bytes.begin() + static_cast<long>(count)};
+}
 
 Bytes Chunks(int count)
 {
@@ -105,8 +108,8 @@ std::string Decoded(const OpenFile& openFile)
         std::size_t shown = 0;
         for (const SectionEntry& entry : map.Sections)
             shown += !MakeOffsetViewTexts(openFile.FileData.span(), entry.Offset).HexText.empty();
-        return "types " + std::to_string(map.Types.size()) + " entries " + std::to_string(map.Sections.size()) +
-               " shown " + std::to_string(shown);
+        return "types " + std::to_string(map.Types.size()) + " entries " +
+               std::to_string(map.Sections.size()) + " shown " + std::to_string(shown);
     }
     return "dump " + std::to_string(dump.LineCount());
 }
@@ -114,10 +117,10 @@ std::string Decoded(const OpenFile& openFile)
 struct HostileCase {
     const char* name;
     MakeFile make;
-    std::size_t lines;         // in the chunk list
-    std::string lastLine;      // the list's last line
-    std::string decoded;       // Decoded() of the last chunk
-    bool ordinaryUser = false; // loaded with an ordinary user's rights
+    std::size_t lines;          // in the chunk list
+    std::string lastLine;       // the list's last line
+    std::string decoded;        // Decoded() of the last chunk
+    bool ordinaryUser = false;  // loaded with an ordinary user's rights
 };
 
 void PrintTo(const HostileCase& row, std::ostream* out) { *out << row.name; }

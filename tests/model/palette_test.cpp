@@ -30,7 +30,13 @@ TEST(DecodePalette, ReadsTheColoursThereAre)
         {"3 colours, version 1", PaletteBody(Ramp(3), 1), 3},
         {"no colours", PaletteBody({}), 0},
         {"a count past the data keeps the colours there", PaletteBody(Ramp(4), 1, 6), 4, true},
-        {"a colour cut short is left out", [] { Bytes b = PaletteBody(Ramp(2)); b.pop_back(); return b; }(), 1, true},
+        {"a colour cut short is left out",
+         [] {
+             Bytes b = PaletteBody(Ramp(2));
+             b.pop_back();
+             return b;
+         }(),
+         1, true},
         {"more than 256 colours", PaletteBody(Ramp(257)), std::string::npos},
         {"a header cut short", Bytes(15, 0), std::string::npos},
     };

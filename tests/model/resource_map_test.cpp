@@ -35,32 +35,65 @@ TEST(ParseResourceMap, ReadsBlocksAndEntries)
         std::vector<SectionEntry> sections;
     } rows[] = {
         {"an identifier shows each number high byte first",
-         Map().Type("STR#", 1).Entry(64, 0x0201, 0x0403, "Abc").Build(), {"STR#"}, {{"STR#", 64, "02010403", "Abc"}}},
+         Map().Type("STR#", 1).Entry(64, 0x0201, 0x0403, "Abc").Build(),
+         {"STR#"},
+         {{"STR#", 64, "02010403", "Abc"}}},
         {"no marker", Bytes(40, 'x'), {}, {}},
         {"entries belong to their block, and a block without entries is still listed",
-         Map().Type("GLOB", 0).Type("STR#", 1).Entry(1, 1, 0, "a").Type("SPR#", 1).Entry(2, 2, 0, "b").Build(),
-         {"GLOB", "STR#", "SPR#"}, {{"STR#", 1, "00010000", "a"}, {"SPR#", 2, "00020000", "b"}}},
+         Map()
+             .Type("GLOB", 0)
+             .Type("STR#", 1)
+             .Entry(1, 1, 0, "a")
+             .Type("SPR#", 1)
+             .Entry(2, 2, 0, "b")
+             .Build(),
+         {"GLOB", "STR#", "SPR#"},
+         {{"STR#", 1, "00010000", "a"}, {"SPR#", 2, "00020000", "b"}}},
         {"a name ended by 0 without a pad",
          Map().Type("STR#", 2).Entry(1, 1, 0, "Ab", 0, false).Entry(2, 2, 0, "x").Build(),
-         {"STR#"}, {{"STR#", 1, "00010000", "Ab"}, {"STR#", 2, "00020000", "x"}}},
+         {"STR#"},
+         {{"STR#", 1, "00010000", "Ab"}, {"STR#", 2, "00020000", "x"}}},
         {"an A3 after the ending 0 is skipped even if it starts the next entry",
-         Map().Type("STR#", 2).Entry(1, 1, 0, "a", 0, false).Raw({0xA3, 0, 0, 0, 2, 0, 0, 0, 0, 'b', 0}).Build(),
-         {"STR#"}, {{"STR#", 1, "00010000", "a"}, {"STR#", 0x02000000, "00000000", "b"}}},
+         Map()
+             .Type("STR#", 2)
+             .Entry(1, 1, 0, "a", 0, false)
+             .Raw({0xA3, 0, 0, 0, 2, 0, 0, 0, 0, 'b', 0})
+             .Build(),
+         {"STR#"},
+         {{"STR#", 1, "00010000", "a"}, {"STR#", 0x02000000, "00000000", "b"}}},
         {"a name ended by A3 skips one more A3, and a third starts the next entry",
-         Map().Type("STR#", 2).Entry(1, 1, 0, "n", 0xA3, true).Raw({0xA3, 0, 0, 0, 7, 0, 0, 0, 'm', 0}).Build(),
-         {"STR#"}, {{"STR#", 1, "00010000", "n"}, {"STR#", 0xA3, "00070000", "m"}}},
-        {"the block count is a whole 4-byte number", Map().Type("STR#", 0).Type("SPR#", 0).Build(256),
-         {"STR#", "SPR#"}, {}},
-        {"a negative offset keeps its bit pattern", Map().Type("STR#", 1).Entry(0xFFFFFFFFu, 0, 0, "").Build(),
-         {"STR#"}, {{"STR#", -1, "00000000", ""}}},
-        {"a negative entry count means none", Map().Type("STR#", -5).Type("SPR#", 0).Build(), {"STR#", "SPR#"}, {}},
-        {"a name cut by the end keeps its bytes", Map().Type("STR#", 1).Raw({1, 0, 0, 0, 2, 0, 3, 0, 'n', 'a'}).Build(),
-         {"STR#"}, {{"STR#", 1, "00020003", "na"}}},
-        {"an entry cut short is left out", Map().Type("STR#", 2).Entry(1, 1, 0, "a").Raw({1, 0, 0}).Build(),
-         {"STR#"}, {{"STR#", 1, "00010000", "a"}}},
+         Map()
+             .Type("STR#", 2)
+             .Entry(1, 1, 0, "n", 0xA3, true)
+             .Raw({0xA3, 0, 0, 0, 7, 0, 0, 0, 'm', 0})
+             .Build(),
+         {"STR#"},
+         {{"STR#", 1, "00010000", "n"}, {"STR#", 0xA3, "00070000", "m"}}},
+        {"the block count is a whole 4-byte number",
+         Map().Type("STR#", 0).Type("SPR#", 0).Build(256),
+         {"STR#", "SPR#"},
+         {}},
+        {"a negative offset keeps its bit pattern",
+         Map().Type("STR#", 1).Entry(0xFFFFFFFFu, 0, 0, "").Build(),
+         {"STR#"},
+         {{"STR#", -1, "00000000", ""}}},
+        {"a negative entry count means none",
+         Map().Type("STR#", -5).Type("SPR#", 0).Build(),
+         {"STR#", "SPR#"},
+         {}},
+        {"a name cut by the end keeps its bytes",
+         Map().Type("STR#", 1).Raw({1, 0, 0, 0, 2, 0, 3, 0, 'n', 'a'}).Build(),
+         {"STR#"},
+         {{"STR#", 1, "00020003", "na"}}},
+        {"an entry cut short is left out",
+         Map().Type("STR#", 2).Entry(1, 1, 0, "a").Raw({1, 0, 0}).Build(),
+         {"STR#"},
+         {{"STR#", 1, "00010000", "a"}}},
         {"a type code cut short is not listed", Map().Type("STR#", 0).Raw({'#', 'R'}).Build(2), {"STR#"}, {}},
         {"counts of 2^31-1 end with the data",
-         Map().Type("STR#", INT32_MAX).Entry(1, 1, 0, "a").Build(INT32_MAX), {"STR#"}, {{"STR#", 1, "00010000", "a"}}},
+         Map().Type("STR#", INT32_MAX).Entry(1, 1, 0, "a").Build(INT32_MAX),
+         {"STR#"},
+         {{"STR#", 1, "00010000", "a"}}},
     };
     for (const auto& row : rows) {
         const ResourceMap map = Parse(row.contents);
@@ -73,7 +106,8 @@ TEST(ParseResourceMap, SkipsTheSizeFieldAndFindsTheMarkerAnywhere)
 {
     Bytes contents = Map().Type("STR#", 1).Entry(7, 0, 0, "s").Build();
     std::fill(contents.begin() + 4, contents.begin() + 8, 0xFF);
-    const ResourceMap map = ParseResourceMap(fixtures::Concat({fixtures::ToBytes("rsmp"), Bytes(10, 0), contents}));
+    const ResourceMap map =
+        ParseResourceMap(fixtures::Concat({fixtures::ToBytes("rsmp"), Bytes(10, 0), contents}));
     EXPECT_EQ(map.Sections, (std::vector<SectionEntry>{{"STR#", 7, "00000000", "s"}}));
 }
 
@@ -120,7 +154,8 @@ TEST(SectionLookup, AgreesWithAScanOfAFullMap)
 {
     std::vector<SectionEntry> sections;
     for (std::int32_t i = 0; i < static_cast<std::int32_t>(kMaxSections); ++i)
-        sections.push_back({std::string(1, static_cast<char>('A' + i % 7)) + "___", i, Hex8(static_cast<std::uint32_t>(i % 61)), ""});
+        sections.push_back({std::string(1, static_cast<char>('A' + i % 7)) + "___", i,
+                            Hex8(static_cast<std::uint32_t>(i % 61)), ""});
     const SectionIndex index(sections);
     for (const char* type : {"A___", "G___", "H___"}) {
         Types ids;

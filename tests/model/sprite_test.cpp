@@ -10,15 +10,16 @@ namespace {
 
 using fixtures::Bytes;
 using fixtures::Concat;
-using fixtures::SpritePicture;
 using fixtures::Sprite2Command;
 using fixtures::Sprite2FrameHeader;
+using fixtures::SpritePicture;
 
 // A picture from rows of characters: '.' transparent, '0'-'9' and 'a'-'z' an
 // index (a = 10). Depth is 10 * x + y, alpha 31 except at 'a' (alpha 10).
 SpritePicture Picture(std::vector<std::string> rows)
 {
-    SpritePicture picture{rows.empty() ? 0 : static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), {}, {}, {}};
+    SpritePicture picture{
+        rows.empty() ? 0 : static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), {}, {}, {}};
     for (std::size_t y = 0; y < rows.size(); ++y)
         for (std::size_t x = 0; x < rows[y].size(); ++x) {
             const char c = rows[y][x];
@@ -62,7 +63,8 @@ TEST(DecodeOldSprite, DrawsEachVersionAndByteOrder)
     } rows[] = {
         {"504, little-endian", fixtures::OldSpriteBody(504, 7, {frame, frame})},
         {"502, big-endian", fixtures::OldSpriteBody(502, 7, {big, big}, true), true},
-        {"1001, frames back to back without an offset table", fixtures::OldSpriteBody(1001, 7, {frame, frame})},
+        {"1001, frames back to back without an offset table",
+         fixtures::OldSpriteBody(1001, 7, {frame, frame})},
     };
     for (const auto& row : rows) {
         const Decoded<Sprite> sprite = DecodeOldSprite(row.body);
@@ -90,14 +92,17 @@ TEST(DecodeOldSprite, StopsAtTheEndOfEachCommand)
         {"no end command", row, 1, true},
         {"a row record past the data", Concat({row, {0x04, 0x08, 0x01, 0x02}}), 1, true},
         {"a row record shorter than its command", Concat({row, {0x04, 0x01, 0x05, 0x00}}), 1, true},
-        {"a run of one index without its pad byte", Concat({row, {0x04, 0x05, 0x02, 0x01, 0x09, 0x05, 0x00}}), 1, true},
-        {"a run of indexes past its record", Concat({row, {0x04, 0x05, 0x03, 0x02, 0x01, 0x05, 0x00}}), 1, true},
+        {"a run of one index without its pad byte", Concat({row, {0x04, 0x05, 0x02, 0x01, 0x09, 0x05, 0x00}}),
+         1, true},
+        {"a run of indexes past its record", Concat({row, {0x04, 0x05, 0x03, 0x02, 0x01, 0x05, 0x00}}), 1,
+         true},
         {"an unknown pixel command", Concat({row, {0x04, 0x04, 0x07, 0x01, 0x05, 0x00}}), 1, true},
         {"an unknown row command", Concat({row, {0x08, 0x00}}), 1, true},
         {"rows past the height are clipped", Concat({{0x09, 0x02}, row, row, {0x05, 0x00}}), 1, true},
     };
     for (const auto& r : rows) {
-        const Decoded<Sprite> sprite = DecodeOldSprite(fixtures::OldSpriteBody(504, 0, {Concat({header, r.commands})}));
+        const Decoded<Sprite> sprite =
+            DecodeOldSprite(fixtures::OldSpriteBody(504, 0, {Concat({header, r.commands})}));
         ASSERT_TRUE(sprite.value) << r.name;
         const SpriteFrame& frame = sprite.value->frames.at(0);
         EXPECT_EQ(!frame.problem.empty(), r.problem) << r.name << ": " << frame.problem;
@@ -113,8 +118,10 @@ TEST(DecodeSprite2, DrawsEachChannelAndVersion)
     const SpritePicture shape = Picture({"a.12", "....", "3333", "4.56"});
     for (const std::uint32_t flags : {1u, 3u, 7u})
         for (const std::uint32_t version : {1000u, 1001u}) {
-            const std::string name = "flags " + std::to_string(flags) + ", version " + std::to_string(version);
-            const Bytes frame = fixtures::Sprite2PictureFrame(Sprite2FrameHeader{0, 0, flags, 3, 9, -5, 6}, shape);
+            const std::string name =
+                "flags " + std::to_string(flags) + ", version " + std::to_string(version);
+            const Bytes frame =
+                fixtures::Sprite2PictureFrame(Sprite2FrameHeader{0, 0, flags, 3, 9, -5, 6}, shape);
             const Decoded<Sprite> sprite = DecodeSprite2(fixtures::Sprite2Body(version, 12, {frame, frame}));
             ASSERT_TRUE(sprite.value) << name << ": " << sprite.declined;
             EXPECT_EQ(sprite.value->paletteId, 12u) << name;
@@ -122,7 +129,8 @@ TEST(DecodeSprite2, DrawsEachChannelAndVersion)
             const SpriteFrame& decoded = sprite.value->frames[1];
             EXPECT_EQ(decoded.depth.empty(), (flags & 2) == 0) << name;
             EXPECT_EQ(decoded.indices[1], 9) << name << ": untouched pixels hold the transparent index";
-            EXPECT_EQ(std::make_tuple(decoded.x, decoded.y, decoded.paletteId), std::make_tuple(6, -5, 3)) << name;
+            EXPECT_EQ(std::make_tuple(decoded.x, decoded.y, decoded.paletteId), std::make_tuple(6, -5, 3))
+                << name;
             ExpectShows(decoded, shape, name);
         }
 }
@@ -131,7 +139,8 @@ TEST(DecodeSprite2, EndsEachFrameAtItsData)
 {
     const Sprite2FrameHeader header{2, 2, 7, 0, 0, 0, 0};
     // One pixel with alpha and its pad byte, then one of colour alone with its pad.
-    const Bytes row = Concat({Sprite2Command(0, 12), Sprite2Command(2, 1), {4, 1, 31, 0}, Sprite2Command(6, 1), {2, 0}});
+    const Bytes row =
+        Concat({Sprite2Command(0, 12), Sprite2Command(2, 1), {4, 1, 31, 0}, Sprite2Command(6, 1), {2, 0}});
     const struct {
         const char* name;
         Bytes commands;
@@ -142,15 +151,20 @@ TEST(DecodeSprite2, EndsEachFrameAtItsData)
         {"no end command", row, true, 2},
         {"half an end command", Concat({row, {0x00}}), true, 2},
         {"a row record past the frame", Concat({row, Sprite2Command(0, 40)}), true, 2},
-        {"pixels with depth past their record", Concat({row, Sprite2Command(0, 6), Sprite2Command(1, 2), {1, 1}}), true, 2},
-        {"colour pixels without their pad byte", Concat({row, Sprite2Command(0, 5), Sprite2Command(6, 1), {1}}), true, 2},
-        {"a skip past the height, then a row", Concat({Sprite2Command(4, 2), row, Sprite2Command(5, 0)}), true, 0},
+        {"pixels with depth past their record",
+         Concat({row, Sprite2Command(0, 6), Sprite2Command(1, 2), {1, 1}}), true, 2},
+        {"colour pixels without their pad byte",
+         Concat({row, Sprite2Command(0, 5), Sprite2Command(6, 1), {1}}), true, 2},
+        {"a skip past the height, then a row", Concat({Sprite2Command(4, 2), row, Sprite2Command(5, 0)}),
+         true, 0},
         {"an unknown row command", Concat({row, Sprite2Command(7, 0)}), true, 2},
         {"an unknown pixel command", Concat({Sprite2Command(0, 4), Sprite2Command(7, 1)}), true, 0},
-        {"transparent runs write nothing", Concat({Sprite2Command(0, 4), Sprite2Command(3, 2), Sprite2Command(5, 0)}), false, 0},
+        {"transparent runs write nothing",
+         Concat({Sprite2Command(0, 4), Sprite2Command(3, 2), Sprite2Command(5, 0)}), false, 0},
     };
     for (const auto& r : rows) {
-        const Decoded<Sprite> sprite = DecodeSprite2(fixtures::Sprite2Body(1001, 0, {fixtures::Sprite2Frame(header, r.commands)}));
+        const Decoded<Sprite> sprite =
+            DecodeSprite2(fixtures::Sprite2Body(1001, 0, {fixtures::Sprite2Frame(header, r.commands)}));
         ASSERT_TRUE(sprite.value) << r.name;
         const SpriteFrame& frame = sprite.value->frames.at(0);
         EXPECT_EQ(!frame.problem.empty(), r.problem) << r.name << ": " << frame.problem;
@@ -163,7 +177,8 @@ TEST(DecodeSprite2, EndsEachFrameAtItsData)
 
 TEST(DecodeSprites, DeclineOrDrawNothingForHeadersThatLie)
 {
-    const Bytes huge = fixtures::Sprite2Frame(Sprite2FrameHeader{65535, 65535, 1, 0, 0, 0, 0}, Sprite2Command(5, 0));
+    const Bytes huge =
+        fixtures::Sprite2Frame(Sprite2FrameHeader{65535, 65535, 1, 0, 0, 0, 0}, Sprite2Command(5, 0));
     const Bytes wide = fixtures::Sprite2Frame(Sprite2FrameHeader{16000, 16000, 1, 0, 0, 0, 0}, Bytes(84, 0));
     const Bytes blank = fixtures::Sprite2Frame(Sprite2FrameHeader{0, 0, 0, 0, 0, 0, 0}, Bytes{});
     const Bytes dot = fixtures::Sprite2PictureFrame(Sprite2FrameHeader{}, Picture({"5"}));
@@ -173,15 +188,33 @@ TEST(DecodeSprites, DeclineOrDrawNothingForHeadersThatLie)
         std::vector<std::pair<int, int>> sizes;  // each frame's; declined when empty
         std::vector<bool> problems;
     } rows[] = {
-        {"a 65535 x 65535 frame in 100 bytes", DecodeSprite2(fixtures::Sprite2Body(1000, 0, {huge})), {{65535, 65535}}, {true}},
-        {"a 16000 x 16000 frame in 100 bytes", DecodeSprite2(fixtures::Sprite2Body(1001, 0, {wide})), {{16000, 16000}}, {true}},
-        {"frames of 0 x 0 and 1 x 1", DecodeSprite2(fixtures::Sprite2Body(1000, 0, {blank, dot})), {{0, 0}, {1, 1}}, {false, false}},
+        {"a 65535 x 65535 frame in 100 bytes",
+         DecodeSprite2(fixtures::Sprite2Body(1000, 0, {huge})),
+         {{65535, 65535}},
+         {true}},
+        {"a 16000 x 16000 frame in 100 bytes",
+         DecodeSprite2(fixtures::Sprite2Body(1001, 0, {wide})),
+         {{16000, 16000}},
+         {true}},
+        {"frames of 0 x 0 and 1 x 1",
+         DecodeSprite2(fixtures::Sprite2Body(1000, 0, {blank, dot})),
+         {{0, 0}, {1, 1}},
+         {false, false}},
         {"SPR2 version 999", DecodeSprite2(fixtures::Sprite2Body(999, 0, {dot})), {}, {}},
-        {"SPR2 offsets past the end", DecodeSprite2(Bytes{0xE8, 3, 0, 0, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0}), {}, {}},
+        {"SPR2 offsets past the end",
+         DecodeSprite2(Bytes{0xE8, 3, 0, 0, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0}),
+         {},
+         {}},
         {"SPR2 header cut short", DecodeSprite2(Bytes{0xE9, 3, 0, 0}), {}, {}},
         {"SPR# version 600", DecodeOldSprite(fixtures::OldSpriteBody(600, 0, {})), {}, {}},
-        {"SPR# offsets past the end", DecodeOldSprite(Bytes{0xF8, 1, 0, 0, 0xFF, 0xFF, 0xFF, 0x0F, 0, 0, 0, 0}), {}, {}},
-        {"SPR# frame offset past the end", DecodeOldSprite(Bytes{0xF8, 1, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 99, 0, 0, 0}), {{0, 0}}, {true}},
+        {"SPR# offsets past the end",
+         DecodeOldSprite(Bytes{0xF8, 1, 0, 0, 0xFF, 0xFF, 0xFF, 0x0F, 0, 0, 0, 0}),
+         {},
+         {}},
+        {"SPR# frame offset past the end",
+         DecodeOldSprite(Bytes{0xF8, 1, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 99, 0, 0, 0}),
+         {{0, 0}},
+         {true}},
     };
     for (const auto& row : rows) {
         if (row.sizes.empty()) {
@@ -196,7 +229,8 @@ TEST(DecodeSprites, DeclineOrDrawNothingForHeadersThatLie)
             EXPECT_EQ(std::make_pair(frame.width, frame.height), row.sizes[i]) << row.name;
             EXPECT_EQ(!frame.problem.empty(), row.problems[i]) << row.name << ": " << frame.problem;
             if (frame.problem.empty())
-                EXPECT_EQ(frame.indices.size(), static_cast<std::size_t>(frame.width * frame.height)) << row.name;
+                EXPECT_EQ(frame.indices.size(), static_cast<std::size_t>(frame.width * frame.height))
+                    << row.name;
             else
                 EXPECT_LE(frame.indices.size(), 1u) << row.name;
         }
@@ -209,10 +243,15 @@ TEST(ChoosePalette, FollowsTheHeaderOrTheFrameThenFallsBack)
         ChunkTable chunks;
         chunks.Add({"SPR2", "", 0, {0, 1, 0, 0}, {}, 65});
         for (const std::uint16_t id : paletteIds)
-            chunks.Add({"PALT", "", 0, {static_cast<char>(id >> 8), static_cast<char>(id & 0xFF), 0, 0}, {}, 65});
+            chunks.Add(
+                {"PALT", "", 0, {static_cast<char>(id >> 8), static_cast<char>(id & 0xFF), 0, 0}, {}, 65});
         return chunks;
     };
-    const auto frameNaming = [](std::uint16_t id) { SpriteFrame frame; frame.paletteId = id; return frame; };
+    const auto frameNaming = [](std::uint16_t id) {
+        SpriteFrame frame;
+        frame.paletteId = id;
+        return frame;
+    };
     const Sprite v1000{SpriteKind::WithDepth, 1000, 20, false, {}};
     const Sprite v1001{SpriteKind::WithDepth, 1001, 20, false, {}};
     const Sprite old{SpriteKind::Old, 504, 0xFFFFFFFF, false, {}};

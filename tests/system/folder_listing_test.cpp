@@ -1,8 +1,8 @@
 #include "system/folder_listing.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <filesystem>
 
 #include "tests/support/temp_dir.h"
 
@@ -32,10 +32,14 @@ TEST(ReadFolder, ListsEveryEntryByItsBytesWithWhatItLeadsTo)
     for (std::size_t i = 0; i < read.Entries.Size(); ++i)
         entries.emplace_back(read.Entries.Name(i), read.Entries.Kind(i));
     const std::vector<std::pair<std::string, EntryKind>> expected = {
-        {"caf\xE9", EntryKind::File},           {"dangling link", EntryKind::Other},
-        {"file", EntryKind::File},              {"Folder", EntryKind::Folder},
-        {"link to device", EntryKind::Other},   {"link to file", EntryKind::File},
-        {"link to folder", EntryKind::Folder},  {"pipe", EntryKind::Other},
+        {"caf\xE9", EntryKind::File},
+        {"dangling link", EntryKind::Other},
+        {"file", EntryKind::File},
+        {"Folder", EntryKind::Folder},
+        {"link to device", EntryKind::Other},
+        {"link to file", EntryKind::File},
+        {"link to folder", EntryKind::Folder},
+        {"pipe", EntryKind::Other},
     };
     EXPECT_EQ(entries, expected);
 }

@@ -10,11 +10,11 @@
 #include "synth/showcase.h"
 #include "synth/sprite_builder.h"
 #include "tests/ui/support/game_window.h"
+#include "tests/ui/support/window_test.h"
+#include "ui/common/control_names.h"
 #include "ui/inspector/inspector_window.h"
 #include "ui/inspector/picture_view.h"
 #include "ui/inspector/sprite_frames_view.h"
-#include "ui/common/control_names.h"
-#include "tests/ui/support/window_test.h"
 
 namespace {
 
@@ -51,7 +51,8 @@ void SaveInspectorPictures(const QDir& out)
                             .Chunk("SPR#", "Ball, old form", ShowcaseOldSprite(300), ChunkId(301))
                             .Chunk("SPR2", "Ball", ShowcaseSprite2(300), ChunkId(300))
                             .Chunk("FBMP", "Source", BmpFile(large), ChunkId(600))
-                            .ChunkWithSizeField("BHAV", 9000, "Cut short", ToBytes("Bytes no view decodes."), ChunkId(7))
+                            .ChunkWithSizeField("BHAV", 9000, "Cut short", ToBytes("Bytes no view decodes."),
+                                                ChunkId(7))
                             .Build());
     tarnwick::InspectorWindow inspector(openFile);
     inspector.resize(760, 560);
@@ -64,13 +65,15 @@ void SaveInspectorPictures(const QDir& out)
     };
     show(1, "inspector-strings");
     show(2, "inspector-palette");
-    show(3, "inspector-sprite", [&] { dynamic_cast<tarnwick::SpriteFramesView*>(inspector.View())->SetZoom(3); });
+    show(3, "inspector-sprite",
+         [&] { dynamic_cast<tarnwick::SpriteFramesView*>(inspector.View())->SetZoom(3); });
     show(4, "inspector-spr2-depth", [&] {
         auto* view = dynamic_cast<tarnwick::SpriteFramesView*>(inspector.View());
         view->SetZoom(2);
         view->SetChannel(tarnwick::SpriteChannel::Depth);
     });
-    show(5, "inspector-bitmap-zoomed", [&] { dynamic_cast<tarnwick::PictureView*>(inspector.View())->SetZoom(3); });
+    show(5, "inspector-bitmap-zoomed",
+         [&] { dynamic_cast<tarnwick::PictureView*>(inspector.View())->SetZoom(3); });
     show(6, "inspector-hex");
 }
 
@@ -98,7 +101,8 @@ int main(int argc, char* argv[])
         Choose(form3, names::kSectionTypes, 0);
         Choose(form3, names::kSectionIds, 0);
         Save(form3, out, "form3");
-        const auto editModal = tarnwick::fixtures::WhenModalOpens([&](QDialog& form4) { Save(form4, out, "form4"); });
+        const auto editModal =
+            tarnwick::fixtures::WhenModalOpens([&](QDialog& form4) { Save(form4, out, "form4"); });
         Find<QPushButton>(&form3, names::kSectionsEdit)->click();
     });
     chunks->setCurrentRow(2);

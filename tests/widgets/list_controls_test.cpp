@@ -7,12 +7,12 @@
 
 #include <sys/stat.h>
 
+#include "tests/support/temp_dir.h"
 #include "widgets/dir_list_box.h"
 #include "widgets/drive_list_box.h"
 #include "widgets/file_list_box.h"
 #include "widgets/list_box.h"
 #include "widgets/path_text.h"
-#include "tests/support/temp_dir.h"
 
 namespace tarnwick {
 namespace {
@@ -108,10 +108,12 @@ private slots:
         QTest::newRow("UTF-8") << QByteArray("caf\xC3\xA9") << QString::fromUtf8("caf\xC3\xA9");
         QTest::newRow("Western") << QByteArray("caf\xE9") << QString::fromUtf8("caf\xC3\xA9");
         QTest::newRow("a cut sequence") << QByteArray("a\xC3") << QString::fromUtf8("a\xC3\x83");
-        QTest::newRow("an encoded surrogate") << QByteArray("\xED\xB2\x80") << QString::fromUtf8("\xC3\xAD\xC2\xB2\xE2\x82\xAC");
+        QTest::newRow("an encoded surrogate")
+            << QByteArray("\xED\xB2\x80") << QString::fromUtf8("\xC3\xAD\xC2\xB2\xE2\x82\xAC");
         QTest::newRow("an overlong slash") << QByteArray("\xC0\xAF") << QString::fromUtf8("\xC3\x80\xC2\xAF");
         // Its UTF-16 ends in U+DC80: only a lone one stands for a byte.
-        QTest::newRow("beyond 16 bits") << QByteArray("\xF0\x90\x82\x80") << QString::fromUtf8("\xF0\x90\x82\x80");
+        QTest::newRow("beyond 16 bits")
+            << QByteArray("\xF0\x90\x82\x80") << QString::fromUtf8("\xF0\x90\x82\x80");
     }
     void PathTextKeepsEveryByte()
     {
@@ -134,7 +136,7 @@ private slots:
         box.setCurrentIndex(box.model()->index(3, 0));
         QCOMPARE(box.FileName(), QString("caf\u00E9.IFF"));
         QCOMPARE(box.FilePathBytes(), (folder_->Path() / "top" / kCafe).string());
-        box.SetPath(Top() + "/pipe.IFF");  // never opened, so nothing can block
+        box.SetPath(Top() + "/pipe.IFF");      // never opened, so nothing can block
         QCOMPARE(box.model()->rowCount(), 1);  // why it cannot be read, which cannot be selected
         box.setCurrentIndex(box.model()->index(0, 0));
         QCOMPARE(box.FilePathBytes(), std::string());
@@ -157,7 +159,8 @@ private slots:
             const QPoint at = box.visualRect(found.first()).center();
             QHelpEvent help(QEvent::ToolTip, at, box.viewport()->mapToGlobal(at));
             QApplication::sendEvent(box.viewport(), &help);
-            QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), name == "A.IFF" ? QString() : name);
+            QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(),
+                     name == "A.IFF" ? QString() : name);
         }
     }
 
@@ -169,7 +172,8 @@ private slots:
         box.SetPath(Top());
         const QStringList texts = Texts(box);
         QCOMPARE(texts.first(), QString("/"));
-        QCOMPARE(texts.mid(texts.size() - 5), (QStringList{"top", "Alpha", "beta", "folder.IFF", "\u00C9t\u00E9"}));
+        QCOMPARE(texts.mid(texts.size() - 5),
+                 (QStringList{"top", "Alpha", "beta", "folder.IFF", "\u00C9t\u00E9"}));
         const int topRow = static_cast<int>(texts.size() - 5);
         QCOMPARE(box.currentIndex().row(), topRow);
         QVERIFY(box.selectionModel()->isSelected(box.currentIndex()));
@@ -194,9 +198,12 @@ private slots:
         QTest::addColumn<QString>("path");  // all relative to top/
         QTest::addColumn<QString>("expected");
         QTest::addColumn<int>("changes");
-        QTest::newRow("a subfolder written untidily") << "./Alpha//" << "Alpha" << 1;
-        QTest::newRow("the same folder written differently") << "beta/.." << "" << 0;
-        QTest::newRow("a pipe, which is never opened") << "pipe.IFF" << "" << 0;
+        QTest::newRow("a subfolder written untidily") << "./Alpha//"
+                                                      << "Alpha" << 1;
+        QTest::newRow("the same folder written differently") << "beta/.."
+                                                             << "" << 0;
+        QTest::newRow("a pipe, which is never opened") << "pipe.IFF"
+                                                       << "" << 0;
     }
     void DirListSetPathRaisesChangeOnlyForANewFolder()
     {
@@ -248,7 +255,10 @@ private slots:
     }
 
 private:
-    QString Top() const { return QDir::cleanPath(QString::fromStdString((folder_->Path() / "top").string())); }
+    QString Top() const
+    {
+        return QDir::cleanPath(QString::fromStdString((folder_->Path() / "top").string()));
+    }
 
     std::unique_ptr<fixtures::TempDir> folder_;
 };

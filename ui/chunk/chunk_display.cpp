@@ -24,10 +24,7 @@ void ShowDump(ChunkWindow& window, const ChunkInfo& chunk, bool keepPicture = fa
 
 }  // namespace
 
-ChunkDisplay::~ChunkDisplay()
-{
-    delete window_;
-}
+ChunkDisplay::~ChunkDisplay() { delete window_; }
 
 void ChunkDisplay::CloseWindow()
 {

@@ -15,7 +15,9 @@ class ChunkDisplay {
 public:
     // The window stays above `owner`, the main window, so that it never hides
     // behind it; nullptr gives a window of its own.
-    explicit ChunkDisplay(OpenFile& openFile, QWidget* owner = nullptr) : openFile_(openFile), owner_(owner) {}
+    explicit ChunkDisplay(OpenFile& openFile, QWidget* owner = nullptr) : openFile_(openFile), owner_(owner)
+    {
+    }
     ~ChunkDisplay();
     ChunkDisplay(const ChunkDisplay&) = delete;
     ChunkDisplay& operator=(const ChunkDisplay&) = delete;

@@ -47,8 +47,10 @@ ChunkWindow::ChunkWindow(QWidget* owner) : QWidget(owner, Qt::Window)
     id_ = MakeValueLabel(frame, names::kChunkId, 900, 1200, 3015, 255);
     MakeCaption(frame, names::kChunkAddressCaption, QStringLiteral("Address:"), 180, 1500, 675, 195);
     address_ = MakeValueLabel(frame, names::kChunkAddress, 900, 1500, 3015, 255);
-    for (const auto& [caption, value] : {std::pair{names::kChunkTypeCaption, type_}, {names::kChunkNameCaption, name_},
-                                         {names::kChunkSizeCaption, size_}, {names::kChunkIdCaption, id_},
+    for (const auto& [caption, value] : {std::pair{names::kChunkTypeCaption, type_},
+                                         {names::kChunkNameCaption, name_},
+                                         {names::kChunkSizeCaption, size_},
+                                         {names::kChunkIdCaption, id_},
                                          {names::kChunkAddressCaption, address_}})
         ShareBaseline(*frame->findChild<QLabel*>(QString::fromLatin1(caption)), *value);
 

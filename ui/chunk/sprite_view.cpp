@@ -1,7 +1,7 @@
 #include "ui/chunk/sprite_view.h"
 
-#include "widgets/picture_box.h"
 #include "model/sprite_preview.h"
+#include "widgets/picture_box.h"
 
 namespace tarnwick {
 

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "widgets/fonts.h"
 #include "model/windows1252.h"
+#include "widgets/fonts.h"
 
 namespace tarnwick {
 
-QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, int left, int top,
-                    int width, int height, Qt::Alignment alignment)
+QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, int left, int top, int width,
+                    int height, Qt::Alignment alignment)
 {
     auto* label = MakeControl<QLabel>(parent, name, left, top, width, height);
     label->setText(text);

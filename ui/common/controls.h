@@ -22,8 +22,8 @@ Control* MakeControl(QWidget* parent, const char* name, int left, int top, int w
 }
 
 // A fixed caption beside a value, by default right-aligned against it.
-QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, int left, int top,
-                    int width, int height, Qt::Alignment alignment = Qt::AlignRight);
+QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, int left, int top, int width,
+                    int height, Qt::Alignment alignment = Qt::AlignRight);
 // A value shown in a box with a single-line border, its text from the top.
 QLabel* MakeValueLabel(QWidget* parent, const char* name, int left, int top, int width, int height);
 // Lowers the text of `caption`, placed at the same top as `value`, onto the

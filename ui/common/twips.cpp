@@ -17,8 +17,8 @@ QRect TwipsToPixels(const QRect& twips, const QWidget& on)
 {
     const int x = on.logicalDpiX();
     const int y = on.logicalDpiY();
-    return {TwipsToPixels(twips.left(), x), TwipsToPixels(twips.top(), y),
-            TwipsToPixels(twips.width(), x), TwipsToPixels(twips.height(), y)};
+    return {TwipsToPixels(twips.left(), x), TwipsToPixels(twips.top(), y), TwipsToPixels(twips.width(), x),
+            TwipsToPixels(twips.height(), y)};
 }
 
 QSize TwipsToPixels(const QSize& twips, const QWidget& on)

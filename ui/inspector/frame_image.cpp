@@ -6,10 +6,7 @@ namespace {
 
 constexpr QRgb kMissingColour = 0xFFFF00FF;
 
-QRgb Grey(std::uint8_t level)
-{
-    return qRgb(level, level, level);
-}
+QRgb Grey(std::uint8_t level) { return qRgb(level, level, level); }
 
 }  // namespace
 

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QMenu>
 #include <QKeyEvent>
+#include <QMenu>
 
 #include "widgets/list_box.h"
 
@@ -46,7 +46,8 @@ void InspectorLink::Inspect(int row)
         return;
     if (!window_) {
         window_ = new InspectorWindow(openFile_, owner_);
-        window_->SetPickChunk([this](std::int64_t chunkIndex) { list_.setCurrentRow(static_cast<int>(chunkIndex - 1)); });
+        window_->SetPickChunk(
+            [this](std::int64_t chunkIndex) { list_.setCurrentRow(static_cast<int>(chunkIndex - 1)); });
     }
     follow_.stop();
     window_->ShowChunk(row + 1);

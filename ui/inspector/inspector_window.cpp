@@ -26,20 +26,14 @@ namespace {
 
 const QString kGeometryKey = QStringLiteral("Inspector/geometry");
 
-QSettings Settings()
-{
-    return QSettings(QStringLiteral("Tarnwick"), QStringLiteral("Tarnwick"));
-}
+QSettings Settings() { return QSettings(QStringLiteral("Tarnwick"), QStringLiteral("Tarnwick")); }
 
 QString Hex(std::uint64_t value, int digits)
 {
     return QStringLiteral("0x") + QString::number(value, 16).toUpper().rightJustified(digits, u'0');
 }
 
-QString Text(const std::string& bytes)
-{
-    return CodePageText(bytes, CodePage::Windows1252);
-}
+QString Text(const std::string& bytes) { return CodePageText(bytes, CodePage::Windows1252); }
 
 // "STR# 128 Names", as the caption and the file names say it.
 QString ChunkTitle(const ChunkSummary& summary)
@@ -60,8 +54,14 @@ QString FileStem(const ChunkSummary& summary)
 }  // namespace
 
 InspectorWindow::InspectorWindow(const OpenFile& openFile, QWidget* owner)
-    : QWidget(owner, Qt::Window), openFile_(openFile), header_(new QLabel), warning_(new QLabel), note_(new QLabel),
-      layout_(new QVBoxLayout(this)), save_(new QToolButton), saveMenu_(new QMenu(this))
+    : QWidget(owner, Qt::Window),
+      openFile_(openFile),
+      header_(new QLabel),
+      warning_(new QLabel),
+      note_(new QLabel),
+      layout_(new QVBoxLayout(this)),
+      save_(new QToolButton),
+      saveMenu_(new QMenu(this))
 {
     setObjectName(QStringLiteral("Inspector"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -131,14 +131,22 @@ void InspectorWindow::ShowChunk(std::int64_t chunkIndex)
     chunkIndex_ = chunkIndex;
     const ChunkSummary summary = SummariseChunk(*chunk_, openFile_.FileData.size());
     setWindowTitle(QStringLiteral("Inspector - ") + ChunkTitle(summary));
-    header_->setText(QStringLiteral("Type %1     ID %2 (%3)     Label %4\nSize %5 bytes     Offset %6 (%7)     Flags %8")
-                         .arg(Text(summary.type)).arg(summary.id).arg(Hex(summary.id, 4)).arg(Text(summary.label))
-                         .arg(summary.size).arg(summary.offset).arg(Hex(summary.offset, 8)).arg(Hex(summary.flags, 4)));
+    header_->setText(
+        QStringLiteral("Type %1     ID %2 (%3)     Label %4\nSize %5 bytes     Offset %6 (%7)     Flags %8")
+            .arg(Text(summary.type))
+            .arg(summary.id)
+            .arg(Hex(summary.id, 4))
+            .arg(Text(summary.label))
+            .arg(summary.size)
+            .arg(summary.offset)
+            .arg(Hex(summary.offset, 8))
+            .arg(Hex(summary.flags, 4)));
     warning_->setText(QString::fromStdString(summary.warning));
     warning_->setVisible(!summary.warning.empty());
 
     QString declined;
-    view_ = MakeViewForChunk(*chunk_, openFile_, [this](std::int32_t offset) { PickOffset(offset); }, declined);
+    view_ = MakeViewForChunk(
+        *chunk_, openFile_, [this](std::int32_t offset) { PickOffset(offset); }, declined);
     view_->setObjectName(QStringLiteral("View"));
     for (QWidget* part : view_->findChildren<QWidget*>())
         part->installEventFilter(this);
@@ -171,7 +179,8 @@ void InspectorWindow::FillSaveMenu()
         saveMenu_->addAction(text, this, [this, what] { AskAndSave(what); });
     };
     if (!view_->CurrentPicture().isNull())
-        add(sprite ? QStringLiteral("Current frame as PNG...") : QStringLiteral("Picture as PNG..."), Save::Picture);
+        add(sprite ? QStringLiteral("Current frame as PNG...") : QStringLiteral("Picture as PNG..."),
+            Save::Picture);
     if (sprite) {
         add(QStringLiteral("All frames as PNGs into a folder..."), Save::AllFrames);
         add(QStringLiteral("All frames as one sprite sheet..."), Save::SpriteSheet);
@@ -216,28 +225,36 @@ void InspectorWindow::AskAndSave(Save what)
             if (QFileInfo::exists(QDir(path).filePath(name)))
                 existing << name;
         if (!existing.isEmpty() &&
-            QMessageBox::question(this, QStringLiteral("Save all frames"),
-                                  QStringLiteral("%1 of these files are already in the folder, such as %2. Replace them?")
-                                      .arg(existing.size()).arg(existing.first())) != QMessageBox::Yes)
+            QMessageBox::question(
+                this, QStringLiteral("Save all frames"),
+                QStringLiteral("%1 of these files are already in the folder, such as %2. Replace them?")
+                    .arg(existing.size())
+                    .arg(existing.first())) != QMessageBox::Yes)
             return;
     } else {
         const bool text = what == Save::Table;
         const bool raw = what == Save::RawBytes;
-        const QString suggested = stem + (text ? QStringLiteral(".txt") : raw ? QStringLiteral(".bin") : QStringLiteral(".png"));
-        const QString filter = text ? QStringLiteral("Text (*.txt)") : raw ? QStringLiteral("Any file (*)") : QStringLiteral("PNG picture (*.png)");
+        const QString suggested = stem + (text  ? QStringLiteral(".txt")
+                                          : raw ? QStringLiteral(".bin")
+                                                : QStringLiteral(".png"));
+        const QString filter = text  ? QStringLiteral("Text (*.txt)")
+                               : raw ? QStringLiteral("Any file (*)")
+                                     : QStringLiteral("PNG picture (*.png)");
         // The dialog asks before replacing a file.
         path = QFileDialog::getSaveFileName(this, QStringLiteral("Save as"), suggested, filter);
         if (path.isEmpty())
             return;
     }
     if (const QString why = SaveTo(what, path); !why.isEmpty())
-        QMessageBox::warning(this, QStringLiteral("Save as"),
-                             QStringLiteral("Could not save %1:\n%2").arg(QDir::toNativeSeparators(path), why));
+        QMessageBox::warning(
+            this, QStringLiteral("Save as"),
+            QStringLiteral("Could not save %1:\n%2").arg(QDir::toNativeSeparators(path), why));
 }
 
 bool InspectorWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) && view_) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) &&
+        view_) {
         view_->Copy();
         return true;
     }

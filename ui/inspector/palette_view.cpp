@@ -13,10 +13,7 @@ namespace {
 constexpr int kColumns = 16;
 constexpr QSize kSwatch(58, 44);
 
-QString ColourName(std::uint32_t colour)
-{
-    return QColor::fromRgb(colour).name();
-}
+QString ColourName(std::uint32_t colour) { return QColor::fromRgb(colour).name(); }
 
 class SwatchGrid final : public QWidget {
 public:
@@ -36,7 +33,8 @@ protected:
         painter.setFont(small);
         for (std::size_t i = 0; i < palette_.colours.size(); ++i) {
             const int column = static_cast<int>(i) % kColumns, row = static_cast<int>(i) / kColumns;
-            const QRect cell(column * kSwatch.width(), row * kSwatch.height(), kSwatch.width(), kSwatch.height());
+            const QRect cell(column * kSwatch.width(), row * kSwatch.height(), kSwatch.width(),
+                             kSwatch.height());
             const QColor colour = QColor::fromRgb(palette_.colours[i]);
             const QRect swatch = cell.adjusted(2, 2, -2, -16);
             painter.fillRect(swatch, colour);
@@ -45,7 +43,8 @@ protected:
             painter.setPen(colour.lightness() > 128 ? Qt::black : Qt::white);
             painter.drawText(swatch, Qt::AlignCenter, QString::number(i));
             painter.setPen(palette().windowText().color());
-            painter.drawText(cell.adjusted(0, cell.height() - 15, 0, 0), Qt::AlignCenter, ColourName(palette_.colours[i]));
+            painter.drawText(cell.adjusted(0, cell.height() - 15, 0, 0), Qt::AlignCenter,
+                             ColourName(palette_.colours[i]));
         }
     }
 
@@ -55,7 +54,8 @@ private:
 
 }  // namespace
 
-PaletteView::PaletteView(Palette palette, QWidget* parent) : InspectorView(parent), palette_(std::move(palette))
+PaletteView::PaletteView(Palette palette, QWidget* parent)
+    : InspectorView(parent), palette_(std::move(palette))
 {
     grid_ = new SwatchGrid(palette_, this);
     grid_->setObjectName(QStringLiteral("Swatches"));
@@ -68,21 +68,16 @@ PaletteView::PaletteView(Palette palette, QWidget* parent) : InspectorView(paren
 
 QString PaletteView::Note() const
 {
-    QString note = QStringLiteral("%1 colours, version %2.").arg(palette_.colours.size()).arg(palette_.version);
+    QString note =
+        QStringLiteral("%1 colours, version %2.").arg(palette_.colours.size()).arg(palette_.version);
     if (!palette_.warning.empty())
         note += u' ' + QString::fromStdString(palette_.warning);
     return note;
 }
 
-void PaletteView::Copy() const
-{
-    QApplication::clipboard()->setText(TableText());
-}
+void PaletteView::Copy() const { QApplication::clipboard()->setText(TableText()); }
 
-QImage PaletteView::CurrentPicture() const
-{
-    return grid_->grab().toImage();
-}
+QImage PaletteView::CurrentPicture() const { return grid_->grab().toImage(); }
 
 QString PaletteView::TableText() const
 {

@@ -27,16 +27,13 @@ PictureView::PictureView(QImage picture, QWidget* parent)
     Render();
 }
 
-void PictureView::SetZoom(int zoom)
-{
-    zoom_->setCurrentIndex(std::clamp(zoom, 1, 8) - 1);
-}
+void PictureView::SetZoom(int zoom) { zoom_->setCurrentIndex(std::clamp(zoom, 1, 8) - 1); }
 
 void PictureView::Render()
 {
     const int zoom = zoom_->currentData().toInt();
-    canvas_->setPixmap(QPixmap::fromImage(picture_.scaled(picture_.size() * zoom, Qt::IgnoreAspectRatio,
-                                                          Qt::FastTransformation)));
+    canvas_->setPixmap(QPixmap::fromImage(
+        picture_.scaled(picture_.size() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
     canvas_->adjustSize();
 }
 
@@ -45,9 +42,6 @@ QString PictureView::Note() const
     return QStringLiteral("%1 x %2 pixels.").arg(picture_.width()).arg(picture_.height());
 }
 
-void PictureView::Copy() const
-{
-    QApplication::clipboard()->setImage(picture_);
-}
+void PictureView::Copy() const { QApplication::clipboard()->setImage(picture_); }
 
 }  // namespace tarnwick

@@ -23,7 +23,8 @@ QTableWidgetItem* NumberItem(qlonglong value)
 
 }  // namespace
 
-ResourceMapView::ResourceMapView(const ResourceMap& map, std::function<void(std::int32_t)> pick, QWidget* parent)
+ResourceMapView::ResourceMapView(const ResourceMap& map, std::function<void(std::int32_t)> pick,
+                                 QWidget* parent)
     : InspectorView(parent), entries_(new QTableWidget(static_cast<int>(map.Sections.size()), 4, this))
 {
     entries_->setObjectName(QStringLiteral("Entries"));
@@ -72,7 +73,8 @@ void ResourceMapView::Copy() const
 QString ResourceMapView::TableText() const
 {
     QString text = TabSeparated({QStringLiteral("Type"), QStringLiteral("ID"), QStringLiteral("Name"),
-                                 QStringLiteral("Offset")}) + u'\n';
+                                 QStringLiteral("Offset")}) +
+                   u'\n';
     for (int row = 0; row < entries_->rowCount(); ++row)
         text += RowText(row);
     return text;

@@ -13,7 +13,8 @@ namespace tarnwick {
 // on an entry calls `pick` with the entry's file offset.
 class ResourceMapView final : public InspectorView {
 public:
-    ResourceMapView(const ResourceMap& map, std::function<void(std::int32_t offset)> pick, QWidget* parent = nullptr);
+    ResourceMapView(const ResourceMap& map, std::function<void(std::int32_t offset)> pick,
+                    QWidget* parent = nullptr);
 
     void Copy() const override;
     [[nodiscard]] QString TableText() const override;

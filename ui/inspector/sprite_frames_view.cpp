@@ -25,7 +25,8 @@ Palette PaletteOf(const ChunkTable& chunks, std::size_t chunkIndex)
     const ChunkInfo* chunk = chunks.Find(static_cast<std::int64_t>(chunkIndex));
     if (chunk == nullptr)
         return GreyRamp();
-    const ByteSpan body = chunk->Data.size() > kChunkHeaderSize ? chunk->Data.span().subspan(kChunkHeaderSize) : ByteSpan{};
+    const ByteSpan body =
+        chunk->Data.size() > kChunkHeaderSize ? chunk->Data.span().subspan(kChunkHeaderSize) : ByteSpan{};
     Decoded<Palette> palette = DecodePalette(body);
     return palette.value ? std::move(*palette.value) : GreyRamp();
 }
@@ -136,8 +137,12 @@ protected:
 
 }  // namespace
 
-SpriteFramesView::SpriteFramesView(Sprite sprite, const ChunkTable& chunks, std::uint16_t spriteId, QWidget* parent)
-    : InspectorView(parent), sprite_(std::move(sprite)), zoom_(new QComboBox(this)), channels_(new QComboBox(this))
+SpriteFramesView::SpriteFramesView(Sprite sprite, const ChunkTable& chunks, std::uint16_t spriteId,
+                                   QWidget* parent)
+    : InspectorView(parent),
+      sprite_(std::move(sprite)),
+      zoom_(new QComboBox(this)),
+      channels_(new QComboBox(this))
 {
     // The palette of each frame, read once: frames mostly share one.
     std::map<std::size_t, Palette> read;
@@ -151,7 +156,9 @@ SpriteFramesView::SpriteFramesView(Sprite sprite, const ChunkTable& chunks, std:
         if (!notes_.contains(note))
             notes_ << note;
         if (!sprite_.frames[i].problem.empty())
-            notes_ << QStringLiteral("Frame %1: %2").arg(i).arg(QString::fromStdString(sprite_.frames[i].problem));
+            notes_ << QStringLiteral("Frame %1: %2")
+                          .arg(i)
+                          .arg(QString::fromStdString(sprite_.frames[i].problem));
         if (UsesMissingColours(sprite_.frames[i], palettes_.back()))
             notes_ << QStringLiteral("Frame %1 uses colours its palette lacks: drawn magenta.").arg(i);
     }
@@ -183,10 +190,7 @@ SpriteFramesView::SpriteFramesView(Sprite sprite, const ChunkTable& chunks, std:
     Render();
 }
 
-void SpriteFramesView::SetZoom(int zoom)
-{
-    zoom_->setCurrentIndex(std::clamp(zoom, 1, 8) - 1);
-}
+void SpriteFramesView::SetZoom(int zoom) { zoom_->setCurrentIndex(std::clamp(zoom, 1, 8) - 1); }
 
 void SpriteFramesView::SetChannel(SpriteChannel channel)
 {
@@ -195,26 +199,23 @@ void SpriteFramesView::SetChannel(SpriteChannel channel)
     Render();
 }
 
-int SpriteFramesView::CurrentFrame() const
-{
-    return grid_->Current();
-}
+int SpriteFramesView::CurrentFrame() const { return grid_->Current(); }
 
 void SpriteFramesView::Render()
 {
     QStringList captions;
     for (std::size_t i = 0; i < sprite_.frames.size(); ++i) {
         const SpriteFrame& frame = sprite_.frames[i];
-        captions << QStringLiteral("%1: %2 x %3%4").arg(i).arg(frame.width).arg(frame.height)
+        captions << QStringLiteral("%1: %2 x %3%4")
+                        .arg(i)
+                        .arg(frame.width)
+                        .arg(frame.height)
                         .arg(frame.problem.empty() ? QString() : QStringLiteral(" (!)"));
     }
     grid_->SetFrames(Frames(), captions, zoom_->currentData().toInt());
 }
 
-QString SpriteFramesView::Note() const
-{
-    return notes_.join(u'\n');
-}
+QString SpriteFramesView::Note() const { return notes_.join(u'\n'); }
 
 std::vector<QImage> SpriteFramesView::Frames() const
 {
@@ -227,7 +228,8 @@ std::vector<QImage> SpriteFramesView::Frames() const
 QImage SpriteFramesView::CurrentPicture() const
 {
     const auto current = static_cast<std::size_t>(CurrentFrame());
-    return current < sprite_.frames.size() ? FrameImage(sprite_.frames[current], palettes_[current], channel_) : QImage();
+    return current < sprite_.frames.size() ? FrameImage(sprite_.frames[current], palettes_[current], channel_)
+                                           : QImage();
 }
 
 void SpriteFramesView::Copy() const

@@ -20,7 +20,8 @@ class FrameGrid;
 // channel instead of their colours. A click makes a frame the current one.
 class SpriteFramesView final : public InspectorView {
 public:
-    SpriteFramesView(Sprite sprite, const ChunkTable& chunks, std::uint16_t spriteId, QWidget* parent = nullptr);
+    SpriteFramesView(Sprite sprite, const ChunkTable& chunks, std::uint16_t spriteId,
+                     QWidget* parent = nullptr);
 
     [[nodiscard]] QString Note() const override;
     void Copy() const override;

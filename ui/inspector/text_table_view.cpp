@@ -14,10 +14,7 @@ namespace tarnwick {
 
 namespace {
 
-QString Text(const std::string& bytes, CodePage codePage)
-{
-    return CodePageText(bytes, codePage);
-}
+QString Text(const std::string& bytes, CodePage codePage) { return CodePageText(bytes, codePage); }
 
 QString LanguageText(int language)
 {
@@ -34,7 +31,10 @@ QStringList Fields(const TextEntry& entry)
 }  // namespace
 
 TextTableView::TextTableView(TextTable table, QWidget* parent)
-    : InspectorView(parent), table_(std::move(table)), languages_(new QComboBox(this)), rows_(new QTableWidget(this))
+    : InspectorView(parent),
+      table_(std::move(table)),
+      languages_(new QComboBox(this)),
+      rows_(new QTableWidget(this))
 {
     languages_->setObjectName(QStringLiteral("Languages"));
     rows_->setObjectName(QStringLiteral("Strings"));
@@ -47,8 +47,8 @@ TextTableView::TextTableView(TextTable table, QWidget* parent)
     languages_->setVisible(present.size() > 1);
 
     rows_->setColumnCount(4);
-    rows_->setHorizontalHeaderLabels({QStringLiteral("Index"), QStringLiteral("Language"), QStringLiteral("Value"),
-                                      QStringLiteral("Comment")});
+    rows_->setHorizontalHeaderLabels({QStringLiteral("Index"), QStringLiteral("Language"),
+                                      QStringLiteral("Value"), QStringLiteral("Comment")});
     rows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     rows_->setSelectionBehavior(QAbstractItemView::SelectRows);
     rows_->verticalHeader()->hide();
@@ -113,7 +113,8 @@ void TextTableView::Copy() const
 QString TextTableView::TableText() const
 {
     QString text = TabSeparated({QStringLiteral("Index"), QStringLiteral("Language"), QStringLiteral("Value"),
-                                 QStringLiteral("Comment")}) + u'\n';
+                                 QStringLiteral("Comment")}) +
+                   u'\n';
     for (const TextEntry& entry : table_.entries)
         text += TabSeparated(Fields(entry)) + u'\n';
     return text;

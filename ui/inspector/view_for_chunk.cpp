@@ -18,10 +18,7 @@ namespace tarnwick {
 
 namespace {
 
-bool IsStringTable(const std::string& type)
-{
-    return type == "STR#" || type == "CTSS" || type == "TTAs";
-}
+bool IsStringTable(const std::string& type) { return type == "STR#" || type == "CTSS" || type == "TTAs"; }
 
 InspectorView* HexViewOf(const ChunkInfo& chunk)
 {
@@ -55,7 +52,8 @@ InspectorView* MakeViewForChunk(const ChunkInfo& chunk, const OpenFile& openFile
         const auto show = [&](Sprite& sprite) {
             return new SpriteFramesView(std::move(sprite), openFile.Chunks, ChunkId(chunk));
         };
-        return ViewOr<Sprite>(chunk.Type == "SPR#" ? DecodeOldSprite(body) : DecodeSprite2(body), declined, chunk, show);
+        return ViewOr<Sprite>(chunk.Type == "SPR#" ? DecodeOldSprite(body) : DecodeSprite2(body), declined,
+                              chunk, show);
     }
     if (chunk.Type == "BMP_" || chunk.Type == "FBMP") {
         QImage picture = DecodeBitmapInMemory(body, kMaxFrameSide, declined);

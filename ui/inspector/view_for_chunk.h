@@ -14,6 +14,7 @@ namespace tarnwick {
 // `pickOffset` is called with a file offset when a resource map entry is
 // double-clicked.
 [[nodiscard]] InspectorView* MakeViewForChunk(const ChunkInfo& chunk, const OpenFile& openFile,
-                                              std::function<void(std::int32_t)> pickOffset, QString& declined);
+                                              std::function<void(std::int32_t)> pickOffset,
+                                              QString& declined);
 
 }  // namespace tarnwick

@@ -1,10 +1,10 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "ui/main/command_line.h"
-#include "ui/main/main_window.h"
 #include "model/open_file.h"
 #include "system/registry.h"
+#include "ui/main/command_line.h"
+#include "ui/main/main_window.h"
 
 int main(int argc, char* argv[])
 {

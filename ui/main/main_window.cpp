@@ -13,17 +13,17 @@
 #include <utility>
 
 #include "model/windows1252.h"
+#include "system/game_path.h"
 #include "ui/common/control_names.h"
 #include "ui/common/controls.h"
+#include "ui/inspector/inspector_link.h"
+#include "ui/main/start_folder.h"
+#include "widgets/cut_line_tool_tips.h"
 #include "widgets/dir_list_box.h"
 #include "widgets/drive_list_box.h"
 #include "widgets/file_list_box.h"
-#include "system/game_path.h"
-#include "widgets/cut_line_tool_tips.h"
 #include "widgets/list_box.h"
 #include "widgets/path_text.h"
-#include "ui/main/start_folder.h"
-#include "ui/inspector/inspector_link.h"
 
 namespace tarnwick {
 
@@ -56,17 +56,21 @@ MainWindow::MainWindow(OpenFile& openFile, Registry& registry)
     fileSelectFrame->setTitle(QStringLiteral("File Select"));
     fileList_ = MakeControl<FileListBox>(fileSelectFrame, names::kFileList, 120, 240, 1875, 2430);
     iffOption_ = MakeOption(fileSelectFrame, names::kIffOption, QStringLiteral("IFF"), 120, 2640, 615, 255);
-    wallsOption_ = MakeOption(fileSelectFrame, names::kWallsOption, QStringLiteral("Walls"), 120, 2880, 1695, 255);
-    floorsOption_ = MakeOption(fileSelectFrame, names::kFloorsOption, QStringLiteral("Floors"), 120, 3120, 1095, 255);
+    wallsOption_ =
+        MakeOption(fileSelectFrame, names::kWallsOption, QStringLiteral("Walls"), 120, 2880, 1695, 255);
+    floorsOption_ =
+        MakeOption(fileSelectFrame, names::kFloorsOption, QStringLiteral("Floors"), 120, 3120, 1095, 255);
     folderList_ = MakeControl<DirListBox>(fileSelectFrame, names::kFolderList, 120, 3420, 1815, 1440);
     driveList_ = MakeControl<DriveListBox>(fileSelectFrame, names::kDriveList, 120, 5100, 1815, 315);
 
     detailsFrame_ = MakeControl<QGroupBox>(client, names::kDetailsFrame, 2220, 0, 5535, 5655);
     detailsFrame_->setTitle(QStringLiteral("File Details"));
-    MakeCaption(detailsFrame_, names::kHeaderCaption, QStringLiteral("Header:"), 480, 300, 615, 195, Qt::AlignLeft);
+    MakeCaption(detailsFrame_, names::kHeaderCaption, QStringLiteral("Header:"), 480, 300, 615, 195,
+                Qt::AlignLeft);
     headerLine1_ = MakeControl<QLabel>(detailsFrame_, names::kHeaderLine1, 1200, 300, 2955, 195);
     headerLine2_ = MakeControl<QLabel>(detailsFrame_, names::kHeaderLine2, 1200, 540, 3495, 195);
-    MakeCaption(detailsFrame_, names::kRsmpLocationCaption, QStringLiteral("rsmp location:"), 180, 780, 975, 195, Qt::AlignLeft);
+    MakeCaption(detailsFrame_, names::kRsmpLocationCaption, QStringLiteral("rsmp location:"), 180, 780, 975,
+                195, Qt::AlignLeft);
     rsmpLocation_ = MakeControl<QLabel>(detailsFrame_, names::kRsmpLocation, 1200, 780, 1815, 255);
     for (QLabel* value : {headerLine1_, headerLine2_, rsmpLocation_}) {
         value->setTextFormat(Qt::PlainText);
@@ -119,7 +123,9 @@ QString MainWindow::Show(const OpenTarget& target)
     // The option of the file's kind lists it, its pattern set afresh so that a
     // new file shows too; a file of no kind is listed with all others, under "IFF".
     const FileKind kind = KindOfFile(target.FileName);
-    QRadioButton* option = kind == FileKind::Walls ? wallsOption_ : kind == FileKind::Floors ? floorsOption_ : iffOption_;
+    QRadioButton* option = kind == FileKind::Walls    ? wallsOption_
+                           : kind == FileKind::Floors ? floorsOption_
+                                                      : iffOption_;
     if (option->isChecked())
         emit option->toggled(true);
     else
@@ -146,15 +152,9 @@ void MainWindow::OpenStartFolder()
     rsmpLocation_->clear();
 }
 
-void MainWindow::DriveChanged()
-{
-    folderList_->SetPath(driveList_->Drive());
-}
+void MainWindow::DriveChanged() { folderList_->SetPath(driveList_->Drive()); }
 
-void MainWindow::FolderChanged()
-{
-    fileList_->SetPath(folderList_->Path());
-}
+void MainWindow::FolderChanged() { fileList_->SetPath(folderList_->Path()); }
 
 void MainWindow::FileClicked()
 {
@@ -203,8 +203,9 @@ void MainWindow::ChunkClicked()
 
 void MainWindow::ShowCredits()
 {
-    QMessageBox::information(this, QStringLiteral("Credits"),
-                             QStringLiteral("Tarnwick\nA viewer for the data files of The Sims, version " TARNWICK_VERSION "."));
+    QMessageBox::information(
+        this, QStringLiteral("Credits"),
+        QStringLiteral("Tarnwick\nA viewer for the data files of The Sims, version " TARNWICK_VERSION "."));
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
@@ -223,10 +224,7 @@ void MainWindow::dropEvent(QDropEvent* event)
         event->ignore();
 }
 
-void MainWindow::Exit()
-{
-    close();
-}
+void MainWindow::Exit() { close(); }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
@@ -244,10 +242,7 @@ void MainWindow::ClearChunkList()
     sinceEventsRan_.invalidate();
 }
 
-void MainWindow::SetDetailsCaption(std::string_view caption)
-{
-    detailsFrame_->setTitle(ShownName(caption));
-}
+void MainWindow::SetDetailsCaption(std::string_view caption) { detailsFrame_->setTitle(ShownName(caption)); }
 
 void MainWindow::SetHeaderTexts(const FileHeaderTexts& texts)
 {
@@ -256,10 +251,7 @@ void MainWindow::SetHeaderTexts(const FileHeaderTexts& texts)
     rsmpLocation_->setText(FileText(texts.RsmpLocation));
 }
 
-void MainWindow::AddChunkLine(std::string_view line)
-{
-    chunkList_->addItem(FileText(line));
-}
+void MainWindow::AddChunkLine(std::string_view line) { chunkList_->addItem(FileText(line)); }
 
 bool MainWindow::LetPendingEventsRun()
 {

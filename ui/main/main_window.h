@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "ui/chunk/chunk_display.h"
 #include "model/chunk_loader.h"
 #include "model/open_file.h"
 #include "system/registry.h"
+#include "ui/chunk/chunk_display.h"
 #include "ui/main/open_target.h"
 
 class QGroupBox;

@@ -39,7 +39,8 @@ OffsetHexDialog::OffsetHexDialog()
     valueRun_ = MakeTextBox(this, names::kValueRun, QStringLiteral("Text1"), 60, 1680, 6315, 1695);
     valueRun_->setWordWrapMode(QTextOption::WrapAnywhere);  // the run has no blanks to wrap at
     // The character lines stand one under the other, beside the hex lines.
-    characterLines_ = MakeTextBox(this, names::kCharacterLines, QStringLiteral("Text2"), 7320, 1680, 2115, 1695);
+    characterLines_ =
+        MakeTextBox(this, names::kCharacterLines, QStringLiteral("Text2"), 7320, 1680, 2115, 1695);
     characterLines_->setLineWrapMode(QPlainTextEdit::NoWrap);
     SetTabOrder({hexLines_, valueRun_, characterLines_});
 }

@@ -5,12 +5,12 @@
 #include <QPushButton>
 #include <utility>
 
-#include "ui/common/control_names.h"
-#include "ui/common/controls.h"
-#include "ui/resource_map/offset_hex_dialog.h"
 #include "model/hex_text.h"
 #include "model/offset_view.h"
 #include "model/resource_map.h"
+#include "ui/common/control_names.h"
+#include "ui/common/controls.h"
+#include "ui/resource_map/offset_hex_dialog.h"
 
 namespace tarnwick {
 
@@ -41,8 +41,8 @@ SectionsDialog::SectionsDialog(OpenFile& openFile) : openFile_(openFile)
     description_ = MakeValueLabel(frame, names::kSectionDescription, 1260, 1260, 3075, 255);
     MakeCaption(frame, names::kFilePositionCaption, QStringLiteral("File Position:"), 240, 1560, 915, 195);
     position_ = MakeValueLabel(frame, names::kSectionPosition, 1260, 1560, 3075, 255);
-    for (const auto& [caption, value] : {std::pair{names::kDescriptionCaption, description_},
-                                         {names::kFilePositionCaption, position_}})
+    for (const auto& [caption, value] :
+         {std::pair{names::kDescriptionCaption, description_}, {names::kFilePositionCaption, position_}})
         ShareBaseline(*frame->findChild<QLabel*>(QString::fromLatin1(caption)), *value);
 
     auto* close = MakeControl<QPushButton>(this, names::kSectionsClose, 120, 2280, 1095, 315);

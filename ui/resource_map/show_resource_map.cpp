@@ -1,7 +1,7 @@
 #include "ui/resource_map/show_resource_map.h"
 
-#include "ui/resource_map/sections_dialog.h"
 #include "model/resource_map.h"
+#include "ui/resource_map/sections_dialog.h"
 
 namespace tarnwick {
 

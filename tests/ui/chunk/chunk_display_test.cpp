@@ -1,16 +1,16 @@
 #include <QAbstractItemModelTester>
+#include <QAbstractItemView>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QAbstractItemView>
-#include <QClipboard>
 #include <QtTest>
 
-#include "ui/chunk/chunk_display.h"
-#include "ui/common/control_names.h"
-#include "ui/chunk/chunk_lines_model.h"
 #include "tests/ui/support/game_files.h"
 #include "tests/ui/support/window_test.h"
+#include "ui/chunk/chunk_display.h"
+#include "ui/chunk/chunk_lines_model.h"
+#include "ui/common/control_names.h"
 
 namespace tarnwick {
 
@@ -26,8 +26,14 @@ class ChunkDisplayTest : public QObject {
 private:
     OpenFile openFile_;
 
-    static QString Value(const ChunkDisplay& display, const char* label) { return Find<QLabel>(display.Window(), label)->text(); }
-    static QStringList Lines(const ChunkDisplay& display) { return RowTexts(Find<QAbstractItemView>(display.Window(), names::kChunkLines)); }
+    static QString Value(const ChunkDisplay& display, const char* label)
+    {
+        return Find<QLabel>(display.Window(), label)->text();
+    }
+    static QStringList Lines(const ChunkDisplay& display)
+    {
+        return RowTexts(Find<QAbstractItemView>(display.Window(), names::kChunkLines));
+    }
 
 private slots:
     void init() { fixtures::LoadBytes(openFile_, fixtures::SampleFile()); }
@@ -52,7 +58,9 @@ private slots:
         // 40 bytes from offset 150 + 76: two full lines and one of 8 bytes.
         const QStringList lines = Lines(display);
         QCOMPARE(lines.size(), 3);
-        QCOMPARE(lines[0], QStringLiteral("000000E2: 00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F   ................"));
+        QCOMPARE(
+            lines[0],
+            QStringLiteral("000000E2: 00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F   ................"));
         QCOMPARE(lines[2].left(33), QStringLiteral("00000102: 20 21 22 23 24 25 26 27"));
         QCOMPARE(lines[2].mid(60), QStringLiteral(" !\"#$%&'"));
         QVERIFY(!Find<QWidget>(form, names::kChunkPicture)->isVisible());
@@ -68,8 +76,10 @@ private slots:
         QTest::newRow("a string table") << "STR#" << 0xFF << QStringList{"1:A"};
         QTest::newRow("a string table of an unknown format")
             << "STR#" << 0x10 << QStringList{"0000008C: 10 00 01 00 41 00 "};
-        QTest::newRow("the type in lower case") << "str#" << 0xFF << QStringList{"0000008C: FF 00 01 00 41 00 "};
-        QTest::newRow("a bitmap that is no picture") << "BMP_" << 0xFF << QStringList{"0000008C: FF 00 01 00 41 00 "};
+        QTest::newRow("the type in lower case")
+            << "str#" << 0xFF << QStringList{"0000008C: FF 00 01 00 41 00 "};
+        QTest::newRow("a bitmap that is no picture")
+            << "BMP_" << 0xFF << QStringList{"0000008C: FF 00 01 00 41 00 "};
     }
 
     void choosesTheViewByTheExactType()
@@ -77,7 +87,8 @@ private slots:
         QFETCH(QString, type);
         QFETCH(int, format);
         QFETCH(QStringList, lines);
-        const auto table = fixtures::StringTableContents(static_cast<std::uint8_t>(format), 1, fixtures::ToBytes(std::string_view("\0A\0", 3)));
+        const auto table = fixtures::StringTableContents(static_cast<std::uint8_t>(format), 1,
+                                                         fixtures::ToBytes(std::string_view("\0A\0", 3)));
         fixtures::LoadBytes(openFile_, fixtures::IffBuilder().Chunk(type.toStdString(), "", table).Build());
         ChunkDisplay display(openFile_);
         display.ShowChunk(1);
@@ -117,7 +128,9 @@ private slots:
         ChunkDisplay display(openFile_);
         int sectionsOpened = 0;
         const auto showMap = [&] {
-            const auto modal = fixtures::WhenModalOpens([&](QDialog& window) { sectionsOpened += window.objectName() == QLatin1String(names::kSectionsDialog) ? 1 : 0; });
+            const auto modal = fixtures::WhenModalOpens([&](QDialog& window) {
+                sectionsOpened += window.objectName() == QLatin1String(names::kSectionsDialog) ? 1 : 0;
+            });
             display.ShowChunk(kMap);
         };
         showMap();
@@ -144,7 +157,8 @@ private slots:
     {
         QFETCH(std::size_t, size);
         const bool kept = size <= ChunkDisplay::kLargestKeptChunk;
-        fixtures::LoadBytes(openFile_, fixtures::IffBuilder().Chunk("DATA", "", fixtures::Bytes(size, 'k')).Build());
+        fixtures::LoadBytes(openFile_,
+                            fixtures::IffBuilder().Chunk("DATA", "", fixtures::Bytes(size, 'k')).Build());
         ChunkDisplay display(openFile_);
         display.ShowChunk(1);
         const QString firstLine = display.Window()->Lines().index(0, 0).data().toString();
@@ -158,7 +172,8 @@ private slots:
     void ignoresIndexesThatNameNoChunk()
     {
         ChunkDisplay display(openFile_);
-        for (const std::int64_t index : {std::int64_t{0}, std::int64_t{6}, std::int64_t{1001}, std::int64_t{-1}})
+        for (const std::int64_t index :
+             {std::int64_t{0}, std::int64_t{6}, std::int64_t{1001}, std::int64_t{-1}})
             display.ShowChunk(index);
         QVERIFY(display.Window() == nullptr);
     }
@@ -193,7 +208,8 @@ private slots:
     {
         QFETCH(QList<int>, keys);
         QFETCH(int, row);
-        fixtures::LoadBytes(openFile_, fixtures::IffBuilder().Chunk("DATA", "", fixtures::Bytes(4096 * 16, 'A')).Build());
+        fixtures::LoadBytes(
+            openFile_, fixtures::IffBuilder().Chunk("DATA", "", fixtures::Bytes(4096 * 16, 'A')).Build());
         ChunkDisplay display(openFile_);
         display.ShowChunk(1);
         auto* list = Find<QAbstractItemView>(display.Window(), names::kChunkLines);

@@ -4,14 +4,14 @@
 #include <fstream>
 #include <optional>
 
-#include "synth/bmp_builder.h"
-#include "ui/common/control_names.h"
-#include "ui/chunk/chunk_display.h"
-#include "tests/ui/support/game_files.h"
-#include "tests/support/ordinary_user.h"
-#include "widgets/picture_box.h"
 #include "model/sprite_preview.h"
+#include "synth/bmp_builder.h"
+#include "tests/support/ordinary_user.h"
+#include "tests/ui/support/game_files.h"
 #include "tests/ui/support/window_test.h"
+#include "ui/chunk/chunk_display.h"
+#include "ui/common/control_names.h"
+#include "widgets/picture_box.h"
 
 namespace tarnwick {
 
@@ -67,7 +67,10 @@ private:
     }
     QImage Canvas() const { return display_->Window()->Picture().Canvas(); }
     bool PictureShown() const { return Find<QWidget>(display_->Window(), names::kChunkPicture)->isVisible(); }
-    int ListLines() const { return Find<QAbstractItemView>(display_->Window(), names::kChunkLines)->model()->rowCount(); }
+    int ListLines() const
+    {
+        return Find<QAbstractItemView>(display_->Window(), names::kChunkLines)->model()->rowCount();
+    }
 
 private slots:
     void init()
@@ -196,11 +199,17 @@ private slots:
         QTest::addColumn<int>("lines");
         QTest::addColumn<bool>("boxEmptied");
         const Bytes whole = fixtures::BmpFile(Picture(24, false));
-        QTest::newRow("a bitmap cut short gets a dump") << QByteArray("BMP_") << Bytes(whole.begin(), whole.end() - 20) << false << 4 << true;
-        QTest::newRow("a bitmap of garbage gets a dump") << QByteArray("BMP_") << Bytes(100, 0x5A) << false << 7 << true;
-        QTest::newRow("a bitmap of no contents gets a dump") << QByteArray("BMP_") << Bytes() << false << 1 << true;
-        QTest::newRow("an empty sprite draws nothing above its dump") << QByteArray("SPR#") << Bytes() << true << 1 << true;
-        QTest::newRow("a string table hides the picture") << QByteArray("STR#") << fixtures::StringTableContents(0xFF, 1, {0, 'A', 0}) << false << 1 << false;
+        QTest::newRow("a bitmap cut short gets a dump")
+            << QByteArray("BMP_") << Bytes(whole.begin(), whole.end() - 20) << false << 4 << true;
+        QTest::newRow("a bitmap of garbage gets a dump")
+            << QByteArray("BMP_") << Bytes(100, 0x5A) << false << 7 << true;
+        QTest::newRow("a bitmap of no contents gets a dump")
+            << QByteArray("BMP_") << Bytes() << false << 1 << true;
+        QTest::newRow("an empty sprite draws nothing above its dump")
+            << QByteArray("SPR#") << Bytes() << true << 1 << true;
+        QTest::newRow("a string table hides the picture")
+            << QByteArray("STR#") << fixtures::StringTableContents(0xFF, 1, {0, 'A', 0}) << false << 1
+            << false;
         QTest::newRow("a dump hides the picture") << QByteArray("DATA") << Bytes(17) << false << 2 << false;
     }
 

@@ -1,11 +1,11 @@
-#include <optional>
 #include <QClipboard>
 #include <QLabel>
-#include <QTableView>
 #include <QMenu>
+#include <QTableView>
 #include <QTableWidget>
 #include <QtTest>
 #include <fstream>
+#include <optional>
 
 #include "synth/sprite_builder.h"
 #include "synth/text_table_builder.h"
@@ -33,32 +33,44 @@ namespace {
 // "e.IFF": one chunk of each view, numbered as the list shows them.
 Bytes InspectedFile()
 {
-    const Bytes towel = fixtures::TextTableBody(Layout::Languages, {{1, "Bath Towel", ""},
-        {15, "\x83\x6F\x83\x58\x83\x5E\x83\x49\x83\x8B", ""}, {16, "R\xEA\x63znik", ""}});
+    const Bytes towel =
+        fixtures::TextTableBody(Layout::Languages, {{1, "Bath Towel", ""},
+                                                    {15, "\x83\x6F\x83\x58\x83\x5E\x83\x49\x83\x8B", ""},
+                                                    {16, "R\xEA\x63znik", ""}});
     const fixtures::SpritePicture dot{2, 1, {1, -1}, {40, 0}, {31, 0}};
-    const Bytes sprite2 = fixtures::Sprite2Body(1000, 300, {fixtures::Sprite2PictureFrame({0, 0, 7, 0, 0, 0, 0}, dot)});
+    const Bytes sprite2 =
+        fixtures::Sprite2Body(1000, 300, {fixtures::Sprite2PictureFrame({0, 0, 7, 0, 0, 0, 0}, dot)});
     const auto paletteAt = static_cast<std::uint32_t>(64 + 76 + towel.size());
     return fixtures::IffBuilder()
         .Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0)
         .Chunk("CTSS", "Towel", towel, fixtures::ChunkId(1))
-        .Chunk("PALT", "Colours", fixtures::PaletteBody({0x000000, 0xFF8000, 0x00FF00}), fixtures::ChunkId(300))
+        .Chunk("PALT", "Colours", fixtures::PaletteBody({0x000000, 0xFF8000, 0x00FF00}),
+               fixtures::ChunkId(300))
         .Chunk("SPR2", "Dot", sprite2, fixtures::ChunkId(300))
-        .Chunk("SPR#", "Old", fixtures::OldSpriteBody(504, 300, {fixtures::OldSpriteFrame(dot)}), fixtures::ChunkId(301))
+        .Chunk("SPR#", "Old", fixtures::OldSpriteBody(504, 300, {fixtures::OldSpriteFrame(dot)}),
+               fixtures::ChunkId(301))
         .Chunk("BMP_", "Picture", fixtures::BmpFile(fixtures::SamplePicture()), fixtures::ChunkId(5))
         .Chunk("SPR2", "Bad version", Bytes(12, 9), fixtures::ChunkId(6))
-        .Chunk("rsmp", "", fixtures::ResourceMapBuilder().Type("PALT", 1).Entry(paletteAt, 300, 0, "Colours").Build())
+        .Chunk("rsmp", "",
+               fixtures::ResourceMapBuilder().Type("PALT", 1).Entry(paletteAt, 300, 0, "Colours").Build())
         .Chunk("DATA", "Plain", Bytes(40, 7), fixtures::ChunkId(8, 0x10))
         .Build();
 }
 
 const char* Kind(const InspectorView* view)
 {
-    if (dynamic_cast<const TextTableView*>(view)) return "strings";
-    if (dynamic_cast<const PaletteView*>(view)) return "palette";
-    if (dynamic_cast<const SpriteFramesView*>(view)) return "sprite";
-    if (dynamic_cast<const PictureView*>(view)) return "picture";
-    if (dynamic_cast<const ResourceMapView*>(view)) return "map";
-    if (dynamic_cast<const HexView*>(view)) return "hex";
+    if (dynamic_cast<const TextTableView*>(view))
+        return "strings";
+    if (dynamic_cast<const PaletteView*>(view))
+        return "palette";
+    if (dynamic_cast<const SpriteFramesView*>(view))
+        return "sprite";
+    if (dynamic_cast<const PictureView*>(view))
+        return "picture";
+    if (dynamic_cast<const ResourceMapView*>(view))
+        return "map";
+    if (dynamic_cast<const HexView*>(view))
+        return "hex";
     return "none";
 }
 
@@ -104,7 +116,8 @@ private slots:
     {
         window_ = std::make_unique<fixtures::GameWindow>();
         std::ofstream(window_->Game().Characters().toStdString() + "/e.IFF", std::ios::binary)
-            .write(reinterpret_cast<const char*>(InspectedFile().data()), static_cast<std::streamsize>(InspectedFile().size()));
+            .write(reinterpret_cast<const char*>(InspectedFile().data()),
+                   static_cast<std::streamsize>(InspectedFile().size()));
         // The file list follows the folder: the new file comes once it is seen.
         QTRY_VERIFY(window_->Pick(names::kFileList, QStringLiteral("e.IFF")));
         QCOMPARE(Chunks()->count(), 8);
@@ -176,14 +189,22 @@ private slots:
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("note");  // a part of the line above the view
-        QTest::newRow("string table") << 0 << "strings" << "";
-        QTest::newRow("palette") << 1 << "palette" << "3 colours";
-        QTest::newRow("SPR2 with the palette its header names") << 2 << "sprite" << "PALT 300";
-        QTest::newRow("SPR# with the palette its header names") << 3 << "sprite" << "PALT 300";
-        QTest::newRow("bitmap") << 4 << "picture" << "48 x 32";
-        QTest::newRow("a declined sprite, as bytes") << 5 << "hex" << "Shown as bytes: Sprite version";
-        QTest::newRow("resource map") << 6 << "map" << "";
-        QTest::newRow("any other type") << 7 << "hex" << "";
+        QTest::newRow("string table") << 0 << "strings"
+                                      << "";
+        QTest::newRow("palette") << 1 << "palette"
+                                 << "3 colours";
+        QTest::newRow("SPR2 with the palette its header names") << 2 << "sprite"
+                                                                << "PALT 300";
+        QTest::newRow("SPR# with the palette its header names") << 3 << "sprite"
+                                                                << "PALT 300";
+        QTest::newRow("bitmap") << 4 << "picture"
+                                << "48 x 32";
+        QTest::newRow("a declined sprite, as bytes") << 5 << "hex"
+                                                     << "Shown as bytes: Sprite version";
+        QTest::newRow("resource map") << 6 << "map"
+                                      << "";
+        QTest::newRow("any other type") << 7 << "hex"
+                                        << "";
     }
     void showsEachChunkInItsView()
     {
@@ -192,7 +213,8 @@ private slots:
         QFETCH(QString, note);
         Inspect(row);
         QCOMPARE(QString::fromLatin1(Kind(Inspector()->View())), kind);
-        QVERIFY2(Find<QLabel>(Inspector(), "Note")->text().contains(note), qPrintable(Find<QLabel>(Inspector(), "Note")->text()));
+        QVERIFY2(Find<QLabel>(Inspector(), "Note")->text().contains(note),
+                 qPrintable(Find<QLabel>(Inspector(), "Note")->text()));
         QVERIFY(Find<QLabel>(Inspector(), "Header")->text().contains(QStringLiteral("Offset ")));
     }
 
@@ -203,7 +225,8 @@ private slots:
         auto* strings = Find<QTableWidget>(Inspector(), "Strings");
         for (int row = 0; row < strings->rowCount(); ++row)
             values << strings->item(row, 2)->text();
-        QCOMPARE(values, (QStringList{"Bath Towel", QString::fromUtf8("バスタオル"), QString::fromUtf8("Ręcznik")}));
+        QCOMPARE(values,
+                 (QStringList{"Bath Towel", QString::fromUtf8("バスタオル"), QString::fromUtf8("Ręcznik")}));
         QVERIFY(Find<QWidget>(Inspector(), "Languages")->isVisible());
     }
 
@@ -230,8 +253,9 @@ private slots:
     {
         Inspect(7);
         auto* lines = Find<QTableView>(Inspector(), "HexLines");
-        lines->selectionModel()->select(QItemSelection(lines->model()->index(1, 0), lines->model()->index(2, 0)),
-                                        QItemSelectionModel::Select);
+        lines->selectionModel()->select(
+            QItemSelection(lines->model()->index(1, 0), lines->model()->index(2, 0)),
+            QItemSelectionModel::Select);
         Inspector()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(Inspector()));
         lines->setFocus();
@@ -248,7 +272,8 @@ private slots:
         QCOMPARE(QString::fromUtf8(Contents(Out("towel.txt"))).split(u'\n')[2],
                  QString::fromUtf8("0\tJapanese\tバスタオル\t"));
         QCOMPARE(Inspector()->SaveTo(InspectorWindow::Save::RawBytes, Out("raw.bin")), QString());
-        QCOMPARE(Contents(Out("raw.bin")).size(), static_cast<qsizetype>(window_->Module().Chunks.Find(1)->Data.size()));
+        QCOMPARE(Contents(Out("raw.bin")).size(),
+                 static_cast<qsizetype>(window_->Module().Chunks.Find(1)->Data.size()));
         Inspect(2);
         QCOMPARE(Inspector()->SaveTo(InspectorWindow::Save::AllFrames, Out("")), QString());
         QCOMPARE(QImage(Out("SPR2 300 Dot-000.png")).size(), QSize(2, 1));

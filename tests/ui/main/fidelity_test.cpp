@@ -85,10 +85,12 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("value");
         QTest::newRow("Header:") << names::kMainWindow << names::kHeaderCaption << names::kHeaderLine1;
-        QTest::newRow("rsmp location:") << names::kMainWindow << names::kRsmpLocationCaption << names::kRsmpLocation;
+        QTest::newRow("rsmp location:")
+            << names::kMainWindow << names::kRsmpLocationCaption << names::kRsmpLocation;
         QTest::newRow("Type:") << names::kChunkWindow << names::kChunkTypeCaption << names::kChunkType;
         QTest::newRow("Name:") << names::kChunkWindow << names::kChunkNameCaption << names::kChunkName;
-        QTest::newRow("Address:") << names::kChunkWindow << names::kChunkAddressCaption << names::kChunkAddress;
+        QTest::newRow("Address:") << names::kChunkWindow << names::kChunkAddressCaption
+                                  << names::kChunkAddress;
     }
 
     void captionsAndValuesShareABaseline()
@@ -113,7 +115,8 @@ private slots:
     {
         const fixtures::TempDir folder;
         const std::string wide(64, 'W');
-        const fixtures::Bytes file = fixtures::IffBuilder().Chunk("GLOB", wide, {}).Chunk("DATA", "x", {}).Build();
+        const fixtures::Bytes file =
+            fixtures::IffBuilder().Chunk("GLOB", wide, {}).Chunk("DATA", "x", {}).Build();
         QCOMPARE(Main()->Open(QString::fromStdString(folder.Write("wide.IFF", file))), QString());
         QListWidget* chunks = window_->List(names::kChunkList);
         const auto tipAt = [chunks](int row) {

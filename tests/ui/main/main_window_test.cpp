@@ -10,11 +10,11 @@
 #include <filesystem>
 #include <fstream>
 
-#include "widgets/dir_list_box.h"
-#include "widgets/file_list_box.h"
-#include "ui/common/control_names.h"
 #include "tests/ui/support/game_window.h"
 #include "tests/ui/support/window_test.h"
+#include "ui/common/control_names.h"
+#include "widgets/dir_list_box.h"
+#include "widgets/file_list_box.h"
 
 namespace tarnwick {
 
@@ -33,7 +33,10 @@ private:
     QString Text(const char* label) const { return Find<QLabel>(Main(), label)->text(); }
     QString Details() const { return Find<QGroupBox>(Main(), names::kDetailsFrame)->title(); }
 
-    void Pick(const char* list, const QString& text) { QVERIFY2(window_->Pick(list, text), qPrintable(text)); }
+    void Pick(const char* list, const QString& text)
+    {
+        QVERIFY2(window_->Pick(list, text), qPrintable(text));
+    }
 
     QString ShownType() const
     {
@@ -103,7 +106,8 @@ private slots:
         QCOMPARE(Text(names::kHeaderLine1), QStringLiteral("IFF FILE 2.5:TYPE FOLLOWED BY SIZE "));
         QCOMPARE(Text(names::kRsmpLocation), QStringLiteral("0000010A"));
         QCOMPARE(RowTexts(List(names::kChunkList)),
-                 (QStringList{"1: STR# [Names]", "2: DATA [Numbers]", "3: rsmp []", "4: SPR# [Sprite]", "5: BMP_ [Picture]"}));
+                 (QStringList{"1: STR# [Names]", "2: DATA [Numbers]", "3: rsmp []", "4: SPR# [Sprite]",
+                              "5: BMP_ [Picture]"}));
     }
 
     // The keys go wherever the focus is: it must stay on the chunk list while
@@ -115,14 +119,17 @@ private slots:
         Main()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(Main()));
         chunks->setFocus();
-        QTest::mouseClick(chunks->viewport(), Qt::LeftButton, {}, chunks->visualItemRect(chunks->item(0)).center());
+        QTest::mouseClick(chunks->viewport(), Qt::LeftButton, {},
+                          chunks->visualItemRect(chunks->item(0)).center());
         QCOMPARE(ShownType(), QStringLiteral("STR#"));
         const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
         QCOMPARE(QApplication::focusWidget(), chunks);
         press(Qt::Key_Down);
         QCOMPARE(ShownType(), QStringLiteral("DATA"));
         bool sectionsOpened = false;
-        const auto modal = fixtures::WhenModalOpens([&](QDialog& window) { sectionsOpened = window.objectName() == QLatin1String(names::kSectionsDialog); });
+        const auto modal = fixtures::WhenModalOpens([&](QDialog& window) {
+            sectionsOpened = window.objectName() == QLatin1String(names::kSectionsDialog);
+        });
         press(Qt::Key_Down);
         QVERIFY(sectionsOpened);
         QCOMPARE(ShownType(), QStringLiteral("DATA"));

@@ -69,15 +69,17 @@ private slots:
     {
         window_ = std::make_unique<fixtures::GameWindow>();
         files_ = std::make_unique<fixtures::TempDir>();
-        const fixtures::Bytes file = fixtures::IffBuilder().Chunk("GLOB", "One", fixtures::ToBytes("abc")).Build();
+        const fixtures::Bytes file =
+            fixtures::IffBuilder().Chunk("GLOB", "One", fixtures::ToBytes("abc")).Build();
         for (const char* name : {"a.IFF", "wall.WLL", "Floor.flr", "notes.dat", "unreadable.IFF"})
             files_->Write(name, file);
         std::filesystem::create_directories(files_->Path() / "Bücher" / "empty");
         files_->Write("Bücher/hé.iff", file);
         // Anyone may look into the folder, but nobody other than root may read this file.
         using std::filesystem::perms;
-        std::filesystem::permissions(files_->Path(), perms::owner_all | perms::group_read | perms::group_exec
-                                                         | perms::others_read | perms::others_exec);
+        std::filesystem::permissions(files_->Path(), perms::owner_all | perms::group_read |
+                                                         perms::group_exec | perms::others_read |
+                                                         perms::others_exec);
         std::filesystem::permissions(files_->Path() / "unreadable.IFF", perms::none);
     }
 
@@ -92,12 +94,18 @@ private slots:
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("option");
-        QTest::newRow("IFF") << "start" << "a.IFF" << names::kIffOption;
-        QTest::newRow("Walls") << "start" << "wall.WLL" << names::kWallsOption;
-        QTest::newRow("Floors, in another case") << "start" << "Floor.flr" << names::kFloorsOption;
-        QTest::newRow("no kind, listed with all files") << "start" << "notes.dat" << names::kIffOption;
-        QTest::newRow("a name beyond ASCII") << "start" << "Bücher/hé.iff" << names::kIffOption;
-        QTest::newRow("dropped") << "drop" << "wall.WLL" << names::kWallsOption;
+        QTest::newRow("IFF") << "start"
+                             << "a.IFF" << names::kIffOption;
+        QTest::newRow("Walls") << "start"
+                               << "wall.WLL" << names::kWallsOption;
+        QTest::newRow("Floors, in another case") << "start"
+                                                 << "Floor.flr" << names::kFloorsOption;
+        QTest::newRow("no kind, listed with all files") << "start"
+                                                        << "notes.dat" << names::kIffOption;
+        QTest::newRow("a name beyond ASCII") << "start"
+                                             << "Bücher/hé.iff" << names::kIffOption;
+        QTest::newRow("dropped") << "drop"
+                                 << "wall.WLL" << names::kWallsOption;
     }
 
     void aFileLoadsUnderTheOptionOfItsKind()

@@ -6,8 +6,8 @@
 #include <QtTest>
 
 #include "tests/ui/support/game_window.h"
-#include "ui/common/control_names.h"
 #include "tests/ui/support/window_test.h"
+#include "ui/common/control_names.h"
 
 namespace tarnwick {
 
@@ -42,7 +42,9 @@ private slots:
             if (++clicks > 40)
                 return;
             QTimer::singleShot(0, Main(), clickNext);
-            List(names::kChunkList)->setCurrentRow(List(names::kChunkList)->count() > 1 ? 1 : 0);  // a chunk of whatever is listed
+            List(names::kChunkList)
+                ->setCurrentRow(List(names::kChunkList)->count() > 1 ? 1
+                                                                     : 0);  // a chunk of whatever is listed
             Pick(files[clicks % files.size()]);
         };
         QTimer::singleShot(0, Main(), clickNext);
@@ -58,7 +60,8 @@ private slots:
     {
         QTest::addColumn<QStringList>("steps");
         QTest::newRow("chunk display by its button, then main") << QStringList{"Command1", "MainWindow"};
-        QTest::newRow("chunk display by its close box, then main") << QStringList{"ChunkWindow", "MainWindow"};
+        QTest::newRow("chunk display by its close box, then main")
+            << QStringList{"ChunkWindow", "MainWindow"};
         QTest::newRow("main by its close box with the chunk display open") << QStringList{"MainWindow"};
         QTest::newRow("main by E&xit with the chunk display open") << QStringList{"menu_exit"};
         QTest::newRow("main, then the chunk display's button") << QStringList{"MainWindow", "Command1"};

@@ -5,9 +5,9 @@
 #include <QtTest>
 
 #include "tests/ui/support/game_files.h"
+#include "tests/ui/support/window_test.h"
 #include "ui/common/control_names.h"
 #include "ui/resource_map/show_resource_map.h"
-#include "tests/ui/support/window_test.h"
 
 namespace tarnwick {
 
@@ -73,13 +73,20 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("position");
         QTest::newRow("of twin identifiers the lower index shows")
-            << 0 << 1 << -1 << QStringList{"00800000", "00800000"} << "strings" << "00000040";
+            << 0 << 1 << -1 << QStringList{"00800000", "00800000"} << "strings"
+            << "00000040";
         QTest::newRow("an identifier shared with STR# shows the SPR# entry")
-            << 1 << 0 << -1 << QStringList{"00800000"} << "sprites" << "1234ABCD";
-        QTest::newRow("a negative position shows as FFFFFFFF") << 2 << 0 << -1 << QStringList{"00010000"} << "odd" << "FFFFFFFF";
-        QTest::newRow("a type without entries leaves the labels empty") << 3 << -1 << -1 << QStringList{} << "" << "";
+            << 1 << 0 << -1 << QStringList{"00800000"} << "sprites"
+            << "1234ABCD";
+        QTest::newRow("a negative position shows as FFFFFFFF")
+            << 2 << 0 << -1 << QStringList{"00010000"} << "odd"
+            << "FFFFFFFF";
+        QTest::newRow("a type without entries leaves the labels empty")
+            << 3 << -1 << -1 << QStringList{} << ""
+            << "";
         QTest::newRow("another type keeps the chosen entry shown")
-            << 0 << 0 << 2 << QStringList{"00010000"} << "strings" << "00000040";
+            << 0 << 0 << 2 << QStringList{"00010000"} << "strings"
+            << "00000040";
     }
 
     void choosingATypeThenAnIdentifierShowsTheEntry()
@@ -91,9 +98,13 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, position);
         const auto map = fixtures::ResourceMapBuilder()
-                             .Type("STR#", 2).Entry(64, 0x80, 0, "strings").Entry(65, 0x80, 0, "later twin")
-                             .Type("SPR#", 1).Entry(0x1234ABCD, 0x80, 0, "sprites")
-                             .Type("BHAV", 1).Entry(0xFFFFFFFF, 1, 0, "odd")
+                             .Type("STR#", 2)
+                             .Entry(64, 0x80, 0, "strings")
+                             .Entry(65, 0x80, 0, "later twin")
+                             .Type("SPR#", 1)
+                             .Entry(0x1234ABCD, 0x80, 0, "sprites")
+                             .Type("BHAV", 1)
+                             .Entry(0xFFFFFFFF, 1, 0, "odd")
                              .Type("GLOB", 0)
                              .Build();
         Browse(map, [&](QDialog& window) {

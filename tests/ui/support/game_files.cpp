@@ -2,16 +2,18 @@
 
 #include <filesystem>
 
-#include "synth/bmp_builder.h"
 #include "model/chunk_walker.h"
+#include "synth/bmp_builder.h"
 
 namespace tarnwick::fixtures {
 
 Bytes SampleFile()
 {
     const Bytes map = ResourceMapBuilder()
-                          .Type("STR#", 1).Entry(kNamesOffset, 0x0080, 0, "Names")
-                          .Type("DATA", 1).Entry(kNumbersOffset, 0x0001, 0, "Numbers")
+                          .Type("STR#", 1)
+                          .Entry(kNamesOffset, 0x0080, 0, "Names")
+                          .Type("DATA", 1)
+                          .Entry(kNumbersOffset, 0x0001, 0, "Numbers")
                           .Type("GLOB", 0)
                           .Build();
     Bytes numbers(40);
@@ -22,7 +24,8 @@ Bytes SampleFile()
         sprite[i] = static_cast<std::uint8_t>(i * 7);
     return IffBuilder()
         .Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 266)
-        .Chunk("STR#", "Names", StringTableContents(0xFF, 2, ToBytes(std::string_view("\0Hi\0Yo\0", 7))), 0x80)
+        .Chunk("STR#", "Names", StringTableContents(0xFF, 2, ToBytes(std::string_view("\0Hi\0Yo\0", 7))),
+               0x80)
         .Chunk("DATA", "Numbers", numbers, 1)
         .Chunk("rsmp", "", map)
         .Chunk("SPR#", "Sprite", sprite, 2)
@@ -55,10 +58,7 @@ GameFolder::GameFolder()
     dir_.Write(characters + "d.FLR", IffBuilder().Build());
 }
 
-QString GameFolder::Prefix() const
-{
-    return QString::fromStdString(dir_.Path().string());
-}
+QString GameFolder::Prefix() const { return QString::fromStdString(dir_.Path().string()); }
 
 QString GameFolder::Characters() const
 {

@@ -2,9 +2,9 @@
 
 #include <QString>
 
+#include "model/open_file.h"
 #include "synth/bmp_builder.h"
 #include "synth/iff_builder.h"
-#include "model/open_file.h"
 #include "tests/support/temp_dir.h"
 
 namespace tarnwick::fixtures {

@@ -3,9 +3,9 @@
 #include <QListWidget>
 #include <memory>
 
-#include "ui/main/main_window.h"
-#include "tests/ui/support/game_files.h"
 #include "tests/support/memory_registry.h"
+#include "tests/ui/support/game_files.h"
+#include "ui/main/main_window.h"
 
 namespace tarnwick::fixtures {
 
