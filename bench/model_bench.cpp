@@ -121,7 +121,7 @@ BENCHMARK(ParseResourceMap500)->Unit(benchmark::kMicrosecond);
 
 void OffsetViewTexts(benchmark::State& state)
 {
-    const Bytes file = VariedBytes(64 * 1024);
+    const Bytes file = VariedBytes(std::size_t{64} * 1024);
     for (auto _ : state)
         benchmark::DoNotOptimize(MakeOffsetViewTexts(file, 4096));
 }

@@ -25,7 +25,7 @@ constexpr auto kDumpCharacter = [] {
 void WriteAddress(char* out, std::uint32_t address)
 {
     for (int shift = 24, at = 0; shift >= 0; shift -= 8, at += 2)
-        std::memcpy(out + at, &kHexAndBlank[((address >> shift) & 0xFF) * 4], 2);
+        std::memcpy(out + at, &kHexAndBlank[std::size_t{(address >> shift) & 0xFF} * 4], 2);
 }
 
 }  // namespace
@@ -64,7 +64,7 @@ std::size_t ChunkDump::WriteLine(std::size_t index, std::span<char, kMaxLineLeng
     }
     std::memset(hex, ' ', kHexColumnWidth);
     for (std::uint8_t byte : bytes) {
-        std::memcpy(hex, &kHexAndBlank[byte * 4u], 2);
+        std::memcpy(hex, &kHexAndBlank[std::size_t{byte} * 4], 2);
         hex += 3;
         *text++ = kDumpCharacter[byte];
     }

@@ -30,7 +30,7 @@ std::optional<FileReadResult> RefusalFor(const struct stat& info)
 }
 
 // How much is read at a time past the size the system reports.
-constexpr std::size_t kReadStep = 16 * 1024;
+constexpr std::size_t kReadStep = std::size_t{16} * 1024;
 
 // Reads until `count` bytes are in or the file ends; the number read, or -1
 // with errno set.

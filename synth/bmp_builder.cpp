@@ -14,7 +14,10 @@ void AppendLe(Bytes& out, std::uint32_t value, int bytes)
 Bytes Row(const Bitmap& bitmap, int y)
 {
     Bytes row;
-    const auto pixel = [&](int x) { return bitmap.pixels[static_cast<std::size_t>(y * bitmap.width + x)]; };
+    const auto pixel = [&](int x) {
+        return bitmap.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(bitmap.width) +
+                             static_cast<std::size_t>(x)];
+    };
     if (bitmap.bitsPerPixel == 24) {
         for (int x = 0; x < bitmap.width; ++x)
             AppendLe(row, pixel(x), 3);  // blue, green, red

@@ -18,7 +18,8 @@ void Append(Bytes& out, const Bytes& more) { out.insert(out.end(), more.begin(),
 
 std::size_t At(const SpritePicture& picture, int x, int y)
 {
-    return static_cast<std::size_t>(y * picture.width + x);
+    return static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.width) +
+           static_cast<std::size_t>(x);
 }
 
 // Length of the run of pixels from x that are alike: all transparent, or all

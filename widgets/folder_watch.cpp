@@ -36,7 +36,7 @@ FolderWatch::FolderWatch(QObject* parent) : QObject(parent)
 
 std::shared_ptr<const FolderRead> FolderWatch::Read(const QString& path)
 {
-    if (const auto read = readThisTurn_.value(path))
+    if (auto read = readThisTurn_.value(path))
         return read;
     if (readThisTurn_.isEmpty())
         QTimer::singleShot(0, this, [this] { readThisTurn_.clear(); });

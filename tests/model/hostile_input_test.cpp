@@ -35,7 +35,7 @@ using MakeFile = std::function<std::string(const fs::path& folder)>;  // returns
 MakeFile FileOf(Bytes bytes, std::string name = "x.IFF")
 {
     return [bytes = std::move(bytes), name = std::move(name)](const fs::path& folder) {
-        const std::string path = folder.string() + "/" + name;
+        std::string path = folder.string() + "/" + name;
         std::ofstream(path, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         return path;
@@ -232,7 +232,7 @@ INSTANTIATE_TEST_SUITE_P(Files, HostileInput, testing::Values(
                 "Error reading file - Not a regular file", ""},
     HostileCase{"a file without read permission",
                 [](const fs::path& folder) {
-                    const std::string path = FileOf(kOneChunk)(folder);
+                    std::string path = FileOf(kOneChunk)(folder);
                     chmod(path.c_str(), 0200);
                     return path;
                 },

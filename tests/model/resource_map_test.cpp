@@ -153,6 +153,7 @@ TEST(SectionLookup, PicksByTypeThenIdentifierAndTheLowerIndexFirst)
 TEST(SectionLookup, AgreesWithAScanOfAFullMap)
 {
     std::vector<SectionEntry> sections;
+    sections.reserve(kMaxSections);
     for (std::int32_t i = 0; i < static_cast<std::int32_t>(kMaxSections); ++i)
         sections.push_back({std::string(1, static_cast<char>('A' + i % 7)) + "___", i,
                             Hex8(static_cast<std::uint32_t>(i % 61)), ""});

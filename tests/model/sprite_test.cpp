@@ -239,7 +239,7 @@ TEST(DecodeSprites, DeclineOrDrawNothingForHeadersThatLie)
 
 TEST(ChoosePalette, FollowsTheHeaderOrTheFrameThenFallsBack)
 {
-    const auto table = [](std::vector<std::uint16_t> paletteIds) {
+    const auto table = [](const std::vector<std::uint16_t>& paletteIds) {
         ChunkTable chunks;
         chunks.Add({"SPR2", "", 0, {0, 1, 0, 0}, {}, 65});
         for (const std::uint16_t id : paletteIds)

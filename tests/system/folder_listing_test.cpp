@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 TEST(ReadFolder, ListsEveryEntryByItsBytesWithWhatItLeadsTo)
 {
     const fixtures::TempDir folder;
-    const fs::path top = folder.Path();
+    const fs::path& top = folder.Path();
     folder.Write("file", fixtures::ToBytes("x"));
     folder.Write("caf\xE9", fixtures::ToBytes("x"));
     fs::create_directory(top / "Folder");

@@ -15,9 +15,9 @@ QString Write(const QString& path, const std::function<bool(QSaveFile&)>& write)
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
     if (!write(file)) {
-        const QString why = file.error() != QFileDevice::NoError
-                                ? file.errorString()
-                                : QStringLiteral("The contents could not be encoded.");
+        QString why = file.error() != QFileDevice::NoError
+                          ? file.errorString()
+                          : QStringLiteral("The contents could not be encoded.");
         file.cancelWriting();
         return why;
     }

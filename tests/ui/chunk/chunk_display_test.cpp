@@ -209,7 +209,8 @@ private slots:
         QFETCH(QList<int>, keys);
         QFETCH(int, row);
         fixtures::LoadBytes(
-            openFile_, fixtures::IffBuilder().Chunk("DATA", "", fixtures::Bytes(4096 * 16, 'A')).Build());
+            openFile_,
+            fixtures::IffBuilder().Chunk("DATA", "", fixtures::Bytes(std::size_t{4096} * 16, 'A')).Build());
         ChunkDisplay display(openFile_);
         display.ShowChunk(1);
         auto* list = Find<QAbstractItemView>(display.Window(), names::kChunkLines);

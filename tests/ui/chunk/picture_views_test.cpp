@@ -40,7 +40,9 @@ fixtures::Bitmap Picture(int bits, bool topDown)
 
 std::uint32_t ExpectedColour(const fixtures::Bitmap& bitmap, int x, int y)
 {
-    const std::uint32_t pixel = bitmap.pixels[static_cast<std::size_t>(y * bitmap.width + x)];
+    const std::uint32_t pixel =
+        bitmap.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(bitmap.width) +
+                      static_cast<std::size_t>(x)];
     return bitmap.bitsPerPixel == 24 ? pixel : bitmap.palette[pixel];
 }
 
