@@ -23,6 +23,7 @@
 #include "ui/inspector/inspector_window.h"
 #include "ui/main/main_window.h"
 #include "widgets/dir_list_box.h"
+#include "widgets/file_list_box.h"
 
 namespace tarnwick::bench {
 
@@ -147,9 +148,12 @@ void StepWithInspectorOpen(benchmark::State& state)
     form.show();
     fixtures::Find<DirListBox>(&form, names::kFolderList)->SetPath(game.Characters());
     QCoreApplication::processEvents();
-    auto* files = fixtures::Find<QListWidget>(&form, names::kFileList);
+    auto* files = fixtures::Find<FileListBox>(&form, names::kFileList);
     auto* chunks = fixtures::Find<QListWidget>(&form, names::kChunkList);
-    files->setCurrentItem(files->findItems(QStringLiteral("many.IFF"), Qt::MatchExactly).value(0));
+    if (files == nullptr || chunks == nullptr || !files->ChooseFile(QStringLiteral("many.IFF"))) {
+        state.SkipWithError("the file list does not show many.IFF");
+        return;
+    }
     chunks->setCurrentRow(0);
     QTest::keyClick(chunks, Qt::Key_Return);
     if (!form.Inspection().Window()) {
