@@ -54,7 +54,8 @@ SpritePicture Ball(int size, int shift)
             const double light = std::max(0.0, 1.0 - std::sqrt(dx * dx + dy * dy) / (1.6 * radius));
             ball.indices.push_back(r < 1.0 ? static_cast<int>(40 + 215 * light) : -1);
             ball.depth.push_back(static_cast<std::uint8_t>(std::min(255.0, 60 + 190 * r)));
-            ball.alpha.push_back(static_cast<std::uint8_t>(r < 0.85 ? 31 : std::max(0.0, 31 * (1.0 - r) / 0.15)));
+            ball.alpha.push_back(
+                static_cast<std::uint8_t>(r < 0.85 ? 31 : std::max(0.0, 31 * (1.0 - r) / 0.15)));
         }
     return ball;
 }
