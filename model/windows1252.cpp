@@ -34,8 +34,8 @@ char32_t Windows1252CodePoint(std::uint8_t byte)
     return byte >= 0x80 && byte <= 0x9F ? kHighControlRange[byte - 0x80u] : byte;
 }
 
-// The length of the valid UTF-8 sequence that starts `bytes`, or 0: no
-// overlong forms, no surrogates, nothing past U+10FFFF.
+}  // namespace
+
 std::size_t Utf8SequenceLength(std::string_view bytes)
 {
     const auto at = [&](std::size_t i) { return static_cast<std::uint8_t>(bytes[i]); };
@@ -64,8 +64,6 @@ std::size_t Utf8SequenceLength(std::string_view bytes)
             return 0;
     return length;
 }
-
-}  // namespace
 
 std::string FileNameToUtf8(std::string_view bytes)
 {

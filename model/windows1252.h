@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,10 @@ namespace tarnwick {
 // decoded from the Western code page, as the names in archives made on Windows
 // are ("caf\xE9.IFF" shows as "café.IFF"). Nothing is dropped.
 [[nodiscard]] std::string FileNameToUtf8(std::string_view bytes);
+
+// The length of the valid UTF-8 sequence that starts `bytes`, or 0: no
+// overlong forms, no surrogates, nothing past U+10FFFF.
+[[nodiscard]] std::size_t Utf8SequenceLength(std::string_view bytes);
 
 // The byte of the game's code page for a UTF-16 code unit, or '?' when the
 // code page has none.

@@ -8,36 +8,6 @@ namespace {
 
 constexpr char16_t kEscapedByte = 0xDC00;  // + the byte, 0x80..0xFF
 
-// The length of the well-formed UTF-8 sequence at the start of `bytes`, or 0.
-std::size_t Utf8Length(std::string_view bytes)
-{
-    const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
-    const unsigned char lead = byteAt(0);
-    if (lead < 0x80)
-        return 1;
-    std::size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF;  // the allowed range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;  // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (bytes.size() < length || byteAt(1) < low || byteAt(1) > high)
-        return 0;
-    for (std::size_t i = 2; i < length; ++i)
-        if (byteAt(i) < 0x80 || byteAt(i) > 0xBF)
-            return 0;
-    return length;
-}
-
 }  // namespace
 
 QString PathFromBytes(std::string_view bytes)
@@ -45,7 +15,7 @@ QString PathFromBytes(std::string_view bytes)
     QString path;
     path.reserve(static_cast<qsizetype>(bytes.size()));
     for (std::size_t at = 0; at < bytes.size();) {
-        const std::size_t length = Utf8Length(bytes.substr(at));
+        const std::size_t length = Utf8SequenceLength(bytes.substr(at));
         if (length == 0) {
             path += QChar(static_cast<char16_t>(kEscapedByte + static_cast<unsigned char>(bytes[at])));
             ++at;
