@@ -8,9 +8,11 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSettings>
 #include <QShortcut>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -61,7 +63,10 @@ InspectorWindow::InspectorWindow(const OpenFile& openFile, QWidget* owner)
       note_(new QLabel),
       layout_(new QVBoxLayout(this)),
       save_(new QToolButton),
-      saveMenu_(new QMenu(this))
+      saveMenu_(new QMenu(this)),
+      context_{openFile, 1, [this](std::size_t chunkIndex) { FollowLink(chunkIndex); }},
+      backButton_(new QToolButton),
+      forwardButton_(new QToolButton)
 {
     setObjectName(QStringLiteral("Inspector"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -81,7 +86,15 @@ InspectorWindow::InspectorWindow(const OpenFile& openFile, QWidget* owner)
     save_->setMenu(saveMenu_);
     auto* copy = new QPushButton(QStringLiteral("&Copy"));
     copy->setObjectName(QStringLiteral("Copy"));
+    backButton_->setObjectName(QStringLiteral("Back"));
+    backButton_->setArrowType(Qt::LeftArrow);
+    backButton_->setToolTip(QStringLiteral("Back (Alt+Left)"));
+    forwardButton_->setObjectName(QStringLiteral("Forward"));
+    forwardButton_->setArrowType(Qt::RightArrow);
+    forwardButton_->setToolTip(QStringLiteral("Forward (Alt+Right)"));
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(backButton_);
+    buttons->addWidget(forwardButton_);
     buttons->addWidget(copy);
     buttons->addWidget(save_);
     buttons->addStretch();
@@ -99,6 +112,11 @@ InspectorWindow::InspectorWindow(const OpenFile& openFile, QWidget* owner)
             view_->Copy();
     });
     connect(saveMenu_, &QMenu::aboutToShow, this, &InspectorWindow::FillSaveMenu);
+    connect(backButton_, &QToolButton::clicked, this, &InspectorWindow::GoBack);
+    connect(forwardButton_, &QToolButton::clicked, this, &InspectorWindow::GoForward);
+    connect(new QShortcut(QKeySequence::Back, this), &QShortcut::activated, this, &InspectorWindow::GoBack);
+    connect(new QShortcut(QKeySequence::Forward, this), &QShortcut::activated, this,
+            &InspectorWindow::GoForward);
 
     if (!restoreGeometry(Settings().value(kGeometryKey).toByteArray()))
         resize(780, 600);
@@ -106,6 +124,14 @@ InspectorWindow::InspectorWindow(const OpenFile& openFile, QWidget* owner)
 }
 
 void InspectorWindow::Clear()
+{
+    ClearView();
+    back_.clear();
+    forward_.clear();
+    UpdateHistoryButtons();
+}
+
+void InspectorWindow::ClearView()
 {
     chunk_.reset();
     chunkIndex_ = 0;
@@ -123,10 +149,10 @@ void InspectorWindow::ShowChunk(std::int64_t chunkIndex)
 {
     const ChunkInfo* found = openFile_.Chunks.Find(chunkIndex);
     if (found == nullptr) {
-        Clear();
+        ClearView();
         return;
     }
-    Clear();
+    ClearView();
     chunk_ = *found;
     chunkIndex_ = chunkIndex;
     const ChunkSummary summary = SummariseChunk(*chunk_, openFile_.FileData.size());
@@ -146,7 +172,7 @@ void InspectorWindow::ShowChunk(std::int64_t chunkIndex)
 
     QString declined;
     view_ = MakeViewForChunk(
-        *chunk_, openFile_, [this](std::int32_t offset) { PickOffset(offset); }, declined);
+        *chunk_, context_, [this](std::int32_t offset) { PickOffset(offset); }, declined);
     view_->setObjectName(QStringLiteral("View"));
     for (QWidget* part : view_->findChildren<QWidget*>())
         part->installEventFilter(this);
@@ -157,6 +183,58 @@ void InspectorWindow::ShowChunk(std::int64_t chunkIndex)
     note_->setText(note);
     note_->setVisible(!note.isEmpty());
     save_->setEnabled(true);
+}
+
+void InspectorWindow::FollowLink(std::size_t chunkIndex)
+{
+    const auto target = static_cast<std::int64_t>(chunkIndex);
+    QTimer::singleShot(0, this, [this, target] {
+        if (openFile_.Chunks.Find(target) == nullptr || target == chunkIndex_)
+            return;
+        if (chunkIndex_ != 0)
+            back_.push_back(chunkIndex_);
+        forward_.clear();
+        Select(target);
+    });
+}
+
+bool InspectorWindow::GoBack()
+{
+    if (back_.empty())
+        return false;
+    Go(back_, forward_);
+    return true;
+}
+
+bool InspectorWindow::GoForward()
+{
+    if (forward_.empty())
+        return false;
+    Go(forward_, back_);
+    return true;
+}
+
+void InspectorWindow::Go(std::vector<std::int64_t>& from, std::vector<std::int64_t>& to)
+{
+    const std::int64_t target = from.back();
+    from.pop_back();
+    if (chunkIndex_ != 0)
+        to.push_back(chunkIndex_);
+    Select(target);
+}
+
+void InspectorWindow::Select(std::int64_t chunkIndex)
+{
+    if (pickChunk_)
+        pickChunk_(chunkIndex);
+    ShowChunk(chunkIndex);
+    UpdateHistoryButtons();
+}
+
+void InspectorWindow::UpdateHistoryButtons()
+{
+    backButton_->setEnabled(!back_.empty());
+    forwardButton_->setEnabled(!forward_.empty());
 }
 
 void InspectorWindow::PickOffset(std::int32_t offset)
@@ -251,8 +329,29 @@ void InspectorWindow::AskAndSave(Save what)
             QStringLiteral("Could not save %1:\n%2").arg(QDir::toNativeSeparators(path), why));
 }
 
+void InspectorWindow::mousePressEvent(QMouseEvent* event)
+{
+    if (!GoByMouse(event->button()))
+        QWidget::mousePressEvent(event);
+}
+
+bool InspectorWindow::GoByMouse(Qt::MouseButton button)
+{
+    if (button == Qt::BackButton)
+        GoBack();
+    else if (button == Qt::ForwardButton)
+        GoForward();
+    else
+        return false;
+    return true;
+}
+
 bool InspectorWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    // The mouse's side buttons anywhere in the window, even over a view that
+    // takes its clicks.
+    if (event->type() == QEvent::MouseButtonPress && GoByMouse(static_cast<QMouseEvent*>(event)->button()))
+        return true;
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) &&
         view_) {
         view_->Copy();

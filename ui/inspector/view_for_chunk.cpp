@@ -38,9 +38,10 @@ InspectorView* ViewOr(Decoded<Value> decoded, QString& declined, const ChunkInfo
 
 }  // namespace
 
-InspectorView* MakeViewForChunk(const ChunkInfo& chunk, const OpenFile& openFile,
+InspectorView* MakeViewForChunk(const ChunkInfo& chunk, InspectorContext& context,
                                 std::function<void(std::int32_t)> pickOffset, QString& declined)
 {
+    const OpenFile& openFile = context.openFile;
     const ByteSpan body = ChunkBody(chunk);
     if (IsStringTable(chunk.Type))
         return ViewOr<TextTable>(DecodeTextTable(body), declined, chunk,

@@ -1,0 +1,74 @@
+#include "ui/inspector/chunk_links.h"
+
+#include <QLabel>
+#include <QTableWidget>
+
+#include "model/chunk_summary.h"
+#include "widgets/code_page_text.h"
+
+namespace tarnwick {
+
+namespace {
+
+constexpr int kChunkRole = Qt::UserRole + 1;
+
+QString TypeText(std::string_view type) { return CodePageText(std::string(type), CodePage::Windows1252); }
+
+}  // namespace
+
+QString ChunkLinkText(const InspectorContext& context, std::string_view type, std::uint32_t id)
+{
+    const QString name = TypeText(type) + u' ' + QString::number(id);
+    const std::size_t found = context.Find(type, id);
+    if (found == 0)
+        return name + QStringLiteral(" (not in this file)");
+    const std::string& label = context.openFile.Chunks.Find(static_cast<std::int64_t>(found))->Label;
+    return label.empty() ? name : name + u' ' + CodePageText(label, CodePage::Windows1252);
+}
+
+QLabel* MakeChunkLink(const InspectorContext& context, std::string_view type, std::uint32_t id)
+{
+    const QString text = ChunkLinkText(context, type, id);
+    const std::size_t found = context.Find(type, id);
+    auto* label = new QLabel;
+    if (found == 0) {
+        label->setTextFormat(Qt::PlainText);
+        label->setText(text);
+        return label;
+    }
+    label->setTextFormat(Qt::RichText);
+    label->setText(QStringLiteral("<a href=\"%1\">%2</a>").arg(found).arg(text.toHtmlEscaped()));
+    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    QObject::connect(label, &QLabel::linkActivated, label,
+                     [&context](const QString& target) { context.Follow(target.toULongLong()); });
+    return label;
+}
+
+QTableWidgetItem* MakeLinkItem(const InspectorContext& context, std::string_view type, std::uint32_t id)
+{
+    auto* item = new QTableWidgetItem(ChunkLinkText(context, type, id));
+    if (const std::size_t found = context.Find(type, id)) {
+        item->setData(kChunkRole, static_cast<qulonglong>(found));
+        item->setForeground(QColor(0, 0, 0xEE));
+        QFont font = item->font();
+        font.setUnderline(true);
+        item->setFont(font);
+        item->setToolTip(QStringLiteral("Double-click or press Enter to open"));
+    }
+    return item;
+}
+
+std::size_t LinkedChunk(const QTableWidgetItem& item)
+{
+    return static_cast<std::size_t>(item.data(kChunkRole).toULongLong());
+}
+
+void ConnectLinks(QTableWidget& table, const InspectorContext& context)
+{
+    QObject::connect(&table, &QTableWidget::itemActivated, &table, [&context](QTableWidgetItem* item) {
+        if (item != nullptr)
+            context.Follow(LinkedChunk(*item));
+    });
+}
+
+}  // namespace tarnwick

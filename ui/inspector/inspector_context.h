@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string_view>
+
+#include "model/open_file.h"
+
+namespace tarnwick {
+
+// What the views of one inspector share: the open file, the language that
+// texts of other chunks are shown in, and the way to follow a link to another
+// chunk (the window selects it in the main list, shows it, and keeps it for
+// Back and Forward).
+struct InspectorContext {
+    const OpenFile& openFile;
+    int language = 1;  // 1-20, English (US) until the user picks another
+    std::function<void(std::size_t chunkIndex)> follow;
+
+    // The 1-based number of chunk TYPE ID, or 0 when the file has none.
+    [[nodiscard]] std::size_t Find(std::string_view type, std::uint32_t id) const;
+    // Follows a link to chunk `chunkIndex`; nothing for 0.
+    void Follow(std::size_t chunkIndex) const;
+};
+
+}  // namespace tarnwick
