@@ -186,4 +186,21 @@ Decoded<TextTable> DecodeTextTable(ByteSpan body)
     return Decoded<TextTable>::Of(DecodeZeroEnded(reader, layout, *count));
 }
 
+const TextEntry* FindText(const TextTable& table, std::size_t index, int language)
+{
+    const TextEntry* english = nullptr;
+    const TextEntry* first = nullptr;
+    for (const TextEntry& entry : table.entries) {
+        if (entry.index != index)
+            continue;
+        if (entry.language == language)
+            return &entry;
+        if (entry.language == kFirstLanguage && english == nullptr)
+            english = &entry;
+        if (first == nullptr)
+            first = &entry;
+    }
+    return english != nullptr ? english : first;
+}
+
 }  // namespace tarnwick

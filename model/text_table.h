@@ -44,4 +44,9 @@ struct TextTable {
 // that no reading of its count fits.
 [[nodiscard]] Decoded<TextTable> DecodeTextTable(ByteSpan body);
 
+// String `index` in `language`; where the table lacks it in that language,
+// the same string in English (US), else in the first language that has it;
+// nullptr when none has it.
+[[nodiscard]] const TextEntry* FindText(const TextTable& table, std::size_t index, int language);
+
 }  // namespace tarnwick

@@ -121,5 +121,25 @@ TEST(DecodeTextTable, KeepsWhatItReadOrDeclines)
     }
 }
 
+TEST(FindText, FallsBackToEnglishThenToAnyLanguage)
+{
+    const TextTable table{Layout::Languages,
+                          {{0, 5, "Nom", "", k1252}, {0, 1, "Name", "", k1252}, {1, 5, "Prix", "", k1252}},
+                          0,
+                          {}};
+    const struct {
+        std::size_t index;
+        int language;
+        const char* found;  // nullptr: none
+    } rows[] = {{0, 5, "Nom"}, {0, 1, "Name"}, {0, 9, "Name"}, {1, 1, "Prix"}, {2, 1, nullptr}};
+    for (const auto& row : rows) {
+        const TextEntry* entry = FindText(table, row.index, row.language);
+        EXPECT_EQ(entry == nullptr, row.found == nullptr) << row.index << " " << row.language;
+        if (row.found != nullptr && entry != nullptr) {
+            EXPECT_EQ(entry->value, row.found) << row.index << " " << row.language;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tarnwick
