@@ -13,7 +13,10 @@ constexpr std::uint32_t kBackToBackVersion = 1001;
 
 class OldFrameDecoder {
 public:
-    OldFrameDecoder(SpriteFrame& frame, bool bigEndian) : frame_(frame), bigEndian_(bigEndian) {}
+    OldFrameDecoder(SpriteFrame& frame, bool bigEndian, PixelBudget& budget)
+        : frame_(frame), bigEndian_(bigEndian), budget_(budget)
+    {
+    }
 
     // Reads the frame header and the commands after it.
     void Decode(ByteSpan bytes, std::size_t drawableBytes)
@@ -28,7 +31,7 @@ public:
         }
         frame_.height = *height;  // height first: swapping them shears the picture
         frame_.width = *width;
-        if (frame_.width == 0 || frame_.height == 0 || !AllocateFrame(frame_, drawableBytes, 0))
+        if (frame_.width == 0 || frame_.height == 0 || !AllocateFrame(frame_, drawableBytes, 0, budget_))
             return;
         Commands(reader);
         if (clipped_ && frame_.problem.empty())
@@ -111,13 +114,14 @@ private:
 
     SpriteFrame& frame_;
     bool bigEndian_;
+    PixelBudget& budget_;
     bool clipped_ = false;
 };
 
-SpriteFrame DecodeFrame(ByteSpan bytes, std::size_t drawableBytes, bool bigEndian)
+SpriteFrame DecodeFrame(ByteSpan bytes, std::size_t drawableBytes, bool bigEndian, PixelBudget& budget)
 {
     SpriteFrame frame;
-    OldFrameDecoder(frame, bigEndian).Decode(bytes, drawableBytes);
+    OldFrameDecoder(frame, bigEndian, budget).Decode(bytes, drawableBytes);
     return frame;
 }
 
@@ -135,6 +139,7 @@ Decoded<Sprite> DecodeOldSprite(ByteSpan body)
     if (!paletteId)
         return Decoded<Sprite>::Decline("The sprite is too short for its 12-byte header.");
     Sprite sprite{SpriteKind::Old, *version, *paletteId, bigEndian, {}};
+    PixelBudget budget(body.size());
 
     if (*version == kBackToBackVersion) {
         // The count is unreliable here: the records themselves say where frames are.
@@ -144,7 +149,7 @@ Decoded<Sprite> DecodeOldSprite(ByteSpan body)
             const auto bytes = marker == kBackToBackVersion ? reader.Bytes(*size) : std::nullopt;
             if (!bytes)
                 break;
-            sprite.frames.push_back(DecodeFrame(*bytes, bytes->size(), bigEndian));
+            sprite.frames.push_back(DecodeFrame(*bytes, bytes->size(), bigEndian, budget));
         }
         return Decoded<Sprite>::Of(std::move(sprite));
     }
@@ -167,7 +172,7 @@ Decoded<Sprite> DecodeOldSprite(ByteSpan body)
             i + 1 < offsets.size() && offsets[i + 1] > offsets[i] && offsets[i + 1] <= body.size()
                 ? offsets[i + 1]
                 : body.size();
-        sprite.frames.push_back(DecodeFrame(body.subspan(offsets[i]), next - offsets[i], bigEndian));
+        sprite.frames.push_back(DecodeFrame(body.subspan(offsets[i]), next - offsets[i], bigEndian, budget));
     }
     return Decoded<Sprite>::Of(std::move(sprite));
 }

@@ -2,7 +2,16 @@
 
 namespace tarnwick {
 
-bool AllocateFrame(SpriteFrame& frame, std::size_t dataBytes, std::uint8_t fill)
+bool PixelBudget::Take(std::size_t pixels)
+{
+    const std::size_t bytes = (pixels + kMaxPixelsPerFrameByte - 1) / kMaxPixelsPerFrameByte;
+    if (bytes > bytesLeft_)
+        return false;
+    bytesLeft_ -= bytes;
+    return true;
+}
+
+bool AllocateFrame(SpriteFrame& frame, std::size_t dataBytes, std::uint8_t fill, PixelBudget& budget)
 {
     const std::string size = std::to_string(frame.width) + " x " + std::to_string(frame.height);
     if (frame.width > kMaxFrameSide || frame.height > kMaxFrameSide) {
@@ -13,6 +22,10 @@ bool AllocateFrame(SpriteFrame& frame, std::size_t dataBytes, std::uint8_t fill)
     if (area / kMaxPixelsPerFrameByte > dataBytes) {
         frame.problem = "The frame declares " + size + " pixels, far more than its " +
                         std::to_string(dataBytes) + " bytes can draw.";
+        return false;
+    }
+    if (!budget.Take(area)) {
+        frame.problem = "The frames before this one claim all the pixels the sprite's bytes can draw.";
         return false;
     }
     frame.indices.assign(area, fill);

@@ -56,10 +56,24 @@ struct Sprite {
 // cut short.
 [[nodiscard]] Decoded<Sprite> DecodeSprite2(ByteSpan body);
 
+// For the decoders: the pixels a sprite's frames may still claim, all frames
+// together: kMaxPixelsPerFrameByte for each byte of the sprite. Frames that
+// share their data (offsets that repeat or run backwards) cannot multiply it.
+class PixelBudget {
+public:
+    explicit PixelBudget(std::size_t spriteBytes) : bytesLeft_(spriteBytes) {}
+    // Takes what a frame of `pixels` needs; false, taking nothing, when it is
+    // more than is left.
+    bool Take(std::size_t pixels);
+
+private:
+    std::size_t bytesLeft_;
+};
+
 // For the decoders: gives the frame its pixels, all transparent with index
-// `fill`, when its size is sound for `dataBytes` of commands; otherwise says
-// why in the frame's problem and returns false.
-bool AllocateFrame(SpriteFrame& frame, std::size_t dataBytes, std::uint8_t fill);
+// `fill`, when its size is sound for `dataBytes` of commands and the sprite's
+// budget; otherwise says why in the frame's problem and returns false.
+bool AllocateFrame(SpriteFrame& frame, std::size_t dataBytes, std::uint8_t fill, PixelBudget& budget);
 
 // For the decoders: sets the pixel at (x, y), or returns false when it falls
 // outside the frame.

@@ -27,7 +27,7 @@ std::optional<Command> ReadCommand(ByteReader& reader)
 
 class FrameDecoder {
 public:
-    explicit FrameDecoder(SpriteFrame& frame) : frame_(frame) {}
+    FrameDecoder(SpriteFrame& frame, PixelBudget& budget) : frame_(frame), budget_(budget) {}
 
     void Decode(ByteSpan bytes)
     {
@@ -45,7 +45,7 @@ public:
         }
         frame_ = {*width, *height, *x, *y, *paletteId, *transparent, *flags, {}, {}, {}, {}};
         const auto fill = static_cast<std::uint8_t>(*transparent);
-        if (frame_.width == 0 || frame_.height == 0 || !AllocateFrame(frame_, bytes.size(), fill))
+        if (frame_.width == 0 || frame_.height == 0 || !AllocateFrame(frame_, bytes.size(), fill, budget_))
             return;
         Rows(reader);
         if (frame_.problem.empty() && clipped_)
@@ -133,14 +133,15 @@ private:
     }
 
     SpriteFrame& frame_;
+    PixelBudget& budget_;
     bool clipped_ = false;
     bool alphaOver31_ = false;
 };
 
-SpriteFrame DecodeFrame(ByteSpan bytes)
+SpriteFrame DecodeFrame(ByteSpan bytes, PixelBudget& budget)
 {
     SpriteFrame frame;
-    FrameDecoder(frame).Decode(bytes);
+    FrameDecoder(frame, budget).Decode(bytes);
     return frame;
 }
 
@@ -154,6 +155,7 @@ Decoded<Sprite> DecodeSprite2(ByteSpan body)
     const auto third = reader.U32le();
     if (!third)
         return Decoded<Sprite>::Decline("The sprite is too short for its 12-byte header.");
+    PixelBudget budget(body.size());
 
     if (*version == kBackToBackVersion) {
         // The count at 8 is not trusted: the records say where the frames are.
@@ -164,7 +166,7 @@ Decoded<Sprite> DecodeSprite2(ByteSpan body)
             const auto bytes = marker == kBackToBackVersion ? reader.Bytes(*size) : std::nullopt;
             if (!bytes)
                 break;
-            sprite.frames.push_back(DecodeFrame(*bytes));
+            sprite.frames.push_back(DecodeFrame(*bytes, budget));
         }
         return Decoded<Sprite>::Of(std::move(sprite));
     }
@@ -188,7 +190,7 @@ Decoded<Sprite> DecodeSprite2(ByteSpan body)
             sprite.frames.back().problem = "The frame starts past the end of the data.";
             continue;
         }
-        sprite.frames.push_back(DecodeFrame(body.subspan(start, end - start)));
+        sprite.frames.push_back(DecodeFrame(body.subspan(start, end - start), budget));
     }
     return Decoded<Sprite>::Of(std::move(sprite));
 }

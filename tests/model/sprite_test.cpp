@@ -182,6 +182,13 @@ TEST(DecodeSprites, DeclineOrDrawNothingForHeadersThatLie)
     const Bytes wide = fixtures::Sprite2Frame(Sprite2FrameHeader{16000, 16000, 1, 0, 0, 0, 0}, Bytes(84, 0));
     const Bytes blank = fixtures::Sprite2Frame(Sprite2FrameHeader{0, 0, 0, 0, 0, 0, 0}, Bytes{});
     const Bytes dot = fixtures::Sprite2PictureFrame(Sprite2FrameHeader{}, Picture({"5"}));
+    // Three offsets to one 1000 x 1000 frame of skipped rows: together they
+    // claim more pixels than the sprite's bytes can draw.
+    const Bytes shared = fixtures::Concat(
+        {{0xE8, 3, 0, 0, 3, 0, 0, 0, 0, 0, 0, 0, 24, 0, 0, 0, 24, 0, 0, 0, 24, 0, 0, 0},
+         fixtures::Sprite2Frame(Sprite2FrameHeader{1000, 1000, 1, 0, 0, 0, 0},
+                                fixtures::Concat({Sprite2Command(4, 1000), Sprite2Command(5, 0)})),
+         Bytes(60, 0)});
     const struct {
         const char* name;
         Decoded<Sprite> sprite;
@@ -200,6 +207,10 @@ TEST(DecodeSprites, DeclineOrDrawNothingForHeadersThatLie)
          DecodeSprite2(fixtures::Sprite2Body(1000, 0, {blank, dot})),
          {{0, 0}, {1, 1}},
          {false, false}},
+        {"frames sharing their data",
+         DecodeSprite2(shared),
+         {{1000, 1000}, {1000, 1000}, {1000, 1000}},
+         {false, true, true}},
         {"SPR2 version 999", DecodeSprite2(fixtures::Sprite2Body(999, 0, {dot})), {}, {}},
         {"SPR2 offsets past the end",
          DecodeSprite2(Bytes{0xE8, 3, 0, 0, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0}),
