@@ -21,11 +21,13 @@
 #include "model/bmp_header.h"
 #include "model/chunk_dump.h"
 #include "model/chunk_loader.h"
+#include "model/chunk_lookup.h"
 #include "model/chunk_summary.h"
 #include "model/chunk_texts.h"
 #include "model/chunk_view.h"
 #include "model/hex_rows.h"
 #include "model/hex_text.h"
+#include "model/object_definition.h"
 #include "model/offset_view.h"
 #include "model/palette.h"
 #include "model/palette_choice.h"
@@ -175,6 +177,10 @@ void InspectChunk(const ChunkInfo& chunk, const ChunkTable& chunks, std::size_t 
     const ByteSpan body = ChunkBody(chunk);
     (void)DecodeTextTable(body);
     (void)DecodePalette(body);
+    if (const auto definition = DecodeObjectDefinition(body); definition.value)
+        for (const ObjectFieldLine& line : DescribeObjectDefinition(*definition.value))
+            if (!line.linkType.empty())
+                (void)FindChunk(chunks, line.linkType, line.linkId);
     for (const auto& decoded : {DecodeOldSprite(body), DecodeSprite2(body)})
         if (decoded.value)
             for (const SpriteFrame& frame : decoded.value->frames)
