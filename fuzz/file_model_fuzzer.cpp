@@ -177,7 +177,9 @@ void InspectChunk(const ChunkInfo& chunk, const ChunkTable& chunks, std::size_t 
     const ByteSpan body = ChunkBody(chunk);
     (void)DecodeTextTable(body);
     (void)DecodePalette(body);
-    if (const auto definition = DecodeObjectDefinition(body); definition.value)
+    // Described only as the view does, for a chunk of its type: describing
+    // every body word by word would cost more than all the other decoders.
+    if (const auto definition = DecodeObjectDefinition(body); definition.value && chunk.Type == "OBJD")
         for (const ObjectFieldLine& line : DescribeObjectDefinition(*definition.value))
             if (!line.linkType.empty())
                 (void)FindChunk(chunks, line.linkType, line.linkId);
