@@ -167,11 +167,11 @@ Decoded<Composite> DrawGroupCompositor::Compose(const DrawGroupImage& image)
     result.originY = -top;
     const auto area = static_cast<std::size_t>(result.width) * static_cast<std::size_t>(result.height);
     result.pixels.assign(area, 0);
-    std::vector<std::uint8_t> depths(area, kFarthest);
+    depths_.assign(area, kFarthest);
     for (Placement& placed : placements) {
         placed.left -= left;
         placed.top -= top;
-        Paint(placed, result.width, result.pixels, depths);
+        Paint(placed, result.width, result.pixels, depths_);
     }
     return Decoded<Composite>::Of(std::move(result));
 }

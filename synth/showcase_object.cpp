@@ -25,16 +25,14 @@ constexpr int kBlack = 192;
 
 std::vector<std::uint32_t> ObjectColours()
 {
-    const auto mix = [](int from, int to, int step) {
-        return static_cast<std::uint32_t>(from + (to - from) * step / 63);
+    const auto mix = [](int from, int to, std::size_t step) {
+        return static_cast<std::uint32_t>(from + (to - from) * static_cast<int>(step) / 63);
     };
     std::vector<std::uint32_t> colours(256, 0x808080);
-    for (int i = 0; i < 64; ++i) {
-        colours[static_cast<std::size_t>(kWood + i)] =
-            mix(60, 205, i) << 16 | mix(34, 142, i) << 8 | mix(20, 88, i);
-        colours[static_cast<std::size_t>(kShade + i)] =
-            mix(170, 255, i) << 16 | mix(120, 244, i) << 8 | mix(30, 190, i);
-        colours[static_cast<std::size_t>(kMetal + i)] = mix(50, 210, i) * 0x010101;
+    for (std::size_t i = 0; i < 64; ++i) {
+        colours[std::size_t{kWood} + i] = mix(60, 205, i) << 16 | mix(34, 142, i) << 8 | mix(20, 88, i);
+        colours[std::size_t{kShade} + i] = mix(170, 255, i) << 16 | mix(120, 244, i) << 8 | mix(30, 190, i);
+        colours[std::size_t{kMetal} + i] = mix(50, 210, i) * 0x010101;
     }
     colours[kBlack] = 0;
     return colours;

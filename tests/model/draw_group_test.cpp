@@ -102,7 +102,7 @@ TEST(DecodeDrawGroup, DeclinesWhatItCannotReadAndKeepsWhatItCan)
 fixtures::SpritePicture Solid(int width, int height, std::vector<int> indices, std::uint8_t depth,
                               std::uint8_t alpha = 31)
 {
-    const auto area = static_cast<std::size_t>(width * height);
+    const auto area = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
     if (indices.size() == 1)
         indices.assign(area, indices[0]);
     return {width, height, std::move(indices), std::vector<std::uint8_t>(area, depth),
@@ -148,8 +148,9 @@ std::vector<std::string> Letters(const Composite& composite)
     for (int y = 0; y < composite.height; ++y) {
         std::string& row = rows.emplace_back();
         for (int x = 0; x < composite.width; ++x) {
-            const auto found =
-                kLetters.find(composite.pixels[static_cast<std::size_t>(y * composite.width + x)]);
+            const auto found = kLetters.find(
+                composite.pixels.at(static_cast<std::size_t>(y) * static_cast<std::size_t>(composite.width) +
+                                    static_cast<std::size_t>(x)));
             row += found == kLetters.end() ? '?' : found->second;
         }
     }

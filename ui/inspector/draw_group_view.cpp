@@ -32,6 +32,12 @@ const char* const kZoomNames[] = {"Near", "Middle", "Far"};
 
 QString Hex(std::uint32_t value) { return QStringLiteral("0x%1").arg(value, 2, 16, QLatin1Char('0')); }
 
+// Where a view sits in the list of twelve: rows from the near zoom.
+std::size_t ViewIndex(int rotation, int zoomRow)
+{
+    return static_cast<std::size_t>(zoomRow) * DrawGroupView::kRotations + static_cast<std::size_t>(rotation);
+}
+
 QString CellName(int rotation, int zoomRow)
 {
     return QStringLiteral("%1, rotation %2")
@@ -122,7 +128,7 @@ protected:
 private:
     [[nodiscard]] const QImage& Image(int rotation, int zoomRow) const
     {
-        return images_[static_cast<std::size_t>(zoomRow * DrawGroupView::kRotations + rotation)];
+        return images_[ViewIndex(rotation, zoomRow)];
     }
 
     void PaintCell(QPainter& painter, int rotation, int zoomRow) const
@@ -193,7 +199,7 @@ private:
 };
 
 DrawGroupView::DrawGroupView(const DrawGroup& group, const ChunkTable& chunks, QWidget* parent)
-    : InspectorView(parent), images_(kRotations * kZooms), caption_(new QLabel(this))
+    : InspectorView(parent), images_(std::size_t{kRotations} * kZooms), caption_(new QLabel(this))
 {
     if (!group.warning.empty())
         notes_ << QString::fromStdString(group.warning);
@@ -327,10 +333,7 @@ QString DrawGroupView::Note() const
            QStringLiteral("\n... and %1 more.").arg(notes_.size() - kMaxNoteLines + 1);
 }
 
-QImage DrawGroupView::CurrentPicture() const
-{
-    return images_[static_cast<std::size_t>(zoomRow_ * kRotations + rotation_)];
-}
+QImage DrawGroupView::CurrentPicture() const { return images_[ViewIndex(rotation_, zoomRow_)]; }
 
 void DrawGroupView::Copy() const
 {
