@@ -90,12 +90,15 @@ void SaveDrawGroupPictures(const QDir& out)
     AddShowcaseObject(file);
     LoadBytes(openFile, file.Build());
     tarnwick::InspectorWindow inspector(openFile);
-    inspector.resize(1120, 760);
+    inspector.resize(780, 600);
     inspector.show();
     inspector.ShowChunk(5);
-    Save(inspector, out, "inspector-draw-group");
     dynamic_cast<tarnwick::DrawGroupView*>(inspector.View())->Pick(2, 1);
-    Save(inspector, out, "inspector-draw-group-middle");
+    Save(inspector, out, "inspector-draw-group-small");
+    inspector.resize(1120, 760);
+    inspector.ShowChunk(5);
+    QApplication::processEvents();  // the scroll area settles once the splitter is laid out
+    Save(inspector, out, "inspector-draw-group");
 }
 
 }  // namespace

@@ -249,11 +249,13 @@ DrawGroupView::DrawGroupView(const DrawGroup& group, const ChunkTable& chunks, Q
     auto* split = new QSplitter;
     split->addWidget(scroll);
     split->addWidget(large_);
+    split->setStretchFactor(0, 2);
     split->setStretchFactor(1, 1);
-    // The grid whole, with room for a scroll bar should the window be short.
-    split->setSizes(
-        {grid_->width() + 2 * scroll->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent),
-         large_->minimumWidth()});
+    // The grid whole where there is room (with a scroll bar's width to spare),
+    // the large view a third of the width where there is not.
+    const int gridWidth =
+        grid_->width() + 2 * scroll->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    split->setSizes({gridWidth, gridWidth / 2});
 
     const auto button = [this](const char* name, const QString& text, const QString& tip, int key) {
         auto* pushed = new QPushButton(text, this);
