@@ -122,6 +122,7 @@ OpenFile SpriteFile()
     };
     const Bytes flat = fixtures::Sprite2Body(
         1000, 1, {fixtures::Sprite2PictureFrame({0, 0, 1, 0, 0, 0, 0}, Solid(1, 1, {3}, 0))});
+    const Bytes paletteAbsent = fixtures::Sprite2Body(1000, 9, {withDepth[0]});
     OpenFile file;
     RecordingOutput output;
     LoadChunkBytes(
@@ -132,18 +133,20 @@ OpenFile SpriteFile()
                               fixtures::ChunkId(1))
                        .Chunk("SPR2", "", fixtures::Sprite2Body(1000, 1, withDepth), fixtures::ChunkId(10))
                        .Chunk("SPR2", "Without depth", flat, fixtures::ChunkId(11))
+                       .Chunk("SPR2", "Unreadable", Bytes(12, 9), fixtures::ChunkId(12))
+                       .Chunk("SPR2", "Palette absent", paletteAbsent, fixtures::ChunkId(13))
                        .Build()),
         output);
     return file;
 }
 
 // The canvas as rows of letters: r, g, b opaque; h half-white over nothing;
-// H half-white over green; . transparent.
+// w half-white over half-white; H half-white over green; . transparent.
 std::vector<std::string> Letters(const Composite& composite)
 {
-    static const std::map<std::uint32_t, char> kLetters = {{0, '.'},          {0xFFFF0000, 'r'},
-                                                           {0xFF00FF00, 'g'}, {0xFF0000FF, 'b'},
-                                                           {0x7BFFFFFF, 'h'}, {0xFF7BFF7B, 'H'}};
+    static const std::map<std::uint32_t, char> kLetters = {
+        {0, '.'},          {0xFFFF0000, 'r'}, {0xFF00FF00, 'g'}, {0xFF0000FF, 'b'},
+        {0x7BFFFFFF, 'h'}, {0xBBFFFFFF, 'w'}, {0xFF7BFF7B, 'H'}};
     std::vector<std::string> rows;
     for (int y = 0; y < composite.height; ++y) {
         std::string& row = rows.emplace_back();
@@ -166,6 +169,7 @@ TEST(DrawGroupCompositor, PlacesMirrorsAndLetTheNearerWin)
         std::vector<std::string> drawn;
         std::int64_t originX, originY;
         std::vector<std::string> warnings = {};
+        bool paletteNote = false;
     } rows[] = {
         {"the bottom edge at y, the left edge at x",
          {Entry(10, 0, 0, 0), Entry(10, 1, 2, -1)},
@@ -194,6 +198,14 @@ TEST(DrawGroupCompositor, PlacesMirrorsAndLetTheNearerWin)
          0,
          1,
          {"Entry 0: no SPR2 99", "Entry 1: SPR2 10 has no frame 9"}},
+        {"half-transparent over half-transparent", {Entry(10, 5, 0, 1), Entry(10, 5, 0, 1)}, {"w"}, 0, 0},
+        {"an unreadable sprite is left out",
+         {Entry(12, 0, 0, 0)},
+         {},
+         0,
+         0,
+         {"Entry 0: SPR2 12 cannot be read: Sprite version 151587081 is not 1000 or 1001."}},
+        {"an absent palette falls back and says so", {Entry(13, 0, 0, 2)}, {"rr", "rr"}, 0, 0, {}, true},
         {"nothing to draw", {Entry(99, 0, 0, 0)}, {}, 0, 0, {"Entry 0: no SPR2 99"}},
     };
     for (const auto& row : rows) {
@@ -205,7 +217,7 @@ TEST(DrawGroupCompositor, PlacesMirrorsAndLetTheNearerWin)
             EXPECT_EQ(composite.value->originY, row.originY) << row.name;
         }
         EXPECT_EQ(composite.value->warnings, row.warnings) << row.name;
-        EXPECT_TRUE(composite.value->palettes.empty()) << row.name;
+        EXPECT_EQ(composite.value->palettes.size(), row.paletteNote ? 1u : 0u) << row.name;
     }
 }
 

@@ -20,7 +20,8 @@ namespace tarnwick {
 namespace {
 
 // "o.IFF": the showcase object (chunks 1-5: DGRP 100 is chunk 5), then a
-// draw group with only two images, one naming an absent sprite (chunk 6).
+// draw group with only two images, one naming an absent sprite (chunk 6), and
+// one whose near image is far too wide to draw (chunk 7).
 fixtures::Bytes ObjectFile()
 {
     fixtures::IffBuilder file;
@@ -31,6 +32,9 @@ fixtures::Bytes ObjectFile()
     file.Chunk("DGRP", "Partial",
                fixtures::DrawGroupBody(20004, {{0x04, 3, {absent, table}}, {0x40, 1, {table}}}),
                fixtures::ChunkId(101));
+    const DrawGroupSprite far{301, 0, 5000, 29, 0, 0, 0, 0};
+    file.Chunk("DGRP", "Too wide", fixtures::DrawGroupBody(20004, {{0x01, 3, {table, far}}}),
+               fixtures::ChunkId(102));
     return file.Build();
 }
 
@@ -63,7 +67,7 @@ private slots:
         std::ofstream(window_->Game().Characters().toStdString() + "/o.IFF", std::ios::binary)
             .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
         QTRY_VERIFY(window_->Pick(names::kFileList, QStringLiteral("o.IFF")));
-        QCOMPARE(window_->List(names::kChunkList)->count(), 6);
+        QCOMPARE(window_->List(names::kChunkList)->count(), 7);
     }
     void cleanup() { window_.reset(); }
 
@@ -134,6 +138,11 @@ private slots:
         QVERIFY2(View()->Note().contains(QStringLiteral("Near, rotation 0x04: Entry 0: no SPR2 512.")),
                  qPrintable(View()->Note()));
         QVERIFY(View()->CurrentPicture().isNull());
+        Inspect(6);
+        QVERIFY2(View()->Note().startsWith(QStringLiteral(
+                     "Near, rotation 0x01: The image spans 5183 x 120 pixels, more than 4096")),
+                 qPrintable(View()->Note()));
+        QVERIFY(View()->Frames()[0].isNull());
     }
 
     void thumbnailIsTheNearFirstRotation()
@@ -145,7 +154,9 @@ private slots:
         QCOMPARE(DrawGroupThumbnail(chunks, 101).size(), QSize(122, 120));
         QString why;
         QVERIFY(DrawGroupThumbnail(chunks, 102, &why).isNull());
-        QCOMPARE(why, QStringLiteral("The file has no DGRP 102."));
+        QVERIFY2(why.startsWith(QStringLiteral("DGRP 102: The image spans")), qPrintable(why));
+        QVERIFY(DrawGroupThumbnail(chunks, 103, &why).isNull());
+        QCOMPARE(why, QStringLiteral("The file has no DGRP 103."));
     }
 };
 
