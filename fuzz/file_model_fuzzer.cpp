@@ -25,6 +25,8 @@
 #include "model/chunk_summary.h"
 #include "model/chunk_texts.h"
 #include "model/chunk_view.h"
+#include "model/draw_group.h"
+#include "model/draw_group_composite.h"
 #include "model/hex_rows.h"
 #include "model/hex_text.h"
 #include "model/object_definition.h"
@@ -187,6 +189,9 @@ void InspectChunk(const ChunkInfo& chunk, const ChunkTable& chunks, std::size_t 
         if (decoded.value)
             for (const SpriteFrame& frame : decoded.value->frames)
                 (void)ChoosePalette(chunks, ChunkId(chunk), *decoded.value, frame);
+    // A draw group's twelve views, composited against the file's sprites.
+    if (const Decoded<DrawGroup> group = DecodeDrawGroup(body); group.value)
+        (void)ComposeViews(*group.value, chunks);
 }
 
 void ShowContents(const OpenFile& openFile, const ChunkInfo& chunk)

@@ -7,7 +7,9 @@
 #include <string>
 
 #include "synth/bmp_builder.h"
+#include "synth/draw_group_builder.h"
 #include "synth/iff_builder.h"
+#include "synth/sprite_builder.h"
 
 namespace {
 
@@ -105,6 +107,22 @@ int main(int argc, char* argv[])
                                   .Chunk("STR#", "Name", StringTableContents(0xFF, 1, {0, 'O', 'a', 'k', 0}))
                                   .Chunk("rsmp", "", FullMap())
                                   .Build());
+    // A draw group of a mirrored and a plain entry over a sprite with depth and
+    // alpha, one entry naming an absent sprite; and an old version's group.
+    const tarnwick::fixtures::SpritePicture dot{2, 2, {1, 2, -1, 3}, {9, 40, 0, 200}, {31, 31, 0, 12}};
+    const std::vector<tarnwick::DrawGroupImage> images = {
+        {0x01, 3, {{7, 0, -1, 2, 1, 0, 0, 0}, {7, 0, 0, 1, 0, 0, 0, 0.1f}, {8, 0, 0, 0, 0, 0, 0, 0}}},
+        {0x40, 1, {{7, 0, 4, 4, 0, 0, 0, 0}}}};
+    Write(folder / "draw group.IFF",
+          File()
+              .Chunk("PALT", "", tarnwick::fixtures::PaletteBody({0, 0xFF0000, 0x00FF00, 0x0000FF}), 7 << 16)
+              .Chunk("SPR2", "",
+                     tarnwick::fixtures::Sprite2Body(
+                         1000, 7, {tarnwick::fixtures::Sprite2PictureFrame({0, 0, 7, 7, 0, 0, 0}, dot)}),
+                     7 << 16)
+              .Chunk("DGRP", "", tarnwick::fixtures::DrawGroupBody(20004, images), 1 << 16)
+              .Chunk("DGRP", "", tarnwick::fixtures::DrawGroupBody(20000, images), 2 << 16)
+              .Build());
     Write(folder / "too many.IFF", File().ChunkWithSizeField("DATA", 0, "", {}).Build());
     Write(folder / "cut short.IFF",
           File().Chunk("DATA", "", Bytes(8, 1)).ChunkWithSizeField("BMP_", 5000, "", {'B', 'M'}).Build());

@@ -8,10 +8,12 @@
 #include <QTimer>
 
 #include "synth/showcase.h"
+#include "synth/showcase_object.h"
 #include "synth/sprite_builder.h"
 #include "tests/ui/support/game_window.h"
 #include "tests/ui/support/window_test.h"
 #include "ui/common/control_names.h"
+#include "ui/inspector/draw_group_view.h"
 #include "ui/inspector/inspector_window.h"
 #include "ui/inspector/picture_view.h"
 #include "ui/inspector/sprite_frames_view.h"
@@ -77,6 +79,28 @@ void SaveInspectorPictures(const QDir& out)
     show(6, "inspector-hex");
 }
 
+// The inspector on the showcase object's draw group: its twelve views and the
+// one chosen large.
+void SaveDrawGroupPictures(const QDir& out)
+{
+    using namespace tarnwick::fixtures;
+    tarnwick::OpenFile openFile;
+    IffBuilder file;
+    file.Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0);
+    AddShowcaseObject(file);
+    LoadBytes(openFile, file.Build());
+    tarnwick::InspectorWindow inspector(openFile);
+    inspector.resize(780, 600);
+    inspector.show();
+    inspector.ShowChunk(5);
+    dynamic_cast<tarnwick::DrawGroupView*>(inspector.View())->Pick(2, 1);
+    Save(inspector, out, "inspector-draw-group-small");
+    inspector.resize(1120, 760);
+    inspector.ShowChunk(5);
+    QApplication::processEvents();  // the scroll area settles once the splitter is laid out
+    Save(inspector, out, "inspector-draw-group");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -107,5 +131,6 @@ int main(int argc, char* argv[])
     });
     chunks->setCurrentRow(2);
     SaveInspectorPictures(out);
+    SaveDrawGroupPictures(out);
     return 0;
 }

@@ -12,6 +12,7 @@
 #include <map>
 
 #include "model/palette_choice.h"
+#include "ui/inspector/checkerboard.h"
 
 namespace tarnwick {
 
@@ -29,16 +30,6 @@ Palette PaletteOf(const ChunkTable& chunks, std::size_t chunkIndex)
         chunk->Data.size() > kChunkHeaderSize ? chunk->Data.span().subspan(kChunkHeaderSize) : ByteSpan{};
     Decoded<Palette> palette = DecodePalette(body);
     return palette.value ? std::move(*palette.value) : GreyRamp();
-}
-
-QBrush Checkerboard()
-{
-    QPixmap tile(16, 16);
-    tile.fill(QColor(0xCC, 0xCC, 0xCC));
-    QPainter painter(&tile);
-    painter.fillRect(0, 0, 8, 8, QColor(0xFF, 0xFF, 0xFF));
-    painter.fillRect(8, 8, 8, 8, QColor(0xFF, 0xFF, 0xFF));
-    return QBrush(tile);
 }
 
 }  // namespace
@@ -83,7 +74,6 @@ protected:
     {
         QPainter painter(this);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        static const QBrush checkerboard = Checkerboard();
         for (std::size_t i = 0; i < cells_.size(); ++i) {
             const QRect cell = cells_[i];
             if (!cell.intersects(event->rect()))
@@ -95,7 +85,7 @@ protected:
                 continue;
             const QRect picture(cell.left(), cell.top() + kCaptionHeight, images_[i].width() * zoom_,
                                 images_[i].height() * zoom_);
-            painter.fillRect(picture, checkerboard);
+            painter.fillRect(picture, Checkerboard());
             painter.drawImage(picture, images_[i]);
             if (static_cast<int>(i) == current_) {
                 painter.setPen(QPen(palette().highlight().color(), 2));

@@ -1,11 +1,13 @@
 #include "ui/inspector/view_for_chunk.h"
 
 #include "model/chunk_summary.h"
+#include "model/draw_group.h"
 #include "model/hex_rows.h"
 #include "model/palette.h"
 #include "model/resource_map.h"
 #include "model/sprite.h"
 #include "model/text_table.h"
+#include "ui/inspector/draw_group_view.h"
 #include "ui/inspector/hex_view.h"
 #include "ui/inspector/palette_view.h"
 #include "ui/inspector/picture_view.h"
@@ -60,6 +62,9 @@ InspectorView* MakeViewForChunk(const ChunkInfo& chunk, InspectorContext& contex
         QImage picture = DecodeBitmapInMemory(body, kMaxFrameSide, declined);
         return picture.isNull() ? HexViewOf(chunk) : new PictureView(std::move(picture));
     }
+    if (chunk.Type == "DGRP")
+        return ViewOr<DrawGroup>(DecodeDrawGroup(body), declined, chunk,
+                                 [&](DrawGroup& group) { return new DrawGroupView(group, openFile.Chunks); });
     if (chunk.Type == "rsmp")
         return new ResourceMapView(ParseResourceMap(chunk.Data.span()), std::move(pickOffset));
     return HexViewOf(chunk);

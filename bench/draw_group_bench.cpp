@@ -1,0 +1,129 @@
+// A draw group's cost: its twelve views composited by the model alone, and
+// shown in the inspector to the first paint (offscreen). The showcase object
+// has 3 entries an image; the heavy one 6 overlapping frames of 128 x 256 at
+// the near zoom (half and a quarter at the others), every one with depth and
+// alpha: more than real objects draw.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include "model/chunk_lookup.h"
+#include "model/chunk_summary.h"
+#include "model/draw_group_composite.h"
+#include "synth/draw_group_builder.h"
+#include "synth/showcase_object.h"
+#include "synth/sprite_builder.h"
+#include "tests/ui/support/game_files.h"
+#include "ui/inspector/inspector_window.h"
+
+namespace tarnwick::bench {
+
+namespace {
+
+using fixtures::Bytes;
+
+constexpr std::uint16_t kHeavyDrawGroupId = 200;
+constexpr int kHeavyEntries = 6;
+
+// A shaded disc of every channel, nearer at its middle, partly transparent at its rim.
+fixtures::SpritePicture Disc(int width, int height)
+{
+    fixtures::SpritePicture disc{width, height, {}, {}, {}};
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const double dx = (x - width / 2.0) / (width / 2.0), dy = (y - height / 2.0) / (height / 2.0);
+            const double r = dx * dx + dy * dy;
+            disc.indices.push_back(r < 1 ? (x * 7 + y * 3) % 256 : -1);
+            disc.depth.push_back(static_cast<std::uint8_t>(r < 1 ? 40 + r * 200 : 255));
+            disc.alpha.push_back(r < 0.8 ? 31 : 12);
+        }
+    return disc;
+}
+
+// SPR2 200: per zoom one disc frame; DGRP 200: each image six discs side by
+// side, overlapping by half, mirrored in two rotations.
+void AddHeavyObject(fixtures::IffBuilder& file)
+{
+    std::vector<Bytes> frames;
+    std::vector<DrawGroupImage> images;
+    for (const std::uint32_t zoom : kZoomsNearFirst) {
+        const int scale = 1 << (kNearZoom - zoom);
+        frames.push_back(
+            fixtures::Sprite2PictureFrame({0, 0, 7, 0, 0, 0, 0}, Disc(128 / scale, 256 / scale)));
+        for (const std::uint32_t direction : kDrawGroupDirections) {
+            DrawGroupImage& image = images.emplace_back(DrawGroupImage{direction, zoom, {}});
+            for (int i = 0; i < kHeavyEntries; ++i)
+                image.sprites.push_back({kHeavyDrawGroupId, static_cast<std::uint32_t>(frames.size() - 1),
+                                         (i * 64 - 192) / scale, (i % 2 * 40) / scale,
+                                         direction == 0x04 || direction == 0x40 ? 1u : 0u, 0, 0, 0});
+        }
+    }
+    file.Chunk("SPR2", "Discs", fixtures::Sprite2Body(1000, 300, frames),
+               fixtures::ChunkId(kHeavyDrawGroupId))
+        .Chunk("DGRP", "Discs", fixtures::DrawGroupBody(20004, images), fixtures::ChunkId(kHeavyDrawGroupId));
+}
+
+const OpenFile& Objects()
+{
+    static OpenFile openFile = [] {
+        OpenFile loaded;
+        fixtures::IffBuilder file;
+        file.Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0);
+        fixtures::AddShowcaseObject(file);
+        AddHeavyObject(file);
+        fixtures::LoadBytes(loaded, file.Build());
+        return loaded;
+    }();
+    return openFile;
+}
+
+std::uint16_t DrawGroupOf(const benchmark::State& state)
+{
+    return state.range(0) == 0 ? fixtures::kShowcaseDrawGroupId : kHeavyDrawGroupId;
+}
+
+// The model alone: decode the group, composite its twelve views.
+void ComposeTwelveViews(benchmark::State& state)
+{
+    const ChunkTable& chunks = Objects().Chunks;
+    const ChunkInfo* chunk =
+        chunks.Find(static_cast<std::int64_t>(FindChunk(chunks, "DGRP", DrawGroupOf(state))));
+    for (auto _ : state) {
+        const Decoded<DrawGroup> group = DecodeDrawGroup(ChunkBody(*chunk));
+        benchmark::DoNotOptimize(ComposeViews(*group.value, chunks));
+    }
+}
+// 0 the showcase object, 1 the heavy one.
+BENCHMARK(ComposeTwelveViews)->ArgName("heavy")->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
+
+// From the call to the window painted: decode, composite, build the view, lay out, paint.
+void ShowDrawGroup(benchmark::State& state)
+{
+    const OpenFile& openFile = Objects();
+    InspectorWindow window(openFile);
+    window.resize(1100, 800);
+    window.show();
+    const auto chunk = static_cast<std::int64_t>(FindChunk(openFile.Chunks, "DGRP", DrawGroupOf(state)));
+    for (auto _ : state) {
+        window.ShowChunk(chunk);
+        window.repaint();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(ShowDrawGroup)->ArgName("heavy")->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+}  // namespace tarnwick::bench
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
