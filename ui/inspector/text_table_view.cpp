@@ -30,7 +30,7 @@ QStringList Fields(const TextEntry& entry)
 
 }  // namespace
 
-TextTableView::TextTableView(TextTable table, QWidget* parent)
+TextTableView::TextTableView(TextTable table, InspectorContext& context, QWidget* parent)
     : InspectorView(parent),
       table_(std::move(table)),
       languages_(new QComboBox(this)),
@@ -59,8 +59,12 @@ TextTableView::TextTableView(TextTable table, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(languages_, 0, Qt::AlignLeft);
     layout->addWidget(rows_);
-    connect(languages_, &QComboBox::currentIndexChanged, this,
-            [this](int at) { ShowLanguage(languages_->itemData(at).toInt()); });
+    connect(languages_, &QComboBox::currentIndexChanged, this, [this, &context](int at) {
+        const int language = languages_->itemData(at).toInt();
+        if (language >= kFirstLanguage)
+            context.language = language;
+        ShowLanguage(language);
+    });
     ShowLanguage(-1);
 }
 

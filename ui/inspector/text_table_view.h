@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/text_table.h"
+#include "ui/inspector/inspector_context.h"
 #include "ui/inspector/inspector_view.h"
 
 class QComboBox;
@@ -10,10 +11,11 @@ namespace tarnwick {
 
 // A string table as rows of index, language, value and comment, each
 // language's text in its own code page, with a language filter when the table
-// holds more than one.
+// holds more than one. Picking a language there makes it the inspector's
+// language for texts other views take from string tables.
 class TextTableView final : public InspectorView {
 public:
-    explicit TextTableView(TextTable table, QWidget* parent = nullptr);
+    TextTableView(TextTable table, InspectorContext& context, QWidget* parent = nullptr);
 
     [[nodiscard]] QString Note() const override;
     void Copy() const override;

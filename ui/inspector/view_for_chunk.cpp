@@ -3,12 +3,14 @@
 #include "model/chunk_summary.h"
 #include "model/draw_group.h"
 #include "model/hex_rows.h"
+#include "model/object_definition.h"
 #include "model/palette.h"
 #include "model/resource_map.h"
 #include "model/sprite.h"
 #include "model/text_table.h"
 #include "ui/inspector/draw_group_view.h"
 #include "ui/inspector/hex_view.h"
+#include "ui/inspector/object_definition_view.h"
 #include "ui/inspector/palette_view.h"
 #include "ui/inspector/picture_view.h"
 #include "ui/inspector/resource_map_view.h"
@@ -46,8 +48,9 @@ InspectorView* MakeViewForChunk(const ChunkInfo& chunk, InspectorContext& contex
     const OpenFile& openFile = context.openFile;
     const ByteSpan body = ChunkBody(chunk);
     if (IsStringTable(chunk.Type))
-        return ViewOr<TextTable>(DecodeTextTable(body), declined, chunk,
-                                 [](TextTable& table) { return new TextTableView(std::move(table)); });
+        return ViewOr<TextTable>(DecodeTextTable(body), declined, chunk, [&](TextTable& table) {
+            return new TextTableView(std::move(table), context);
+        });
     if (chunk.Type == "PALT")
         return ViewOr<Palette>(DecodePalette(body), declined, chunk,
                                [](Palette& palette) { return new PaletteView(std::move(palette)); });
@@ -65,6 +68,11 @@ InspectorView* MakeViewForChunk(const ChunkInfo& chunk, InspectorContext& contex
     if (chunk.Type == "DGRP")
         return ViewOr<DrawGroup>(DecodeDrawGroup(body), declined, chunk,
                                  [&](DrawGroup& group) { return new DrawGroupView(group, openFile.Chunks); });
+    if (chunk.Type == "OBJD")
+        return ViewOr<ObjectDefinition>(
+            DecodeObjectDefinition(body), declined, chunk, [&](ObjectDefinition& definition) {
+                return new ObjectDefinitionView(std::move(definition), chunk.Label, context);
+            });
     if (chunk.Type == "rsmp")
         return new ResourceMapView(ParseResourceMap(chunk.Data.span()), std::move(pickOffset));
     return HexViewOf(chunk);

@@ -1,0 +1,151 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QTableWidget>
+#include <QtTest>
+#include <fstream>
+
+#include "synth/object_builder.h"
+#include "synth/sprite_builder.h"
+#include "synth/text_table_builder.h"
+#include "tests/ui/support/game_window.h"
+#include "tests/ui/support/window_test.h"
+#include "ui/common/control_names.h"
+#include "ui/inspector/chunk_links.h"
+#include "ui/inspector/inspector_link.h"
+#include "ui/inspector/object_definition_view.h"
+
+namespace tarnwick {
+
+using fixtures::Bytes;
+using fixtures::ChunkId;
+using fixtures::Find;
+
+namespace {
+
+constexpr int kObjectRow = 0;
+constexpr int kCatalogueRow = 1;
+constexpr int kBehaviourRow = 2;
+
+// "o.IFF": a towel rack whose definition names its catalogue strings, its main
+// behaviour and a tree table the file lacks.
+Bytes ObjectFile()
+{
+    return fixtures::IffBuilder()
+        .Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0)
+        .Chunk("OBJD", "Towel rack",
+               fixtures::ObjectDefinitionBody(
+                   138, 106, {{3, 4096}, {5, 4097}, {12, 0xBEEF}, {13, 0xDEAD}, {16, 120}, {39, 128}}),
+               ChunkId(128))
+        .Chunk("CTSS", "Catalogue",
+               fixtures::TextTableBody(TextTableLayout::Languages, {{1, "Towel Rack", ""},
+                                                                    {1, "Keeps towels dry.", ""},
+                                                                    {6, "Toallero", ""},
+                                                                    {6, "Mantiene secas las toallas.", ""}}),
+               ChunkId(128))
+        .Chunk("BHAV", "main", Bytes(24, 0), ChunkId(4096))
+        .Build();
+}
+
+// The row of the definition's field called `name`.
+int FieldRow(const QTableWidget& fields, const QString& name)
+{
+    for (int row = 0; row < fields.rowCount(); ++row)
+        if (fields.item(row, 2)->text() == name)
+            return row;
+    return -1;
+}
+
+}  // namespace
+
+class ObjectViewTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<fixtures::GameWindow> window_;
+
+    QListWidget* Chunks() const { return window_->List(names::kChunkList); }
+    InspectorWindow* Inspector() const { return window_->Form().Inspection().Window(); }
+    QTableWidget* Fields() const { return Find<QTableWidget>(Inspector(), "Fields"); }
+    void Inspect(int row)
+    {
+        Chunks()->setCurrentRow(row);
+        QTest::keyClick(Chunks(), Qt::Key_Return);
+        QVERIFY(Inspector() && Inspector()->isVisible());
+        QCOMPARE(Inspector()->ChunkIndex(), row + 1);
+    }
+    // Follows the link in the value of field `name`, as a double-click does.
+    void Follow(const QString& name)
+    {
+        const int row = FieldRow(*Fields(), name);
+        QVERIFY(row >= 0);
+        emit Fields()->itemActivated(Fields()->item(row, 3));
+    }
+    void ExpectShown(int row)
+    {
+        QTRY_COMPARE(Inspector()->ChunkIndex(), row + 1);
+        QCOMPARE(Chunks()->currentRow(), row);
+    }
+
+private slots:
+    void init()
+    {
+        window_ = std::make_unique<fixtures::GameWindow>();
+        std::ofstream(window_->Game().Characters().toStdString() + "/o.IFF", std::ios::binary)
+            .write(reinterpret_cast<const char*>(ObjectFile().data()),
+                   static_cast<std::streamsize>(ObjectFile().size()));
+        QTRY_VERIFY(window_->Pick(names::kFileList, QStringLiteral("o.IFF")));
+        Inspect(kObjectRow);
+    }
+    void cleanup() { window_.reset(); }
+
+    void showsTheObjectAsABuyerSeesIt()
+    {
+        QCOMPARE(Find<QLabel>(Inspector(), "CatalogueName")->text(), QStringLiteral("Towel Rack"));
+        QCOMPARE(Find<QLabel>(Inspector(), "CatalogueDescription")->text(),
+                 QStringLiteral("Keeps towels dry."));
+        QVERIFY(Find<QLabel>(Inspector(), "PriceAndGuid")->text().contains(QStringLiteral("120")));
+        QVERIFY(Find<QLabel>(Inspector(), "PriceAndGuid")->text().contains(QStringLiteral("0xDEADBEEF")));
+        // A language picked in the catalogue's own string table carries over.
+        Inspect(kCatalogueRow);
+        auto* filter = Find<QComboBox>(Inspector(), "Languages");
+        filter->setCurrentIndex(filter->findText(QStringLiteral("Spanish")));
+        Inspect(kObjectRow);
+        QCOMPARE(Find<QLabel>(Inspector(), "CatalogueName")->text(), QStringLiteral("Toallero"));
+        QCOMPARE(Find<QLabel>(Inspector(), "CatalogueDescription")->text(),
+                 QStringLiteral("Mantiene secas las toallas."));
+        auto* language = Find<QComboBox>(Inspector(), "Language");
+        QCOMPARE(language->currentText(), QStringLiteral("Spanish"));
+        language->setCurrentIndex(language->findText(QStringLiteral("English (US)")));
+        QCOMPARE(Find<QLabel>(Inspector(), "CatalogueName")->text(), QStringLiteral("Towel Rack"));
+    }
+
+    void followsALinkAndComesBack()
+    {
+        Follow(QStringLiteral("Main behaviour"));
+        ExpectShown(kBehaviourRow);
+        QVERIFY(Inspector()->windowTitle().endsWith(QStringLiteral("BHAV 4096 main")));
+        QTest::keyClick(Inspector(), Qt::Key_Left, Qt::AltModifier);
+        ExpectShown(kObjectRow);
+        QTest::keyClick(Inspector(), Qt::Key_Right, Qt::AltModifier);
+        ExpectShown(kBehaviourRow);
+        QTest::mouseClick(Inspector(), Qt::BackButton);
+        ExpectShown(kObjectRow);
+        QVERIFY(!Inspector()->GoBack());
+        QVERIFY(Inspector()->GoForward());
+        ExpectShown(kBehaviourRow);
+    }
+
+    void aLinkToAnAbsentChunkSaysSoAndStays()
+    {
+        const int row = FieldRow(*Fields(), QStringLiteral("Tree table"));
+        QCOMPARE(Fields()->item(row, 3)->text(), QStringLiteral("TTAB 4097 (not in this file)"));
+        Follow(QStringLiteral("Tree table"));
+        QTest::qWait(20);
+        QCOMPARE(Inspector()->ChunkIndex(), kObjectRow + 1);
+    }
+};
+
+}  // namespace tarnwick
+
+QTEST_MAIN(tarnwick::ObjectViewTest)
+#include "object_view_test.moc"
