@@ -131,7 +131,7 @@ void BehaviourView::Fill(const InspectorContext& context)
         rows_->setItem(row, kFalse, targetItem(instruction.falseTarget));
         rows_->setItem(row, kOperands, new QTableWidgetItem(OperandsText(instruction)));
     }
-    SetColumnWidths(*rows_, {{kIndex, 50}, {kOpcode, 260}, {kTrue, 110}, {kFalse, 110}});
+    SetColumnWidths(*rows_, {{kIndex, 50}, {kOpcode, 240}, {kTrue, 125}, {kFalse, 125}});
     rows_->setUpdatesEnabled(true);
 }
 

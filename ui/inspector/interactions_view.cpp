@@ -34,11 +34,12 @@ QString Hex32(std::uint32_t value)
 
 QString AttenuationText(const Interaction& interaction, std::uint16_t version)
 {
-    const QString value = QString::number(static_cast<double>(AttenuationValue(interaction)), 'g', 6);
+    // Often junk where the code is not "custom": short, so the code stays in view.
+    const QString value = QString::number(static_cast<double>(AttenuationValue(interaction)), 'g', 3);
     if (version < 7)
         return value;
     const QString name = QString::fromLatin1(AttenuationName(interaction.attenuationCode));
-    return QStringLiteral("%1 %2, value %3").arg(interaction.attenuationCode).arg(name, value);
+    return QStringLiteral("%1 %2 (%3)").arg(interaction.attenuationCode).arg(name, value);
 }
 
 // "0: min 0 Δ 10 pers 0; 1: ..." (minimum and personality from version 7 on).
@@ -105,15 +106,16 @@ void InteractionsView::Fill(const InspectorContext& context)
         set(kAutonomy, QString::number(interaction.autonomy));
         set(kJoining, QString::number(interaction.joiningIndex));
         set(kMotives, MotivesText(interaction.motives, version));
+        rows_->item(row, kMotives)->setToolTip(rows_->item(row, kMotives)->text());
     }
-    SetColumnWidths(*rows_, {{kIndex, 45},
-                             {kText, 180},
-                             {kAction, 170},
-                             {kTest, 170},
-                             {kFlags, 90},
-                             {kAttenuation, 150},
-                             {kAutonomy, 70},
-                             {kJoining, 60}});
+    SetColumnWidths(*rows_, {{kIndex, 40},
+                             {kText, 120},
+                             {kAction, 150},
+                             {kTest, 150},
+                             {kFlags, 85},
+                             {kAttenuation, 120},
+                             {kAutonomy, 65},
+                             {kJoining, 55}});
 }
 
 void InteractionsView::FillTexts(int language)
