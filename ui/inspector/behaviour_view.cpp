@@ -121,18 +121,15 @@ void BehaviourView::Fill(const InspectorContext& context)
         return item;
     };
 
-    rows_->setUpdatesEnabled(false);
-    rows_->setRowCount(static_cast<int>(count));
-    for (int row = 0; row < static_cast<int>(count); ++row) {
+    FillRows(*rows_, static_cast<int>(count), [&](int row) {
         const Instruction& instruction = behaviour_.instructions[static_cast<std::size_t>(row)];
         rows_->setItem(row, kIndex, new QTableWidgetItem(QString::number(row)));
         rows_->setItem(row, kOpcode, opcodeItem(instruction.opcode));
         rows_->setItem(row, kTrue, targetItem(instruction.trueTarget));
         rows_->setItem(row, kFalse, targetItem(instruction.falseTarget));
         rows_->setItem(row, kOperands, new QTableWidgetItem(OperandsText(instruction)));
-    }
+    });
     SetColumnWidths(*rows_, {{kIndex, 50}, {kOpcode, 240}, {kTrue, 125}, {kFalse, 125}});
-    rows_->setUpdatesEnabled(true);
 }
 
 QString BehaviourView::Note() const

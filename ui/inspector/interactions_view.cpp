@@ -91,8 +91,7 @@ InteractionsView::InteractionsView(InteractionTable table, InspectorContext& con
 void InteractionsView::Fill(const InspectorContext& context)
 {
     const std::uint16_t version = table_.version;
-    rows_->setRowCount(static_cast<int>(table_.interactions.size()));
-    for (int row = 0; row < rows_->rowCount(); ++row) {
+    FillRows(*rows_, static_cast<int>(table_.interactions.size()), [&](int row) {
         const Interaction& interaction = table_.interactions[static_cast<std::size_t>(row)];
         const auto set = [&](int column, const QString& text) {
             rows_->setItem(row, column, new QTableWidgetItem(text));
@@ -107,7 +106,7 @@ void InteractionsView::Fill(const InspectorContext& context)
         set(kJoining, QString::number(interaction.joiningIndex));
         set(kMotives, MotivesText(interaction.motives, version));
         rows_->item(row, kMotives)->setToolTip(rows_->item(row, kMotives)->text());
-    }
+    });
     SetColumnWidths(*rows_, {{kIndex, 40},
                              {kText, 120},
                              {kAction, 150},
@@ -120,13 +119,13 @@ void InteractionsView::Fill(const InspectorContext& context)
 
 void InteractionsView::FillTexts(int language)
 {
-    for (int row = 0; row < rows_->rowCount(); ++row) {
+    FillRows(*rows_, rows_->rowCount(), [&](int row) {
         const std::uint32_t index = table_.interactions[static_cast<std::size_t>(row)].textIndex;
         const TextEntry* entry = texts_ ? FindText(*texts_, index, language) : nullptr;
-        auto* item = new QTableWidgetItem(entry != nullptr ? CodePageText(entry->value, entry->codePage)
-                                                           : QStringLiteral("(no text %1)").arg(index));
-        rows_->setItem(row, kText, item);
-    }
+        rows_->setItem(row, kText,
+                       new QTableWidgetItem(entry != nullptr ? CodePageText(entry->value, entry->codePage)
+                                                             : QStringLiteral("(no text %1)").arg(index)));
+    });
 }
 
 QString InteractionsView::Note() const

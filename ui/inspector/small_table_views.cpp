@@ -31,15 +31,14 @@ ConstantsView::ConstantsView(Constants constants, QWidget* parent)
 {
     rows_->setObjectName(QStringLiteral("Constants"));
     PlainLayout(this)->addWidget(rows_);
-    rows_->setRowCount(static_cast<int>(constants_.values.size()));
-    for (int row = 0; row < rows_->rowCount(); ++row) {
+    FillRows(*rows_, static_cast<int>(constants_.values.size()), [this](int row) {
         const std::uint16_t value = constants_.values[static_cast<std::size_t>(row)];
         const QStringList fields = {
             QString::number(row), QString::number(static_cast<std::int16_t>(value)), QString::number(value),
             QStringLiteral("0x") + QString::number(value, 16).toUpper().rightJustified(4, u'0')};
         for (int column = 0; column < fields.size(); ++column)
             rows_->setItem(row, column, new QTableWidgetItem(fields[column]));
-    }
+    });
     SetColumnWidths(*rows_, {{0, 60}, {1, 90}, {2, 90}});
 }
 

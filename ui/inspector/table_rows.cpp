@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
+#include <QSignalBlocker>
 #include <QTableWidget>
 
 #include "ui/inspector/inspector_view.h"
@@ -22,6 +23,17 @@ QTableWidget* MakeRowsTable(const QStringList& titles, QWidget* parent)
     table->horizontalHeader()->setStretchLastSection(true);
     table->setWordWrap(false);
     return table;
+}
+
+void FillRows(QTableWidget& table, int rows, const std::function<void(int row)>& fill)
+{
+    table.setRowCount(rows);
+    {
+        const QSignalBlocker quiet(table.model());
+        for (int row = 0; row < rows; ++row)
+            fill(row);
+    }
+    table.viewport()->update();
 }
 
 void SetColumnWidths(QTableWidget& table, std::initializer_list<std::pair<int, int>> widths)

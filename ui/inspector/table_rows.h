@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <initializer_list>
 #include <utility>
 
@@ -13,6 +14,10 @@ namespace tarnwick {
 // A read-only table of whole-row selection with these column titles, for the
 // views that list a chunk's items.
 [[nodiscard]] QTableWidget* MakeRowsTable(const QStringList& titles, QWidget* parent);
+
+// Gives the table `rows` rows and calls `fill` for each, the model's signals
+// held back meanwhile (one a cell costs more than the cells), then repaints.
+void FillRows(QTableWidget& table, int rows, const std::function<void(int row)>& fill);
 
 // Sets fixed column widths: measuring every row of a long table would cost
 // more than filling it.
