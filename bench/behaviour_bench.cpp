@@ -24,6 +24,7 @@ using fixtures::Bytes;
 Bytes LongBehaviour()
 {
     std::vector<Instruction> instructions;
+    instructions.reserve(1000);
     for (std::uint16_t i = 0; i < 1000; ++i) {
         const std::uint16_t opcode = i % 3 == 0   ? static_cast<std::uint16_t>(4096 + i % 300)
                                      : i % 3 == 1 ? static_cast<std::uint16_t>(i % 256)
@@ -39,6 +40,7 @@ Bytes LongBehaviour()
 std::vector<Interaction> Menu()
 {
     std::vector<Interaction> menu;
+    menu.reserve(100);
     for (std::uint16_t i = 0; i < 100; ++i)
         menu.push_back({static_cast<std::uint16_t>(4096 + i),
                         static_cast<std::uint16_t>(4196 + i),
@@ -59,6 +61,7 @@ const OpenFile& ObjectFile()
         fixtures::IffBuilder file;
         file.Chunk("BHAV", "Long", LongBehaviour(), fixtures::ChunkId(4096));
         std::vector<fixtures::TextRecord> texts;
+        texts.reserve(100);
         for (int i = 0; i < 100; ++i)
             texts.push_back({1, "Interaction " + std::to_string(i), ""});
         file.Chunk("TTAB", "Menu", fixtures::InteractionsBody(9, Menu(), true), fixtures::ChunkId(200));

@@ -35,7 +35,7 @@ QString Hex32(std::uint32_t value)
 QString AttenuationText(const Interaction& interaction, std::uint16_t version)
 {
     // Often junk where the code is not "custom": short, so the code stays in view.
-    const QString value = QString::number(static_cast<double>(AttenuationValue(interaction)), 'g', 3);
+    QString value = QString::number(static_cast<double>(AttenuationValue(interaction)), 'g', 3);
     if (version < 7)
         return value;
     const QString name = QString::fromLatin1(AttenuationName(interaction.attenuationCode));
