@@ -11,6 +11,7 @@
 #include "tests/ui/support/window_test.h"
 #include "ui/common/control_names.h"
 #include "ui/inspector/behaviour_view.h"
+#include "ui/inspector/hex_view.h"
 #include "ui/inspector/inspector_link.h"
 #include "ui/inspector/interactions_view.h"
 #include "ui/inspector/small_table_views.h"
@@ -41,6 +42,7 @@ Bytes ObjectFile()
         .Chunk("TTAs", "Menu", texts, ChunkId(200))
         .Chunk("BCON", "Tuning", fixtures::ConstantsBody(0x80, {5, 0xFFFF}), ChunkId(4096))
         .Chunk("GLOB", "Semi", fixtures::Concat({{0x0B}, fixtures::ToBytes("DoorGlobals.iff")}), ChunkId(128))
+        .Chunk("TTAB", "Old", {1, 0, 3, 0, 0, 0}, ChunkId(201))
         .Build();
 }
 
@@ -91,7 +93,7 @@ private slots:
         std::ofstream(window_->Game().Characters().toStdString() + "/o.IFF", std::ios::binary)
             .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
         QTRY_VERIFY(window_->Pick(names::kFileList, QStringLiteral("o.IFF")));
-        QCOMPARE(Chunks()->count(), 6);
+        QCOMPARE(Chunks()->count(), 7);
     }
     void cleanup() { window_.reset(); }
 
@@ -152,6 +154,16 @@ private slots:
         Inspect(5);
         QCOMPARE(fixtures::Find<QLabel>(Inspector()->View(), "GlobalName")->text(),
                  QStringLiteral("DoorGlobals"));
+    }
+
+    void showsATableOfAnUnreadableVersionAsBytesWithTheReason()
+    {
+        Inspect(6);
+        QVERIFY(dynamic_cast<HexView*>(Inspector()->View()));
+        QVERIFY(Inspector()
+                    ->findChild<QLabel*>(QStringLiteral("Note"))
+                    ->text()
+                    .contains(QStringLiteral("version 3")));
     }
 };
 
