@@ -1,3 +1,4 @@
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QTableWidget>
@@ -108,6 +109,15 @@ private slots:
         QCOMPARE(Column(instructions, 3),
                  (QStringList{QStringLiteral("9 (past the end)"), QStringLiteral("return false")}));
         QVERIFY(Inspector()->findChild<QLabel*>(QStringLiteral("Note"))->text().contains("past the last"));
+        // Ctrl+C copies the selected rows whole, as the table shows them.
+        instructions->selectRow(1);
+        Inspector()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Inspector()));
+        instructions->setFocus();
+        QTest::keyClick(instructions, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(),
+                 QStringLiteral("1\tsemi-global 8192 in DoorGlobals\treturn true\treturn false\t"
+                                "00 00 00 00 00 00 00 00\n"));
     }
 
     void followsALocalCallAndComesBack()
