@@ -18,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/behaviour.h"
 #include "model/bmp_header.h"
 #include "model/chunk_dump.h"
 #include "model/chunk_loader.h"
@@ -26,10 +27,12 @@
 #include "model/chunk_view.h"
 #include "model/hex_rows.h"
 #include "model/hex_text.h"
+#include "model/interactions.h"
 #include "model/offset_view.h"
 #include "model/palette.h"
 #include "model/palette_choice.h"
 #include "model/resource_map.h"
+#include "model/small_tables.h"
 #include "model/sprite.h"
 #include "model/sprite_preview.h"
 #include "model/string_table.h"
@@ -179,6 +182,14 @@ void InspectChunk(const ChunkInfo& chunk, const ChunkTable& chunks, std::size_t 
         if (decoded.value)
             for (const SpriteFrame& frame : decoded.value->frames)
                 (void)ChoosePalette(chunks, ChunkId(chunk), *decoded.value, frame);
+    if (const auto behaviour = DecodeBehaviour(body); behaviour.value)
+        for (const Instruction& instruction : behaviour.value->instructions)
+            (void)KindOfTarget(instruction.trueTarget, behaviour.value->instructions.size());
+    if (const auto table = DecodeInteractions(body); table.value)
+        for (const Interaction& interaction : table.value->interactions)
+            (void)AttenuationName(interaction.attenuationCode);
+    (void)DecodeConstants(body);
+    (void)DecodeGlobalName(body);
 }
 
 void ShowContents(const OpenFile& openFile, const ChunkInfo& chunk)
