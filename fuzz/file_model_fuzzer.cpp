@@ -18,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/behaviour.h"
 #include "model/bmp_header.h"
 #include "model/chunk_dump.h"
 #include "model/chunk_loader.h"
@@ -29,11 +30,13 @@
 #include "model/draw_group_composite.h"
 #include "model/hex_rows.h"
 #include "model/hex_text.h"
+#include "model/interactions.h"
 #include "model/object_definition.h"
 #include "model/offset_view.h"
 #include "model/palette.h"
 #include "model/palette_choice.h"
 #include "model/resource_map.h"
+#include "model/small_tables.h"
 #include "model/sprite.h"
 #include "model/sprite_preview.h"
 #include "model/string_table.h"
@@ -192,6 +195,14 @@ void InspectChunk(const ChunkInfo& chunk, const ChunkTable& chunks, std::size_t 
     // A draw group's twelve views, composited against the file's sprites.
     if (const Decoded<DrawGroup> group = DecodeDrawGroup(body); group.value)
         (void)ComposeViews(*group.value, chunks);
+    if (const auto behaviour = DecodeBehaviour(body); behaviour.value)
+        for (const Instruction& instruction : behaviour.value->instructions)
+            (void)KindOfTarget(instruction.trueTarget, behaviour.value->instructions.size());
+    if (const auto table = DecodeInteractions(body); table.value)
+        for (const Interaction& interaction : table.value->interactions)
+            (void)AttenuationName(interaction.attenuationCode);
+    (void)DecodeConstants(body);
+    (void)DecodeGlobalName(body);
 }
 
 void ShowContents(const OpenFile& openFile, const ChunkInfo& chunk)

@@ -7,9 +7,11 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "synth/behaviour_builder.h"
 #include "synth/showcase.h"
 #include "synth/showcase_object.h"
 #include "synth/sprite_builder.h"
+#include "synth/text_table_builder.h"
 #include "tests/ui/support/game_window.h"
 #include "tests/ui/support/window_test.h"
 #include "ui/common/control_names.h"
@@ -101,6 +103,61 @@ void SaveDrawGroupPictures(const QDir& out)
     Save(inspector, out, "inspector-draw-group");
 }
 
+// The inspector on an object's behaviour, interactions, constants and
+// semi-global name.
+void SaveBehaviourPictures(const QDir& out)
+{
+    using namespace tarnwick::fixtures;
+    using tarnwick::Instruction;
+    const std::vector<Instruction> main = {
+        {4097, 1, 4, {0, 0, 0, 0, 0, 0, 0, 0}},     {2, 2, 253, {0x11, 0, 1, 0, 7, 0, 0, 0}},
+        {8193, 3, 255, {0, 0, 0, 0, 0, 0, 0, 0}},   {280, 254, 5, {2, 0, 0, 0, 0, 0, 0, 0}},
+        {4098, 254, 255, {0, 0, 0, 0, 0, 0, 0, 0}}, {8, 6, 40, {0x19, 0, 0x1A, 0, 0, 0, 0, 0}},
+        {4099, 254, 255, {0, 0, 0, 0, 0, 0, 0, 0}},
+    };
+    const std::vector<tarnwick::Interaction> menu = {
+        {4098, 4100, 0x0002, 0, 3, 0x3DCCCCCD, 50, -1, {{0, 25, 0}, {-20, 10, 2}}, 0},
+        {4099, 4100, 0x0010, 1, 2, 0x3F000000, 30, -1, {{0, 40, 0}}, 0},
+        {4101, 0, 0x0400, 2, 1, 0xA3A30AD7, 0, 1, {}, 0},
+    };
+    const Bytes texts = TextTableBody(tarnwick::TextTableLayout::Languages, {{1, "Take Bath", ""},
+                                                                             {1, "Clean", ""},
+                                                                             {1, "Drain", ""},
+                                                                             {3, "Prendre un bain", ""},
+                                                                             {3, "Nettoyer", ""},
+                                                                             {3, "Vider", ""}});
+    const auto small = [](std::uint16_t opcode) {
+        return BehaviourBody({0x8003, 0, 0, 0, 0, -1}, {{opcode, 254, 255, {}}});
+    };
+    tarnwick::OpenFile openFile;
+    LoadBytes(openFile,
+              IffBuilder()
+                  .Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0)
+                  .Chunk("BHAV", "Main", BehaviourBody({0x8002, 0, 0, 3, 0, -1}, main), ChunkId(4096))
+                  .Chunk("BHAV", "Check water", small(2), ChunkId(4097))
+                  .Chunk("BHAV", "Take bath", small(4097), ChunkId(4098))
+                  .Chunk("BHAV", "Clean tub", small(280), ChunkId(4099))
+                  .Chunk("BHAV", "Test: not dirty", small(2), ChunkId(4100))
+                  .Chunk("TTAB", "Bathtub menu", InteractionsBody(9, menu, true), ChunkId(200))
+                  .Chunk("TTAs", "Bathtub menu", texts, ChunkId(200))
+                  .Chunk("BCON", "Tuning", ConstantsBody(0x80, {25, 0xFFEC, 300, 7}), ChunkId(4096))
+                  .Chunk("GLOB", "Semi-global", Concat({{0x0B}, ToBytes("DoorGlobals.iff")}), ChunkId(128))
+                  .Build());
+    tarnwick::InspectorWindow inspector(openFile);
+    inspector.resize(900, 420);
+    inspector.show();
+    const auto show = [&](int chunk, const char* name) {
+        inspector.ShowChunk(chunk);
+        Save(inspector, out, name);
+    };
+    show(1, "inspector-behaviour");
+    show(6, "inspector-interactions");
+    inspector.Context().language = 3;
+    show(6, "inspector-interactions-french");
+    show(8, "inspector-constants");
+    show(9, "inspector-semi-global");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -132,5 +189,6 @@ int main(int argc, char* argv[])
     chunks->setCurrentRow(2);
     SaveInspectorPictures(out);
     SaveDrawGroupPictures(out);
+    SaveBehaviourPictures(out);
     return 0;
 }

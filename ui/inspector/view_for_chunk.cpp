@@ -1,19 +1,25 @@
 #include "ui/inspector/view_for_chunk.h"
 
+#include "model/behaviour.h"
 #include "model/chunk_summary.h"
 #include "model/draw_group.h"
 #include "model/hex_rows.h"
+#include "model/interactions.h"
 #include "model/object_definition.h"
 #include "model/palette.h"
 #include "model/resource_map.h"
+#include "model/small_tables.h"
 #include "model/sprite.h"
 #include "model/text_table.h"
+#include "ui/inspector/behaviour_view.h"
 #include "ui/inspector/draw_group_view.h"
 #include "ui/inspector/hex_view.h"
+#include "ui/inspector/interactions_view.h"
 #include "ui/inspector/object_definition_view.h"
 #include "ui/inspector/palette_view.h"
 #include "ui/inspector/picture_view.h"
 #include "ui/inspector/resource_map_view.h"
+#include "ui/inspector/small_table_views.h"
 #include "ui/inspector/sprite_frames_view.h"
 #include "ui/inspector/text_table_view.h"
 #include "widgets/bitmap_file.h"
@@ -73,6 +79,22 @@ InspectorView* MakeViewForChunk(const ChunkInfo& chunk, InspectorContext& contex
             DecodeObjectDefinition(body), declined, chunk, [&](ObjectDefinition& definition) {
                 return new ObjectDefinitionView(std::move(definition), chunk.Label, context);
             });
+    if (chunk.Type == "BHAV")
+        return ViewOr<Behaviour>(DecodeBehaviour(body), declined, chunk, [&](Behaviour& behaviour) {
+            return new BehaviourView(std::move(behaviour), context);
+        });
+    if (chunk.Type == "TTAB")
+        return ViewOr<InteractionTable>(
+            DecodeInteractions(body), declined, chunk, [&](InteractionTable& table) {
+                return new InteractionsView(std::move(table), context, ChunkId(chunk));
+            });
+    if (chunk.Type == "BCON")
+        return ViewOr<Constants>(DecodeConstants(body), declined, chunk, [](Constants& constants) {
+            return new ConstantsView(std::move(constants));
+        });
+    if (chunk.Type == "GLOB")
+        return ViewOr<GlobalName>(DecodeGlobalName(body), declined, chunk,
+                                  [](GlobalName& global) { return new GlobalNameView(std::move(global)); });
     if (chunk.Type == "rsmp")
         return new ResourceMapView(ParseResourceMap(chunk.Data.span()), std::move(pickOffset));
     return HexViewOf(chunk);
