@@ -11,6 +11,7 @@
 #include "synth/bmp_builder.h"
 #include "synth/iff_builder.h"
 #include "synth/showcase.h"
+#include "synth/showcase_object.h"
 #include "synth/sprite_builder.h"
 
 namespace {
@@ -125,6 +126,11 @@ void WriteGameFiles(const fs::path& characters)
               {"SPR#", "Ball, old form", tarnwick::fixtures::ShowcaseOldSprite(300), 301},
               {"FBMP", "Large picture", BmpFile(Gradient(320, 240, 24)), 600},
           }));
+
+    IffBuilder object;
+    object.Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0);
+    tarnwick::fixtures::AddShowcaseObjectFile(object);
+    Write(characters / "Demo Object.IFF", object.Build());
 
     IffBuilder many;
     many.Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0);

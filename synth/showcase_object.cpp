@@ -3,11 +3,15 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <map>
 #include <optional>
 
 #include "model/draw_group.h"
+#include "synth/behaviour_builder.h"
 #include "synth/draw_group_builder.h"
+#include "synth/object_builder.h"
 #include "synth/sprite_builder.h"
+#include "synth/text_table_builder.h"
 
 namespace tarnwick::fixtures {
 
@@ -176,6 +180,69 @@ void AddShowcaseObject(IffBuilder& file)
         .Chunk("SPR2", "Table", Sprite2Body(1000, kPaletteId, tableFrames), ChunkId(kTableId))
         .Chunk("SPR2", "Shadow", Sprite2Body(1000, kPaletteId, shadowFrames), ChunkId(kShadowId))
         .Chunk("DGRP", "Lamp and table", DrawGroupBody(20004, images), ChunkId(kShowcaseDrawGroupId));
+}
+
+void AddShowcaseObjectFile(IffBuilder& file)
+{
+    AddShowcaseObject(file);
+    constexpr std::uint16_t kMain = 4096, kTurnOn = 4097, kTurnOff = 4098, kTreeTable = 200;
+    const std::map<std::size_t, std::uint16_t> words = {
+        {0, 1},
+        {1, kShowcaseDrawGroupId},
+        {2, 1},
+        {3, kMain},
+        {5, kTreeTable},
+        {7, 4},
+        {9, 0xFFFF},
+        {12, 0x4C61},
+        {13, 0x6D70},
+        {16, 250},
+        {32, 180},
+        {33, 30},
+        {34, 4},
+        {36, 40},
+        {39, kShowcaseDefinitionId},
+        {47, 2},
+        {65, 1},
+        {80, 0},
+        {81, 2},
+        {85, 3},
+    };
+    const Bytes catalogue = TextTableBody(TextTableLayout::Languages,
+                                          {{1, "Lamp Table", ""},
+                                           {1, "A side table with a floor lamp: light to read by.", ""},
+                                           {3, "Table lampe", ""},
+                                           {3, "Une table d'appoint et son lampadaire.", ""},
+                                           {4, "Lampentisch", ""},
+                                           {4, "Ein Beistelltisch mit Stehlampe.", ""}});
+    const Bytes menu = TextTableBody(TextTableLayout::Languages, {{1, "Turn On", ""},
+                                                                  {1, "Turn Off", ""},
+                                                                  {3, "Allumer", ""},
+                                                                  {3, "\xC9teindre", ""},
+                                                                  {4, "Einschalten", ""},
+                                                                  {4, "Ausschalten", ""}});
+    const std::vector<Instruction> main = {
+        {2, 1, 2, {0x00, 0, 1, 0, 7, 0, 0, 0}},        // primitive 2: compare a local
+        {kTurnOn, 3, 254, {}},                         // local call
+        {kTurnOff, 3, 254, {}},                        // local call
+        {280, 254, 253, {0x02, 0, 0, 0, 0, 0, 0, 0}},  // global call
+    };
+    const std::vector<Interaction> interactions = {
+        {kTurnOn, 0, 0x0002, 0, 1, 0, 40, -1, {{0, 5, 0}}, 0},
+        {kTurnOff, 0, 0x0002, 1, 1, 0, 20, -1, {}, 0},
+    };
+    file.Chunk("OBJD", "Lamp table", ObjectDefinitionBody(138, 106, words), ChunkId(kShowcaseDefinitionId))
+        .Chunk("CTSS", "Catalogue", catalogue, ChunkId(kShowcaseDefinitionId))
+        .Chunk("BHAV", "Main", BehaviourBody({}, main), ChunkId(kMain))
+        .Chunk("BHAV", "Turn on", BehaviourBody({0x8003, 0, 0, 0, 0, -1}, {{4, 254, 255, {}}}),
+               ChunkId(kTurnOn))
+        .Chunk("BHAV", "Turn off", BehaviourBody({0x8003, 0, 0, 0, 0, -1}, {{4, 254, 255, {}}}),
+               ChunkId(kTurnOff))
+        .Chunk("TTAB", "Lamp menu", InteractionsBody(9, interactions, true), ChunkId(kTreeTable))
+        .Chunk("TTAs", "Lamp menu", menu, ChunkId(kTreeTable))
+        .Chunk("BCON", "Tuning", ConstantsBody(0, {40, 20, 0xFFF6}), ChunkId(kMain))
+        .Chunk("GLOB", "Semi-global", ToBytes(std::string("LampGlobals\0", 12)),
+               ChunkId(kShowcaseDefinitionId));
 }
 
 }  // namespace tarnwick::fixtures

@@ -17,4 +17,12 @@ inline constexpr std::uint16_t kShowcaseDrawGroupId = 100;
 // where it stands in front; two rotations reuse the others' frames mirrored.
 void AddShowcaseObject(IffBuilder& file);
 
+inline constexpr std::uint16_t kShowcaseDefinitionId = 128;
+
+// Adds the picture above and what makes it an object: OBJD 128 naming DGRP
+// 100, its main behaviour (BHAV 4096, which calls 4097 and 4098), its tree
+// table (TTAB and TTAs 200, "Turn On" and "Turn Off" in three languages),
+// its catalogue strings (CTSS 128), BCON 4096 and GLOB 128.
+void AddShowcaseObjectFile(IffBuilder& file);
+
 }  // namespace tarnwick::fixtures

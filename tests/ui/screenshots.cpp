@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "model/chunk_lookup.h"
 #include "synth/behaviour_builder.h"
 #include "synth/showcase.h"
 #include "synth/showcase_object.h"
@@ -103,6 +104,26 @@ void SaveDrawGroupPictures(const QDir& out)
     Save(inspector, out, "inspector-draw-group");
 }
 
+// The inspector on the showcase object's definition, thumbnail and catalogue
+// name above its fields.
+void SaveObjectPictures(const QDir& out)
+{
+    using namespace tarnwick::fixtures;
+    tarnwick::OpenFile openFile;
+    IffBuilder file;
+    file.Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0);
+    AddShowcaseObjectFile(file);
+    LoadBytes(openFile, file.Build());
+    tarnwick::InspectorWindow inspector(openFile);
+    inspector.resize(780, 600);
+    inspector.show();
+    inspector.ShowChunk(
+        static_cast<std::int64_t>(tarnwick::FindChunk(openFile.Chunks, "OBJD", kShowcaseDefinitionId)));
+    Save(inspector, out, "inspector-object");
+    inspector.ShowChunk(static_cast<std::int64_t>(tarnwick::FindChunk(openFile.Chunks, "BHAV", 4096)));
+    Save(inspector, out, "inspector-object-main");
+}
+
 // The inspector on an object's behaviour, interactions, constants and
 // semi-global name.
 void SaveBehaviourPictures(const QDir& out)
@@ -189,6 +210,7 @@ int main(int argc, char* argv[])
     chunks->setCurrentRow(2);
     SaveInspectorPictures(out);
     SaveDrawGroupPictures(out);
+    SaveObjectPictures(out);
     SaveBehaviourPictures(out);
     return 0;
 }

@@ -1,10 +1,7 @@
 #include "ui/inspector/object_definition_view.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -15,14 +12,13 @@
 #include "ui/inspector/chunk_links.h"
 #include "ui/inspector/draw_group_picture.h"
 #include "ui/inspector/language_box.h"
+#include "ui/inspector/table_rows.h"
 #include "widgets/code_page_text.h"
 
 namespace tarnwick {
 
 namespace {
 
-const QStringList kColumns{QStringLiteral("Word"), QStringLiteral("Byte"), QStringLiteral("Field"),
-                           QStringLiteral("Value")};
 // A thumbnail taller than this is shown scaled down (it is saved whole).
 constexpr int kThumbnailHeight = 160;
 
@@ -43,7 +39,9 @@ ObjectDefinitionView::ObjectDefinitionView(ObjectDefinition definition, std::str
       context_(context),
       name_(new QLabel),
       description_(new QLabel),
-      fields_(new QTableWidget(this))
+      fields_(MakeRowsTable(
+          {QStringLiteral("Word"), QStringLiteral("Byte"), QStringLiteral("Field"), QStringLiteral("Value")},
+          this))
 {
     if (!definition_.warning.empty())
         notes_ << QString::fromStdString(definition_.warning);
@@ -51,6 +49,7 @@ ObjectDefinitionView::ObjectDefinitionView(ObjectDefinition definition, std::str
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(MakeBuyersCard());
     layout->addWidget(fields_, 1);
+    fields_->setObjectName(QStringLiteral("Fields"));
     FillFields();
 }
 
@@ -149,17 +148,8 @@ void ObjectDefinitionView::ShowCatalogueTexts()
 void ObjectDefinitionView::FillFields()
 {
     const std::vector<ObjectFieldLine> lines = DescribeObjectDefinition(definition_);
-    fields_->setObjectName(QStringLiteral("Fields"));
-    fields_->setColumnCount(static_cast<int>(kColumns.size()));
-    fields_->setHorizontalHeaderLabels(kColumns);
-    fields_->setRowCount(static_cast<int>(lines.size()));
-    fields_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    fields_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    fields_->verticalHeader()->hide();
-    fields_->horizontalHeader()->setStretchLastSection(true);
-    fields_->setWordWrap(false);
-    int row = 0;
-    for (const ObjectFieldLine& line : lines) {
+    FillRows(*fields_, static_cast<int>(lines.size()), [&](int row) {
+        const ObjectFieldLine& line = lines[static_cast<std::size_t>(row)];
         fields_->setItem(row, 0, new QTableWidgetItem(QString::number(line.word)));
         fields_->setItem(row, 1, new QTableWidgetItem(QString::number(line.offset)));
         fields_->setItem(row, 2, new QTableWidgetItem(QString::fromStdString(line.name)));
@@ -171,40 +161,15 @@ void ObjectDefinitionView::FillFields()
         else
             value = MakeLinkItem(context_, line.linkType, line.linkId);
         fields_->setItem(row, 3, value);
-        ++row;
-    }
-    for (const auto& [column, width] : {std::pair{0, 50}, {1, 50}, {2, 190}})
-        fields_->setColumnWidth(column, width);
+    });
+    SetColumnWidths(*fields_, {{0, 50}, {1, 50}, {2, 190}});
     ConnectLinks(*fields_, context_);
 }
 
 QString ObjectDefinitionView::Note() const { return notes_.join(u'\n'); }
 
-void ObjectDefinitionView::Copy() const
-{
-    QStringList lines;
-    for (int row = 0; row < fields_->rowCount(); ++row) {
-        if (!fields_->item(row, 0)->isSelected())
-            continue;
-        QStringList cells;
-        for (int column = 0; column < fields_->columnCount(); ++column)
-            cells << fields_->item(row, column)->text();
-        lines << TabSeparated(cells);
-    }
-    if (!lines.isEmpty())
-        QApplication::clipboard()->setText(lines.join(u'\n') + u'\n');
-}
+void ObjectDefinitionView::Copy() const { CopySelectedRows(*fields_); }
 
-QString ObjectDefinitionView::TableText() const
-{
-    QString text = TabSeparated(kColumns) + u'\n';
-    for (int row = 0; row < fields_->rowCount(); ++row) {
-        QStringList cells;
-        for (int column = 0; column < fields_->columnCount(); ++column)
-            cells << fields_->item(row, column)->text();
-        text += TabSeparated(cells) + u'\n';
-    }
-    return text;
-}
+QString ObjectDefinitionView::TableText() const { return RowsText(*fields_, false); }
 
 }  // namespace tarnwick

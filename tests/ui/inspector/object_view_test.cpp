@@ -4,13 +4,16 @@
 #include <QtTest>
 #include <fstream>
 
+#include "model/chunk_lookup.h"
 #include "synth/object_builder.h"
+#include "synth/showcase_object.h"
 #include "synth/sprite_builder.h"
 #include "synth/text_table_builder.h"
 #include "tests/ui/support/game_window.h"
 #include "tests/ui/support/window_test.h"
 #include "ui/common/control_names.h"
 #include "ui/inspector/chunk_links.h"
+#include "ui/inspector/draw_group_picture.h"
 #include "ui/inspector/inspector_link.h"
 #include "ui/inspector/object_definition_view.h"
 
@@ -133,6 +136,30 @@ private slots:
         QVERIFY(!Inspector()->GoBack());
         QVERIFY(Inspector()->GoForward());
         ExpectShown(kBehaviourRow);
+    }
+
+    void showsTheObjectsPictureAndFollowsItToTheDrawGroup()
+    {
+        fixtures::IffBuilder lamp;
+        lamp.Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0);
+        fixtures::AddShowcaseObjectFile(lamp);
+        std::ofstream(window_->Game().Characters().toStdString() + "/lamp.IFF", std::ios::binary)
+            .write(reinterpret_cast<const char*>(lamp.Build().data()),
+                   static_cast<std::streamsize>(lamp.Build().size()));
+        QTRY_VERIFY(window_->Pick(names::kFileList, QStringLiteral("lamp.IFF")));
+        const std::size_t definition =
+            FindChunk(window_->Module().Chunks, "OBJD", fixtures::kShowcaseDefinitionId);
+        Inspect(static_cast<int>(definition) - 1);
+        QCOMPARE(Find<QLabel>(Inspector(), "CatalogueName")->text(), QStringLiteral("Lamp Table"));
+        // The near zoom's first rotation, as the draw group view shows it.
+        const QImage thumbnail = Inspector()->View()->CurrentPicture();
+        QVERIFY(!thumbnail.isNull());
+        QCOMPARE(thumbnail, DrawGroupThumbnail(window_->Module().Chunks, fixtures::kShowcaseDrawGroupId));
+        QVERIFY(!Find<QLabel>(Inspector(), "Thumbnail")->pixmap().isNull());
+        Follow(QStringLiteral("Base graphic"));
+        const std::size_t group = FindChunk(window_->Module().Chunks, "DGRP", fixtures::kShowcaseDrawGroupId);
+        ExpectShown(static_cast<int>(group) - 1);
+        QCOMPARE(Inspector()->View()->Frames().size(), 12u);
     }
 
     void aLinkToAnAbsentChunkSaysSoAndStays()
