@@ -1,8 +1,10 @@
-// A draw group's cost: its twelve views composited by the model alone, and
-// shown in the inspector to the first paint (offscreen). The showcase object
-// has 3 entries an image; the heavy one 6 overlapping frames of 128 x 256 at
-// the near zoom (half and a quarter at the others), every one with depth and
-// alpha: more than real objects draw.
+// An object's costs. A draw group's twelve views composited by the model
+// alone, and shown in the inspector to the first paint (offscreen): the
+// showcase object has 3 entries an image; the heavy one 6 overlapping frames
+// of 128 x 256 at the near zoom (half and a quarter at the others), every one
+// with depth and alpha: more than real objects draw. The object's definition
+// with every link resolved, in a file of 1000 chunks whose object chunks come
+// last, so each look-up scans the whole table.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -10,6 +12,8 @@
 #include "model/chunk_lookup.h"
 #include "model/chunk_summary.h"
 #include "model/draw_group_composite.h"
+#include "model/object_definition.h"
+#include "model/text_table.h"
 #include "synth/draw_group_builder.h"
 #include "synth/showcase_object.h"
 #include "synth/sprite_builder.h"
@@ -69,7 +73,9 @@ const OpenFile& Objects()
         OpenFile loaded;
         fixtures::IffBuilder file;
         file.Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0);
-        fixtures::AddShowcaseObject(file);
+        for (int i = 0; i < 900; ++i)
+            file.Chunk("DATA", "Filler", Bytes(8, 0), fixtures::ChunkId(static_cast<std::uint16_t>(i)));
+        fixtures::AddShowcaseObjectFile(file);
         AddHeavyObject(file);
         fixtures::LoadBytes(loaded, file.Build());
         return loaded;
@@ -111,6 +117,49 @@ void ShowDrawGroup(benchmark::State& state)
     }
 }
 BENCHMARK(ShowDrawGroup)->ArgName("heavy")->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
+
+// The definition decoded and listed, every link looked up, the catalogue name
+// and description read: what the view asks of the model.
+void ResolveObjectDefinition(benchmark::State& state)
+{
+    const ChunkTable& chunks = Objects().Chunks;
+    const ChunkInfo* chunk =
+        chunks.Find(static_cast<std::int64_t>(FindChunk(chunks, "OBJD", fixtures::kShowcaseDefinitionId)));
+    std::size_t found = 0;
+    for (auto _ : state) {
+        const Decoded<ObjectDefinition> definition = DecodeObjectDefinition(ChunkBody(*chunk));
+        for (const ObjectFieldLine& line : DescribeObjectDefinition(*definition.value))
+            if (!line.linkType.empty())
+                found += FindChunk(chunks, line.linkType, line.linkId) != 0;
+        const std::size_t strings =
+            FindChunk(chunks, "CTSS", *definition.value->Word(object_word::kCatalogueStrings));
+        const Decoded<TextTable> table =
+            DecodeTextTable(ChunkBody(*chunks.Find(static_cast<std::int64_t>(strings))));
+        benchmark::DoNotOptimize(FindText(*table.value, 0, 1));
+        benchmark::DoNotOptimize(FindText(*table.value, 1, 1));
+    }
+    if (found == 0)
+        state.SkipWithError("no link of the definition was found");
+}
+BENCHMARK(ResolveObjectDefinition)->Unit(benchmark::kMicrosecond);
+
+// From the call to the window painted: the definition, its links, its
+// thumbnail composited and its catalogue texts.
+void ShowObjectDefinition(benchmark::State& state)
+{
+    const OpenFile& openFile = Objects();
+    InspectorWindow window(openFile);
+    window.resize(780, 600);
+    window.show();
+    const auto chunk =
+        static_cast<std::int64_t>(FindChunk(openFile.Chunks, "OBJD", fixtures::kShowcaseDefinitionId));
+    for (auto _ : state) {
+        window.ShowChunk(chunk);
+        window.repaint();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(ShowObjectDefinition)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
