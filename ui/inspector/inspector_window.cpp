@@ -179,6 +179,16 @@ void InspectorWindow::ShowChunk(std::int64_t chunkIndex)
     // The view takes the place of the stretch at the end.
     layout_->insertWidget(layout_->count() - 1, view_, 1);
     layout_->setStretch(layout_->count() - 1, 0);
+    // The keys act in the view at once (a draw group's arrows, a table's
+    // lines), as after a click into it; a window in the background stays so.
+    QWidget* keys = view_;
+    if (keys->focusPolicy() == Qt::NoFocus)
+        for (QWidget* part : view_->findChildren<QWidget*>())
+            if ((part->focusPolicy() & Qt::TabFocus) != 0 && part->isVisibleTo(view_)) {
+                keys = part;
+                break;
+            }
+    keys->setFocus(Qt::OtherFocusReason);
     const QString note = declined.isEmpty() ? view_->Note() : QStringLiteral("Shown as bytes: ") + declined;
     note_->setText(note);
     note_->setVisible(!note.isEmpty());

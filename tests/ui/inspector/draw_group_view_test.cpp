@@ -90,9 +90,10 @@ private slots:
             int rotation, zoomRow;
         } steps[] = {{Qt::Key_Right, 1, 0}, {Qt::Key_Left, 0, 0}, {Qt::Key_Left, 3, 0}, {Qt::Key_Down, 3, 1},
                      {Qt::Key_Down, 3, 2},  {Qt::Key_Down, 3, 2}, {Qt::Key_Up, 3, 1}};
-        view->setFocus();
+        // The view has the keys as soon as it is shown.
+        QCOMPARE(Inspector()->focusWidget(), view);
         for (const auto& step : steps) {
-            QTest::keyClick(view, step.key);
+            QTest::keyClick(Inspector()->focusWidget(), step.key);
             QCOMPARE(view->Rotation(), step.rotation);
             QCOMPARE(view->ZoomRow(), step.zoomRow);
             QCOMPARE(view->CurrentPicture(),
