@@ -111,15 +111,3 @@ BENCHMARK(ShowInInspector)->ArgName("chunk")->DenseRange(1, 2)->Unit(benchmark::
 }  // namespace
 
 }  // namespace tarnwick::bench
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

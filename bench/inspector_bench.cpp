@@ -178,15 +178,3 @@ BENCHMARK(StepWithInspectorOpen)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 }  // namespace tarnwick::bench
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -164,15 +164,3 @@ BENCHMARK(ShowObjectDefinition)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 }  // namespace tarnwick::bench
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

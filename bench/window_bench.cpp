@@ -229,16 +229,3 @@ BENCHMARK(ClickFile)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 }  // namespace tarnwick::bench
-
-int main(int argc, char** argv)
-{
-    // No display needed, and the same platform on every machine.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
