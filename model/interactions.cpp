@@ -33,8 +33,9 @@ public:
         std::uint32_t value = 0;
         for (unsigned i = 0; i < count; ++i, ++at_) {
             const std::size_t byte = at_ / 8;
-            const unsigned bit =
-                byte < bytes_.size() ? (bytes_[byte] >> (7 - at_ % 8)) & 1u : (++pastTheEnd_, 0u);
+            const unsigned bit = byte < bytes_.size()
+                                     ? static_cast<unsigned>(bytes_[byte] >> (7 - at_ % 8)) & 1u
+                                     : (++pastTheEnd_, 0u);
             value = value << 1 | bit;
         }
         return value;
