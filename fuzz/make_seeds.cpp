@@ -10,6 +10,7 @@
 #include "synth/bmp_builder.h"
 #include "synth/draw_group_builder.h"
 #include "synth/iff_builder.h"
+#include "synth/object_builder.h"
 #include "synth/sprite_builder.h"
 
 namespace {
@@ -127,21 +128,26 @@ int main(int argc, char* argv[])
                      7 << 16)
               .Chunk("DGRP", "", tarnwick::fixtures::DrawGroupBody(20004, images), 1 << 16)
               .Chunk("DGRP", "", tarnwick::fixtures::DrawGroupBody(20000, images), 2 << 16)
+              .Build());
     const std::vector<tarnwick::Interaction> menu = {
         {4096, 4097, 1, 0, 3, 0x3F800000, 50, -1, {{-5, 10, 7}}, 2}};
-    Write(folder / "object.IFF",
-          File()
-              .Chunk("BHAV", "Main", BehaviourBody({}, {{4097, 1, 253, {1, 2}}, {8192, 254, 9, {}}}),
-                     0x10000000)
-              .Chunk("BHAV", "Compact", BehaviourBody({0x8003, 1, 2, 3, 4, -1}, {{2, 254, 255, {}}}),
-                     0x10010000)
-              .Chunk("TTAB", "Packed", InteractionsBody(9, menu, true), 0x00C80000)
-              .Chunk("TTAB", "Plain", InteractionsBody(10, menu), 0x00C90000)
-              .Chunk("TTAB", "Old", InteractionsBody(5, menu), 0x00CA0000)
-              .Chunk("BCON", "Tuning", ConstantsBody(0x80, {5, 0xFFFF}), 0x10000000)
-              .Chunk("GLOB", "Semi", Concat({{0x0B}, ToBytes("DoorGlobals.iff")}), 0x00800000)
-              .Chunk("GLOB", "Plain", ToBytes(std::string("ChairGlobals\0", 13)), 0x00810000)
-              .Build());
+    Write(
+        folder / "object.IFF",
+        File()
+            .Chunk("BHAV", "Main", BehaviourBody({}, {{4097, 1, 253, {1, 2}}, {8192, 254, 9, {}}}),
+                   0x10000000)
+            .Chunk("BHAV", "Compact", BehaviourBody({0x8003, 1, 2, 3, 4, -1}, {{2, 254, 255, {}}}),
+                   0x10010000)
+            .Chunk("TTAB", "Packed", InteractionsBody(9, menu, true), 0x00C80000)
+            .Chunk("TTAB", "Plain", InteractionsBody(10, menu), 0x00C90000)
+            .Chunk("TTAB", "Old", InteractionsBody(5, menu), 0x00CA0000)
+            .Chunk("BCON", "Tuning", ConstantsBody(0x80, {5, 0xFFFF}), 0x10000000)
+            .Chunk("GLOB", "Semi", Concat({{0x0B}, ToBytes("DoorGlobals.iff")}), 0x00800000)
+            .Chunk("GLOB", "Plain", ToBytes(std::string("ChairGlobals\0", 13)), 0x00810000)
+            .Chunk("OBJD", "Chair",
+                   tarnwick::fixtures::ObjectDefinitionBody(138, 106, {{1, 1}, {3, 4096}, {5, 200}, {39, 9}}),
+                   0x00800000)
+            .Build());
     Write(folder / "too many.IFF", File().ChunkWithSizeField("DATA", 0, "", {}).Build());
     Write(folder / "cut short.IFF",
           File().Chunk("DATA", "", Bytes(8, 1)).ChunkWithSizeField("BMP_", 5000, "", {'B', 'M'}).Build());
