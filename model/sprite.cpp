@@ -1,6 +1,20 @@
 #include "model/sprite.h"
 
+#include <algorithm>
+
 namespace tarnwick {
+
+namespace {
+
+// A plane of `count` pixels of `value`; zero costs no write.
+void Fill(PixelPlane& plane, std::size_t count, std::uint8_t value)
+{
+    plane = PixelPlane(count);
+    if (value != 0)
+        std::fill(plane.begin(), plane.end(), value);
+}
+
+}  // namespace
 
 bool PixelBudget::Take(std::size_t pixels)
 {
@@ -25,13 +39,13 @@ bool AllocateFrame(SpriteFrame& frame, std::size_t dataBytes, std::uint8_t fill,
         return false;
     }
     if (!budget.Take(area)) {
-        frame.problem = "The frames before this one claim all the pixels the sprite's bytes can draw.";
+        frame.problem = "The frames before this one claim all the pixels the sprite may have.";
         return false;
     }
-    frame.indices.assign(area, fill);
-    frame.opacity.assign(area, 0);
+    Fill(frame.indices, area, fill);
+    Fill(frame.opacity, area, 0);
     if (frame.HasDepth())
-        frame.depth.assign(area, 255);
+        Fill(frame.depth, area, 255);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -7,6 +8,7 @@
 
 #include "model/byte_string.h"
 #include "model/decoded.h"
+#include "model/zeroed_allocator.h"
 
 namespace tarnwick {
 
@@ -16,6 +18,13 @@ inline constexpr int kMaxFrameSide = 16384;
 // frame of skipped rows needs bytes for them, so a tiny chunk that declares a
 // huge frame costs nothing.
 inline constexpr std::size_t kMaxPixelsPerFrameByte = 16384;
+// All frames of a sprite together cover at most this many pixels (192 MB of
+// planes at most), however long the sprite: real sprites hold well under a
+// million.
+inline constexpr std::size_t kMaxSpritePixels = std::size_t{1} << 26;
+
+// One channel of a frame, a byte per pixel, allocated zeroed.
+using PixelPlane = std::vector<std::uint8_t, ZeroedAllocator<std::uint8_t>>;
 
 // One decoded sprite frame: per pixel a palette index, an opacity and, with a
 // depth channel, a depth. Pixels no command wrote are transparent.
@@ -27,9 +36,9 @@ struct SpriteFrame {
     std::uint16_t paletteId = 0;         // "SPR2": the frame's own palette field
     std::uint16_t transparentIndex = 0;  // "SPR2": the index untouched pixels hold
     std::uint32_t flags = 1;             // "SPR2": bit 0 colour, bit 1 depth, bit 2 alpha
-    std::vector<std::uint8_t> indices;   // width * height, row by row
-    std::vector<std::uint8_t> opacity;   // 0 transparent ... 255 opaque
-    std::vector<std::uint8_t> depth;     // 0 near ... 255 far; empty without a depth channel
+    PixelPlane indices;  // width * height, row by row
+    PixelPlane opacity;  // 0 transparent ... 255 opaque
+    PixelPlane depth;    // 0 near ... 255 far; empty without a depth channel
     std::string problem;  // why decoding stopped early or drew nothing; rows before it are kept
 
     [[nodiscard]] bool HasDepth() const { return (flags & 2) != 0; }
@@ -57,11 +66,15 @@ struct Sprite {
 [[nodiscard]] Decoded<Sprite> DecodeSprite2(ByteSpan body);
 
 // For the decoders: the pixels a sprite's frames may still claim, all frames
-// together: kMaxPixelsPerFrameByte for each byte of the sprite. Frames that
-// share their data (offsets that repeat or run backwards) cannot multiply it.
+// together: kMaxPixelsPerFrameByte for each byte of the sprite, up to
+// kMaxSpritePixels. Frames that share their data (offsets that repeat or run
+// backwards) cannot multiply it.
 class PixelBudget {
 public:
-    explicit PixelBudget(std::size_t spriteBytes) : bytesLeft_(spriteBytes) {}
+    explicit PixelBudget(std::size_t spriteBytes)
+        : bytesLeft_(std::min(spriteBytes, kMaxSpritePixels / kMaxPixelsPerFrameByte))
+    {
+    }
     // Takes what a frame of `pixels` needs; false, taking nothing, when it is
     // more than is left.
     bool Take(std::size_t pixels);

@@ -189,6 +189,14 @@ TEST(DecodeSprites, DeclineOrDrawNothingForHeadersThatLie)
          fixtures::Sprite2Frame(Sprite2FrameHeader{1000, 1000, 1, 0, 0, 0, 0},
                                 fixtures::Concat({Sprite2Command(4, 1000), Sprite2Command(5, 0)})),
          Bytes(60, 0)});
+    // Five 4000 x 4000 frames of skipped rows, each with the 1000 bytes its
+    // size needs: the fifth would take the sprite past its pixel ceiling.
+    Bytes padding;
+    for (int i = 0; i < 490; ++i)
+        padding = fixtures::Concat({padding, Sprite2Command(4, 0)});
+    const Bytes tall = fixtures::Sprite2Frame(
+        Sprite2FrameHeader{4000, 4000, 1, 0, 0, 0, 0},
+        fixtures::Concat({padding, Sprite2Command(4, 4000), Sprite2Command(5, 0)}));
     const struct {
         const char* name;
         Decoded<Sprite> sprite;
@@ -211,6 +219,10 @@ TEST(DecodeSprites, DeclineOrDrawNothingForHeadersThatLie)
          DecodeSprite2(shared),
          {{1000, 1000}, {1000, 1000}, {1000, 1000}},
          {false, true, true}},
+        {"five frames past the sprite's ceiling",
+         DecodeSprite2(fixtures::Sprite2Body(1001, 0, {tall, tall, tall, tall, tall})),
+         std::vector(5, std::make_pair(4000, 4000)),
+         {false, false, false, false, true}},
         {"SPR2 version 999", DecodeSprite2(fixtures::Sprite2Body(999, 0, {dot})), {}, {}},
         {"SPR2 offsets past the end",
          DecodeSprite2(Bytes{0xE8, 3, 0, 0, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0}),
