@@ -27,14 +27,16 @@ bool PixelBudget::Take(std::size_t pixels)
 
 bool AllocateFrame(SpriteFrame& frame, std::size_t dataBytes, std::uint8_t fill, PixelBudget& budget)
 {
-    const std::string size = std::to_string(frame.width) + " x " + std::to_string(frame.height);
+    const auto declared = [&frame] {
+        return std::to_string(frame.width) + " x " + std::to_string(frame.height);
+    };
     if (frame.width > kMaxFrameSide || frame.height > kMaxFrameSide) {
-        frame.problem = "The frame declares " + size + " pixels: more than 16384 a side.";
+        frame.problem = "The frame declares " + declared() + " pixels: more than 16384 a side.";
         return false;
     }
     const auto area = static_cast<std::size_t>(frame.width) * static_cast<std::size_t>(frame.height);
     if (area / kMaxPixelsPerFrameByte > dataBytes) {
-        frame.problem = "The frame declares " + size + " pixels, far more than its " +
+        frame.problem = "The frame declares " + declared() + " pixels, far more than its " +
                         std::to_string(dataBytes) + " bytes can draw.";
         return false;
     }

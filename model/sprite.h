@@ -8,7 +8,7 @@
 
 #include "model/byte_string.h"
 #include "model/decoded.h"
-#include "model/zeroed_allocator.h"
+#include "model/pixel_plane.h"
 
 namespace tarnwick {
 
@@ -23,9 +23,6 @@ inline constexpr std::size_t kMaxPixelsPerFrameByte = 16384;
 // million.
 inline constexpr std::size_t kMaxSpritePixels = std::size_t{1} << 26;
 
-// One channel of a frame, a byte per pixel, allocated zeroed.
-using PixelPlane = std::vector<std::uint8_t, ZeroedAllocator<std::uint8_t>>;
-
 // One decoded sprite frame: per pixel a palette index, an opacity and, with a
 // depth channel, a depth. Pixels no command wrote are transparent.
 struct SpriteFrame {
@@ -36,9 +33,9 @@ struct SpriteFrame {
     std::uint16_t paletteId = 0;         // "SPR2": the frame's own palette field
     std::uint16_t transparentIndex = 0;  // "SPR2": the index untouched pixels hold
     std::uint32_t flags = 1;             // "SPR2": bit 0 colour, bit 1 depth, bit 2 alpha
-    PixelPlane indices;  // width * height, row by row
-    PixelPlane opacity;  // 0 transparent ... 255 opaque
-    PixelPlane depth;    // 0 near ... 255 far; empty without a depth channel
+    PixelPlane indices;                  // width * height, row by row
+    PixelPlane opacity;                  // 0 transparent ... 255 opaque
+    PixelPlane depth;                    // 0 near ... 255 far; empty without a depth channel
     std::string problem;  // why decoding stopped early or drew nothing; rows before it are kept
 
     [[nodiscard]] bool HasDepth() const { return (flags & 2) != 0; }

@@ -194,9 +194,9 @@ TEST(DecodeSprites, DeclineOrDrawNothingForHeadersThatLie)
     Bytes padding;
     for (int i = 0; i < 490; ++i)
         padding = fixtures::Concat({padding, Sprite2Command(4, 0)});
-    const Bytes tall = fixtures::Sprite2Frame(
-        Sprite2FrameHeader{4000, 4000, 1, 0, 0, 0, 0},
-        fixtures::Concat({padding, Sprite2Command(4, 4000), Sprite2Command(5, 0)}));
+    const Bytes tall =
+        fixtures::Sprite2Frame(Sprite2FrameHeader{4000, 4000, 1, 0, 0, 0, 0},
+                               fixtures::Concat({padding, Sprite2Command(4, 4000), Sprite2Command(5, 0)}));
     const struct {
         const char* name;
         Decoded<Sprite> sprite;
