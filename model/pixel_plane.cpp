@@ -6,7 +6,7 @@
 
 namespace tarnwick {
 
-PixelPlane::PixelPlane(std::size_t size) : size_(size)
+PixelPlane::PixelPlane(std::size_t size, std::uint8_t background) : size_(size), background_(background)
 {
     if (size == 0)
         return;
@@ -15,13 +15,13 @@ PixelPlane::PixelPlane(std::size_t size) : size_(size)
         throw std::bad_alloc();
 }
 
-PixelPlane::PixelPlane(const PixelPlane& other) : PixelPlane(other.size_)
+PixelPlane::PixelPlane(const PixelPlane& other) : PixelPlane(other.size_, other.background_)
 {
-    std::copy(other.begin(), other.end(), begin());
+    std::copy_n(other.bytes_.get(), size_, bytes_.get());
 }
 
 PixelPlane::PixelPlane(PixelPlane&& other) noexcept
-    : bytes_(std::move(other.bytes_)), size_(std::exchange(other.size_, 0))
+    : bytes_(std::move(other.bytes_)), size_(std::exchange(other.size_, 0)), background_(other.background_)
 {
 }
 
@@ -29,6 +29,7 @@ PixelPlane& PixelPlane::operator=(PixelPlane other) noexcept
 {
     std::swap(bytes_, other.bytes_);
     std::swap(size_, other.size_);
+    std::swap(background_, other.background_);
     return *this;
 }
 

@@ -1,20 +1,6 @@
 #include "model/sprite.h"
 
-#include <algorithm>
-
 namespace tarnwick {
-
-namespace {
-
-// A plane of `count` pixels of `value`; zero costs no write.
-void Fill(PixelPlane& plane, std::size_t count, std::uint8_t value)
-{
-    plane = PixelPlane(count);
-    if (value != 0)
-        std::fill(plane.begin(), plane.end(), value);
-}
-
-}  // namespace
 
 bool PixelBudget::Take(std::size_t pixels)
 {
@@ -44,10 +30,10 @@ bool AllocateFrame(SpriteFrame& frame, std::size_t dataBytes, std::uint8_t fill,
         frame.problem = "The frames before this one claim all the pixels the sprite may have.";
         return false;
     }
-    Fill(frame.indices, area, fill);
-    Fill(frame.opacity, area, 0);
+    frame.indices = PixelPlane(area, fill);
+    frame.opacity = PixelPlane(area);
     if (frame.HasDepth())
-        Fill(frame.depth, area, 255);
+        frame.depth = PixelPlane(area, 255);
     return true;
 }
 
@@ -57,10 +43,10 @@ bool PutPixel(SpriteFrame& frame, std::size_t x, std::size_t y, std::uint8_t ind
     if (x >= static_cast<std::size_t>(frame.width) || y >= static_cast<std::size_t>(frame.height))
         return false;
     const std::size_t at = y * static_cast<std::size_t>(frame.width) + x;
-    frame.indices[at] = index;
-    frame.opacity[at] = opacity;
+    frame.indices.Set(at, index);
+    frame.opacity.Set(at, opacity);
     if (!frame.depth.empty())
-        frame.depth[at] = depth;
+        frame.depth.Set(at, depth);
     return true;
 }
 

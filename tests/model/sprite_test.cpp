@@ -52,6 +52,14 @@ void ExpectShows(const SpriteFrame& frame, const SpritePicture& picture, const s
     }
 }
 
+std::size_t DrawnPixels(const SpriteFrame& frame)
+{
+    std::size_t drawn = 0;
+    for (std::size_t i = 0; i < frame.opacity.size(); ++i)
+        drawn += frame.opacity[i] != 0;
+    return drawn;
+}
+
 TEST(DecodeOldSprite, DrawsEachVersionAndByteOrder)
 {
     const Bytes frame = fixtures::OldSpriteFrame(kShape);
@@ -106,9 +114,7 @@ TEST(DecodeOldSprite, StopsAtTheEndOfEachCommand)
         ASSERT_TRUE(sprite.value) << r.name;
         const SpriteFrame& frame = sprite.value->frames.at(0);
         EXPECT_EQ(!frame.problem.empty(), r.problem) << r.name << ": " << frame.problem;
-        std::size_t drawn = 0;
-        for (const std::uint8_t opacity : frame.opacity)
-            drawn += opacity != 0;
+        const std::size_t drawn = DrawnPixels(frame);
         EXPECT_EQ(drawn, 2 * r.rows) << r.name;
     }
 }
@@ -168,9 +174,7 @@ TEST(DecodeSprite2, EndsEachFrameAtItsData)
         ASSERT_TRUE(sprite.value) << r.name;
         const SpriteFrame& frame = sprite.value->frames.at(0);
         EXPECT_EQ(!frame.problem.empty(), r.problem) << r.name << ": " << frame.problem;
-        std::size_t drawn = 0;
-        for (const std::uint8_t opacity : frame.opacity)
-            drawn += opacity != 0;
+        const std::size_t drawn = DrawnPixels(frame);
         EXPECT_EQ(drawn, r.drawn) << r.name;
     }
 }
