@@ -88,11 +88,12 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Registry> MakeSystemRegistry()
+std::unique_ptr<Registry> MakeWineRegistry(const std::filesystem::path& prefix)
 {
-    const auto prefix = WinePrefix();
     return std::make_unique<WineRegistry>(prefix.empty() ? WineRegistryFile()
                                                          : WineRegistryFile::Load(prefix / "system.reg"));
 }
+
+std::unique_ptr<Registry> MakeSystemRegistry() { return MakeWineRegistry(WinePrefix()); }
 
 }  // namespace tarnwick
