@@ -8,9 +8,9 @@
 #include "system/ascii_case.h"
 #include "system/folder_names.h"
 #include "system/install_search.h"
-#include "system/launcher_files.h"
-#include "system/prefix_installs.h"
 #include "system/steam_library.h"
+#include "system/wine_launchers.h"
+#include "system/wine_prefix_installs.h"
 
 namespace tarnwick {
 

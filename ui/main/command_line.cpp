@@ -3,6 +3,9 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdlib>
+#include <cstring>
+
+#include "system/install_search.h"
 
 #include "ui/main/main_window.h"
 
@@ -15,6 +18,9 @@ QString PathFromCommandLine(const QStringList& arguments)
     parser.setApplicationDescription(QStringLiteral("A viewer for the chunked data files of The Sims."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption(
+        QCommandLineOption(QString::fromLatin1(kListInstallsOption + 2),
+                           QStringLiteral("Print the game's installs found, one block each, and exit.")));
     parser.addPositionalArgument(QStringLiteral("FILE or FOLDER"),
                                  QStringLiteral("A game file to load, or a folder to show."),
                                  QStringLiteral("[FILE or FOLDER]"));
@@ -25,6 +31,23 @@ QString PathFromCommandLine(const QStringList& arguments)
         std::exit(EXIT_FAILURE);
     }
     return paths.isEmpty() ? QString() : paths.first();
+}
+
+bool AsksForInstallList(int argc, const char* const* argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], kListInstallsOption) == 0)
+            return true;
+    return false;
+}
+
+int ListInstalls(std::FILE* out, std::FILE* errors)
+{
+    const InstallSearch search = FindInstalls(SearchPlaces::OfThisUser());
+    std::fputs(DescribeInstalls(search.Installs).c_str(), out);
+    for (const std::string& problem : search.Problems)
+        std::fprintf(errors, "tarnwick: skipped %s\n", problem.c_str());
+    return search.Installs.empty() ? EXIT_FAILURE : EXIT_SUCCESS;
 }
 
 void OpenAtStart(MainWindow& window, const QString& path, std::FILE* errors)

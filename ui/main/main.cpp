@@ -2,17 +2,21 @@
 #include <cstdio>
 
 #include "model/open_file.h"
+#include "system/install_search.h"
 #include "system/registry.h"
 #include "ui/main/command_line.h"
 #include "ui/main/main_window.h"
 
 int main(int argc, char* argv[])
 {
+    if (tarnwick::AsksForInstallList(argc, argv))
+        return tarnwick::ListInstalls(stdout, stderr);
     QApplication app(argc, argv);
     const QString path = tarnwick::PathFromCommandLine(QApplication::arguments());
     tarnwick::OpenFile openFile;
     const auto registry = tarnwick::MakeSystemRegistry();
-    tarnwick::MainWindow window(openFile, *registry);
+    tarnwick::MainWindow window(openFile, *registry,
+                                tarnwick::FindInstalls(tarnwick::SearchPlaces::OfThisUser()).Installs);
     window.show();
     tarnwick::OpenAtStart(window, path, stderr);
     return QApplication::exec();

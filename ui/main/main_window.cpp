@@ -17,6 +17,7 @@
 #include "ui/common/control_names.h"
 #include "ui/common/controls.h"
 #include "ui/inspector/inspector_link.h"
+#include "ui/main/places_menu.h"
 #include "ui/main/start_folder.h"
 #include "widgets/cut_line_tool_tips.h"
 #include "widgets/dir_list_box.h"
@@ -43,8 +44,8 @@ QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& capti
 
 }  // namespace
 
-MainWindow::MainWindow(OpenFile& openFile, Registry& registry)
-    : openFile_(openFile), registry_(registry), display_(openFile, this)
+MainWindow::MainWindow(OpenFile& openFile, Registry& registry, std::vector<GameInstall> installs)
+    : openFile_(openFile), registry_(registry), installs_(std::move(installs)), display_(openFile, this)
 {
     SetUpWindow(*this, names::kMainWindow, QStringLiteral("Tarnwick"), 7830, 5820);
     // The layout's size is the client area below the menu bar.
@@ -86,6 +87,7 @@ MainWindow::MainWindow(OpenFile& openFile, Registry& registry)
     exitCommand->setObjectName(QString::fromLatin1(names::kExitCommand));
     auto* aboutCommand = menuBar()->addAction(QStringLiteral("&About"));
     aboutCommand->setObjectName(QString::fromLatin1(names::kAboutCommand));
+    AddPlacesMenu(*menuBar(), installs_, [this](const Place& place) { GoToPlace(place); });
 
     connect(driveList_, &DriveListBox::changed, this, &MainWindow::DriveChanged);
     connect(folderList_, &DirListBox::changed, this, &MainWindow::FolderChanged);
@@ -144,12 +146,22 @@ void MainWindow::OpenStartFolder()
     iffOption_->setChecked(true);
     const std::string gamePath = GetGamePath(registry_);
     fileList_->SetPattern(QStringLiteral("*.IFF"));
-    const QString folder = StartFolder(gamePath);
+    const QString folder = StartFolder(gamePath, installs_);
     driveList_->SetDrive(folder);
     folderList_->SetPath(folder);
     headerLine1_->clear();
     headerLine2_->clear();
     rsmpLocation_->clear();
+}
+
+void MainWindow::GoToPlace(const Place& place)
+{
+    // Walls and floors are listed by their option, as a click on it does.
+    if (place.Holds == Place::Kind::Walls)
+        wallsOption_->setChecked(true);
+    else if (place.Holds == Place::Kind::Floors)
+        floorsOption_->setChecked(true);
+    Show(OpenTarget{place.Folder, {}});
 }
 
 void MainWindow::DriveChanged() { folderList_->SetPath(driveList_->Drive()); }

@@ -4,9 +4,11 @@
 #include <QMainWindow>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/chunk_loader.h"
 #include "model/open_file.h"
+#include "system/game_install.h"
 #include "system/registry.h"
 #include "ui/chunk/chunk_display.h"
 #include "ui/main/open_target.h"
@@ -22,12 +24,15 @@ class DriveListBox;
 class FileListBox;
 class InspectorLink;
 class ListBox;
+struct Place;
 
 // The main window: pick a file on the left, see its header and chunk list on
 // the right, and open a chunk from the list.
 class MainWindow : public QMainWindow, private LoadOutput {
 public:
-    MainWindow(OpenFile& openFile, Registry& registry);
+    // `installs` are the game's installs found at start: where the registry
+    // names no game, the window opens on the first, and its Places menu lists all.
+    MainWindow(OpenFile& openFile, Registry& registry, std::vector<GameInstall> installs = {});
 
     [[nodiscard]] ChunkDisplay& Display() { return display_; }
     [[nodiscard]] InspectorLink& Inspection() { return *inspection_; }
@@ -55,6 +60,7 @@ private:
     void ShowCredits();
     void Exit();
     QString Show(const OpenTarget& target);
+    void GoToPlace(const Place& place);
 
     // LoadOutput
     void ClearChunkList() override;
@@ -65,6 +71,7 @@ private:
 
     OpenFile& openFile_;
     Registry& registry_;
+    std::vector<GameInstall> installs_;
     ChunkDisplay display_;
     QElapsedTimer sinceEventsRan_;
     bool closing_ = false;

@@ -1,4 +1,4 @@
-#include "system/launcher_files.h"
+#include "system/wine_launchers.h"
 
 #include <yaml-cpp/yaml.h>
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "system/launcher_files.h"
+#include "system/wine_launchers.h"
 
 using namespace tarnwick;
 

@@ -1,4 +1,4 @@
-#include "system/prefix_installs.h"
+#include "system/wine_prefix_installs.h"
 
 #include <algorithm>
 #include <cctype>
