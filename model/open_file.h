@@ -2,11 +2,9 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "model/byte_string.h"
 #include "model/chunk_table.h"
-#include "model/resource_map.h"
 
 namespace tarnwick {
 
@@ -16,7 +14,6 @@ struct OpenFile {
     std::string FilePath;
     ByteString FileData;
     ChunkTable Chunks;
-    std::vector<SectionEntry> Sections;  // the last resource map parsed, for its browser
 };
 
 }  // namespace tarnwick

@@ -5,14 +5,11 @@
 
 namespace tarnwick {
 
-bool ShowResourceMap(OpenFile& openFile, const ChunkInfo& chunk)
+void ShowResourceMap(const OpenFile& openFile, const ChunkInfo& chunk)
 {
-    ResourceMap map = ParseResourceMap(chunk.Data.span());
-    openFile.Sections = std::move(map.Sections);
-    SectionsDialog form(openFile);
-    form.SetTypes(std::move(map.Types));
+    const ResourceMap map = ParseResourceMap(chunk.Data.span());
+    SectionsDialog form(openFile, map);
     form.exec();
-    return true;
 }
 
 }  // namespace tarnwick

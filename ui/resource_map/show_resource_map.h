@@ -5,8 +5,8 @@
 
 namespace tarnwick {
 
-// Parses the "rsmp" chunk into the openFile's section table and browses it in the
-// sections window, shown modally; returns true once the user has closed it.
-bool ShowResourceMap(OpenFile& openFile, const ChunkInfo& chunk);
+// Parses the "rsmp" chunk and browses its sections in the sections window, shown
+// modally; returns once the user has closed it.
+void ShowResourceMap(const OpenFile& openFile, const ChunkInfo& chunk);
 
 }  // namespace tarnwick
