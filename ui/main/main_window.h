@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "model/chunk_loader.h"
-#include "model/open_file.h"
+#include "model/container/chunk_loader.h"
+#include "model/container/open_file.h"
 #include "system/game_install.h"
 #include "system/registry.h"
 #include "ui/chunk/chunk_display.h"

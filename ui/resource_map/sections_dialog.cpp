@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <utility>
 
-#include "model/hex_text.h"
-#include "model/offset_view.h"
-#include "model/resource_map.h"
+#include "model/chunk_window/offset_view.h"
+#include "model/decoders/resource_map.h"
+#include "model/text/hex_text.h"
 #include "ui/common/control_names.h"
 #include "ui/common/controls.h"
 #include "ui/resource_map/offset_hex_dialog.h"

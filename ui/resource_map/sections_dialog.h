@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "model/open_file.h"
-#include "model/resource_map.h"
+#include "model/container/open_file.h"
+#include "model/decoders/resource_map.h"
 
 class QComboBox;
 class QLabel;

@@ -1,6 +1,6 @@
 #include "ui/resource_map/show_resource_map.h"
 
-#include "model/resource_map.h"
+#include "model/decoders/resource_map.h"
 #include "ui/resource_map/sections_dialog.h"
 
 namespace tarnwick {

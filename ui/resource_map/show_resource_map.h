@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/chunk_table.h"
-#include "model/open_file.h"
+#include "model/container/chunk_table.h"
+#include "model/container/open_file.h"
 
 namespace tarnwick {
 
