@@ -122,7 +122,9 @@ private:
                 std::uint8_t opacity = 255;
                 if (stride == 3) {
                     alphaOver31_ |= pixel[2] > kMaxAlpha;
-                    opacity = static_cast<std::uint8_t>(std::min(pixel[2], kMaxAlpha) * 255 / kMaxAlpha);
+                    // 0-31 to 0-255, rounded to the nearest step.
+                    opacity = static_cast<std::uint8_t>(
+                        (std::min(pixel[2], kMaxAlpha) * 255 + kMaxAlpha / 2) / kMaxAlpha);
                 }
                 const std::uint8_t index = stride == 1 ? pixel[0] : pixel[1];
                 const std::uint8_t depth = stride == 1 ? opaqueDepth : pixel[0];
