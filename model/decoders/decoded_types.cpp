@@ -15,6 +15,7 @@
 #include "model/decoders/palette_choice.h"
 #include "model/decoders/resource_map.h"
 #include "model/decoders/small_tables.h"
+#include "model/decoders/sound_event.h"
 #include "model/decoders/sprite.h"
 #include "model/decoders/text_table.h"
 
@@ -138,6 +139,12 @@ ChunkReading ReadSemiGlobal(const ChunkInfo& chunk, const ChunkTable&)
                               [](const GlobalName& global) { return "semi-global file " + global.name; });
 }
 
+ChunkReading ReadSoundEvent(const ChunkInfo& chunk, const ChunkTable&)
+{
+    return Summed<SoundEvent>(DecodeSoundEvent(ChunkBody(chunk)),
+                              [](const SoundEvent& sound) { return "sound event " + sound.name; });
+}
+
 ChunkReading ReadResourceMap(const ChunkInfo& chunk, const ChunkTable&)
 {
     const ResourceMap map = ParseResourceMap(chunk.Data.span());
@@ -160,6 +167,7 @@ constexpr std::array kDecodedTypes{
     DecodedType{kInteractions, ReadInteractions},
     DecodedType{kConstants, ReadConstants},
     DecodedType{kSemiGlobal, ReadSemiGlobal},
+    DecodedType{kSoundEvent, ReadSoundEvent},
     DecodedType{kResourceMap, ReadResourceMap},
 };
 

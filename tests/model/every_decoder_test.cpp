@@ -144,6 +144,7 @@ const Sample kSamples[] = {
     {"GLOB",
      {0x0B, 'D', 'o', 'o', 'r', 'G', 'l', 'o', 'b', 'a', 'l', 's', '.', 'i', 'f', 'f'},  // Pascal: 11 bytes
      "semi-global file DoorGlobals"},
+    {"FWAV", {'d', 'i', 'n', 'g', 0x00, 0xA3}, "sound event ding"},  // a zero-ended name, a filler byte
     {"rsmp",
      {
          'p',  'm',  's',  'r',  0,    0, 0, 0,  // marker, size unread

@@ -13,6 +13,7 @@
 #include "model/decoders/palette.h"
 #include "model/decoders/resource_map.h"
 #include "model/decoders/small_tables.h"
+#include "model/decoders/sound_event.h"
 #include "model/decoders/sprite.h"
 #include "model/decoders/text_table.h"
 #include "ui/inspector/views/behaviour_view.h"
@@ -24,6 +25,7 @@
 #include "ui/inspector/views/picture_view.h"
 #include "ui/inspector/views/resource_map_view.h"
 #include "ui/inspector/views/small_table_views.h"
+#include "ui/inspector/views/sound_event_view.h"
 #include "ui/inspector/views/sprite_frames_view.h"
 #include "ui/inspector/views/text_table_view.h"
 #include "widgets/bitmap_file.h"
@@ -129,6 +131,12 @@ ChunkViewMade SemiGlobalView(const ViewInputs& in)
                   [](GlobalName global) { return std::make_unique<GlobalNameView>(std::move(global)); });
 }
 
+ChunkViewMade SoundEventViewOf(const ViewInputs& in)
+{
+    return ViewOr(in.chunk, DecodeSoundEvent(in.Body()),
+                  [](SoundEvent sound) { return std::make_unique<SoundEventView>(std::move(sound)); });
+}
+
 ChunkViewMade ResourceMapViewOf(const ViewInputs& in)
 {
     return {
@@ -156,6 +164,7 @@ constexpr std::array kViews{
     ViewRow{kInteractions, InteractionsViewOf},
     ViewRow{kConstants, ConstantsViewOf},
     ViewRow{kSemiGlobal, SemiGlobalView},
+    ViewRow{kSoundEvent, SoundEventViewOf},
     ViewRow{kResourceMap, ResourceMapViewOf},
 };
 
