@@ -5,8 +5,8 @@
 
 #include <QApplication>
 
-#include "model/behaviour.h"
-#include "model/interactions.h"
+#include "model/decoders/behaviour.h"
+#include "model/decoders/interactions.h"
 #include "synth/behaviour_builder.h"
 #include "synth/sprite_builder.h"
 #include "synth/text_table_builder.h"

@@ -9,8 +9,8 @@
 #include <fstream>
 #include <memory>
 
-#include "model/chunk_walker.h"
-#include "model/file_reader.h"
+#include "model/container/chunk_walker.h"
+#include "model/container/file_reader.h"
 
 namespace tarnwick::bench {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "model/chunk_loader.h"
-#include "model/chunk_table.h"
+#include "model/container/chunk_loader.h"
+#include "model/container/chunk_table.h"
 #include "synth/iff_builder.h"
 
 // Files and chunks the benchmarks run over, synthesised with the test fixtures.

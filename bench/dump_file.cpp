@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "model/chunk_dump.h"
+#include "model/chunk_window/chunk_dump.h"
 
 namespace tarnwick {
 namespace {

@@ -8,10 +8,10 @@
 #include <QTest>
 
 #include "bench/bench_files.h"
-#include "model/chunk_summary.h"
-#include "model/palette.h"
-#include "model/sprite.h"
-#include "model/text_table.h"
+#include "model/container/chunk_summary.h"
+#include "model/decoders/palette.h"
+#include "model/decoders/sprite.h"
+#include "model/decoders/text_table.h"
 #include "synth/bmp_builder.h"
 #include "synth/sprite_builder.h"
 #include "synth/text_table_builder.h"

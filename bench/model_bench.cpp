@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "bench/bench_files.h"
-#include "model/chunk_dump.h"
-#include "model/file_reader.h"
-#include "model/offset_view.h"
-#include "model/resource_map.h"
-#include "model/sprite_preview.h"
-#include "model/string_table.h"
+#include "model/chunk_window/chunk_dump.h"
+#include "model/chunk_window/offset_view.h"
+#include "model/chunk_window/sprite_preview.h"
+#include "model/chunk_window/string_lines.h"
+#include "model/container/file_reader.h"
+#include "model/decoders/resource_map.h"
 #include "tests/support/temp_dir.h"
 
 namespace tarnwick::bench {

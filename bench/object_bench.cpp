@@ -9,11 +9,11 @@
 
 #include <QApplication>
 
-#include "model/chunk_lookup.h"
-#include "model/chunk_summary.h"
-#include "model/draw_group_composite.h"
-#include "model/object_definition.h"
-#include "model/text_table.h"
+#include "model/container/chunk_lookup.h"
+#include "model/container/chunk_summary.h"
+#include "model/decoders/draw_group_composite.h"
+#include "model/decoders/object_definition.h"
+#include "model/decoders/text_table.h"
 #include "synth/draw_group_builder.h"
 #include "synth/showcase_object.h"
 #include "synth/sprite_builder.h"

@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "model/open_file.h"
+#include "model/container/open_file.h"
 #include "tests/support/memory_registry.h"
 #include "ui/common/control_names.h"
 #include "ui/main/main_window.h"

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/behaviour.h"
-#include "model/interactions.h"
+#include "model/decoders/behaviour.h"
+#include "model/decoders/interactions.h"
 #include "synth/iff_builder.h"
 
 namespace tarnwick::fixtures {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/draw_group.h"
+#include "model/decoders/draw_group.h"
 #include "synth/iff_builder.h"
 
 namespace tarnwick::fixtures {

@@ -6,7 +6,7 @@
 #include <map>
 #include <optional>
 
-#include "model/draw_group.h"
+#include "model/decoders/draw_group.h"
 #include "synth/behaviour_builder.h"
 #include "synth/draw_group_builder.h"
 #include "synth/object_builder.h"

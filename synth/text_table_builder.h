@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "model/text_table.h"
+#include "model/decoders/text_table.h"
 #include "synth/iff_builder.h"
 
 namespace tarnwick::fixtures {

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "model/byte_reader.h"
+#include "model/container/byte_reader.h"
 
 namespace tarnwick {
 

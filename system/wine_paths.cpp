@@ -4,7 +4,7 @@
 #include <cctype>
 #include <system_error>
 
-#include "model/windows1252.h"
+#include "model/text/windows1252.h"
 #include "system/ascii_case.h"
 
 namespace tarnwick {

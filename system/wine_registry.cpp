@@ -2,8 +2,8 @@
 
 #include <system_error>
 
-#include "model/file_reader.h"
-#include "model/hex_text.h"
+#include "model/container/file_reader.h"
+#include "model/text/hex_text.h"
 #include "system/ascii_case.h"
 #include "system/wine_text.h"
 

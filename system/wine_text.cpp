@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "model/hex_text.h"
-#include "model/windows1252.h"
+#include "model/text/hex_text.h"
+#include "model/text/windows1252.h"
 
 namespace tarnwick {
 

@@ -10,7 +10,7 @@
 #include <memory>
 #include <optional>
 
-#include "model/bmp_header.h"
+#include "model/decoders/bmp_header.h"
 
 namespace tarnwick {
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <optional>
 
-#include "model/windows1252.h"
+#include "model/text/windows1252.h"
 
 namespace tarnwick {
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <string_view>
 
-#include "model/languages.h"
+#include "model/text/languages.h"
 
 namespace tarnwick {
 

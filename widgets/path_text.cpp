@@ -1,6 +1,6 @@
 #include "widgets/path_text.h"
 
-#include "model/windows1252.h"
+#include "model/text/windows1252.h"
 
 namespace tarnwick {
 

@@ -1,4 +1,4 @@
-#include "model/behaviour.h"
+#include "model/decoders/behaviour.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "model/byte_reader.h"
+#include "model/container/byte_reader.h"
 
 #include <gtest/gtest.h>
 

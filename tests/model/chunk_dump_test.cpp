@@ -1,9 +1,9 @@
 // The chunk display's texts: header fields and the hex dump.
-#include "model/chunk_dump.h"
+#include "model/chunk_window/chunk_dump.h"
 
 #include <gtest/gtest.h>
 
-#include "model/chunk_texts.h"
+#include "model/chunk_window/chunk_texts.h"
 #include "synth/iff_builder.h"
 
 namespace tarnwick {

@@ -1,6 +1,6 @@
 // Loading a file from disk: the texts shown, unreadable files, and loads that
 // interrupt each other.
-#include "model/chunk_loader.h"
+#include "model/container/chunk_loader.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

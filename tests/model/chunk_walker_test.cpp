@@ -1,5 +1,5 @@
 // The walk over a file's chunks, as the chunk list shows it.
-#include "model/chunk_walker.h"
+#include "model/container/chunk_walker.h"
 
 #include <gtest/gtest.h>
 

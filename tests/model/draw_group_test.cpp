@@ -1,11 +1,11 @@
-#include "model/draw_group.h"
+#include "model/decoders/draw_group.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 
-#include "model/chunk_loader.h"
-#include "model/draw_group_composite.h"
+#include "model/container/chunk_loader.h"
+#include "model/decoders/draw_group_composite.h"
 #include "synth/draw_group_builder.h"
 #include "synth/sprite_builder.h"
 #include "tests/model/recording_output.h"

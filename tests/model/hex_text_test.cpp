@@ -1,4 +1,4 @@
-#include "model/hex_text.h"
+#include "model/text/hex_text.h"
 
 #include <gtest/gtest.h>
 

@@ -8,12 +8,12 @@
 #include <fstream>
 #include <functional>
 
-#include "model/bmp_header.h"
-#include "model/chunk_dump.h"
-#include "model/chunk_texts.h"
-#include "model/offset_view.h"
-#include "model/resource_map.h"
-#include "model/string_table.h"
+#include "model/chunk_window/chunk_dump.h"
+#include "model/chunk_window/chunk_texts.h"
+#include "model/chunk_window/offset_view.h"
+#include "model/chunk_window/string_lines.h"
+#include "model/decoders/bmp_header.h"
+#include "model/decoders/resource_map.h"
 #include "synth/bmp_builder.h"
 #include "synth/iff_builder.h"
 #include "tests/model/recording_output.h"

@@ -1,4 +1,4 @@
-#include "model/interactions.h"
+#include "model/decoders/interactions.h"
 
 #include <gtest/gtest.h>
 

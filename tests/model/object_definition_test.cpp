@@ -1,4 +1,4 @@
-#include "model/object_definition.h"
+#include "model/decoders/object_definition.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "model/offset_view.h"
+#include "model/chunk_window/offset_view.h"
 
 #include <gtest/gtest.h>
 

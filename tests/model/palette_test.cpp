@@ -1,4 +1,4 @@
-#include "model/palette.h"
+#include "model/decoders/palette.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "model/pixel_plane.h"
+#include "model/decoders/pixel_plane.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "model/chunk_loader.h"
+#include "model/container/chunk_loader.h"
 #include "tests/support/temp_dir.h"
 
 namespace tarnwick {

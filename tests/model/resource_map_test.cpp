@@ -1,10 +1,10 @@
-#include "model/resource_map.h"
+#include "model/decoders/resource_map.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "model/hex_text.h"
+#include "model/text/hex_text.h"
 #include "synth/iff_builder.h"
 
 namespace tarnwick {

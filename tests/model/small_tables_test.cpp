@@ -1,4 +1,4 @@
-#include "model/small_tables.h"
+#include "model/decoders/small_tables.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "model/sprite_preview.h"
+#include "model/chunk_window/sprite_preview.h"
 
 #include <gtest/gtest.h>
 

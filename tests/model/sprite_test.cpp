@@ -1,8 +1,8 @@
-#include "model/sprite.h"
+#include "model/decoders/sprite.h"
 
 #include <gtest/gtest.h>
 
-#include "model/palette_choice.h"
+#include "model/decoders/palette_choice.h"
 #include "synth/sprite_builder.h"
 
 namespace tarnwick {

@@ -1,4 +1,4 @@
-#include "model/text_table.h"
+#include "model/decoders/text_table.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "model/chunk_lookup.h"
+#include "model/container/chunk_lookup.h"
 #include "synth/behaviour_builder.h"
 #include "synth/showcase.h"
 #include "synth/showcase_object.h"
@@ -16,10 +16,10 @@
 #include "tests/ui/support/game_window.h"
 #include "tests/ui/support/window_test.h"
 #include "ui/common/control_names.h"
-#include "ui/inspector/draw_group_view.h"
 #include "ui/inspector/inspector_window.h"
-#include "ui/inspector/picture_view.h"
-#include "ui/inspector/sprite_frames_view.h"
+#include "ui/inspector/views/draw_group_view.h"
+#include "ui/inspector/views/picture_view.h"
+#include "ui/inspector/views/sprite_frames_view.h"
 
 namespace {
 

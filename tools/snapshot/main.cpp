@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "model/open_file.h"
+#include "model/container/open_file.h"
 #include "system/registry.h"
 #include "ui/main/command_line.h"
 #include "ui/main/main_window.h"

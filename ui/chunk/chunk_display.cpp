@@ -2,10 +2,10 @@
 
 #include <QApplication>
 
-#include "model/chunk_dump.h"
-#include "model/chunk_texts.h"
-#include "model/chunk_view.h"
-#include "model/string_table.h"
+#include "model/chunk_window/chunk_dump.h"
+#include "model/chunk_window/chunk_texts.h"
+#include "model/chunk_window/chunk_view.h"
+#include "model/chunk_window/string_lines.h"
 #include "ui/chunk/bitmap_view.h"
 #include "ui/chunk/chunk_lines_model.h"
 #include "ui/chunk/sprite_view.h"

@@ -3,8 +3,8 @@
 #include <QPointer>
 #include <cstdint>
 
-#include "model/chunk_table.h"
-#include "model/open_file.h"
+#include "model/container/chunk_table.h"
+#include "model/container/open_file.h"
 #include "ui/chunk/chunk_window.h"
 
 namespace tarnwick {

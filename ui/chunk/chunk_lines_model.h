@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "model/chunk_dump.h"
+#include "model/chunk_window/chunk_dump.h"
 
 namespace tarnwick {
 

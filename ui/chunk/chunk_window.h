@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "model/chunk_texts.h"
+#include "model/chunk_window/chunk_texts.h"
 
 class QLabel;
 

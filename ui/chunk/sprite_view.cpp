@@ -1,6 +1,6 @@
 #include "ui/chunk/sprite_view.h"
 
-#include "model/sprite_preview.h"
+#include "model/chunk_window/sprite_preview.h"
 #include "widgets/picture_box.h"
 
 namespace tarnwick {

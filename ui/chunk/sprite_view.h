@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/chunk_table.h"
+#include "model/container/chunk_table.h"
 #include "ui/chunk/chunk_window.h"
 
 namespace tarnwick {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/windows1252.h"
+#include "model/text/windows1252.h"
 #include "widgets/fonts.h"
 
 namespace tarnwick {

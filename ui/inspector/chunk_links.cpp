@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QTableWidget>
 
-#include "model/chunk_summary.h"
+#include "model/container/chunk_summary.h"
 #include "widgets/code_page_text.h"
 
 namespace tarnwick {

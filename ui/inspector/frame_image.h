@@ -2,8 +2,8 @@
 
 #include <QImage>
 
-#include "model/palette.h"
-#include "model/sprite.h"
+#include "model/decoders/palette.h"
+#include "model/decoders/sprite.h"
 
 namespace tarnwick {
 

@@ -1,6 +1,6 @@
 #include "ui/inspector/inspector_context.h"
 
-#include "model/chunk_lookup.h"
+#include "model/container/chunk_lookup.h"
 
 namespace tarnwick {
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string_view>
 
-#include "model/open_file.h"
+#include "model/container/open_file.h"
 
 namespace tarnwick {
 

@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QTimer>
 
-#include "model/open_file.h"
+#include "model/container/open_file.h"
 #include "ui/inspector/inspector_window.h"
 
 namespace tarnwick {

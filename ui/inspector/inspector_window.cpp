@@ -16,7 +16,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "model/chunk_summary.h"
+#include "model/container/chunk_summary.h"
 #include "ui/inspector/inspector_view.h"
 #include "ui/inspector/save_files.h"
 #include "ui/inspector/view_for_chunk.h"

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "model/open_file.h"
+#include "model/container/open_file.h"
 #include "ui/inspector/inspector_context.h"
 
 class QLabel;

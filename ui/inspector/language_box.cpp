@@ -2,7 +2,7 @@
 
 #include <QComboBox>
 
-#include "model/languages.h"
+#include "model/text/languages.h"
 
 namespace tarnwick {
 

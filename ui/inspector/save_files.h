@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "model/byte_string.h"
+#include "model/container/byte_string.h"
 
 namespace tarnwick {
 

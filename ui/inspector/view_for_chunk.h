@@ -3,7 +3,7 @@
 #include <QString>
 #include <functional>
 
-#include "model/open_file.h"
+#include "model/container/open_file.h"
 #include "ui/inspector/inspector_context.h"
 #include "ui/inspector/inspector_view.h"
 

@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "model/open_file.h"
+#include "model/container/open_file.h"
 #include "system/registry.h"
 #include "ui/main/command_line.h"
 #include "ui/main/main_window.h"

@@ -12,7 +12,7 @@
 #include <QRadioButton>
 #include <utility>
 
-#include "model/windows1252.h"
+#include "model/text/windows1252.h"
 #include "system/game_path.h"
 #include "ui/common/control_names.h"
 #include "ui/common/controls.h"

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "model/chunk_loader.h"
-#include "model/open_file.h"
+#include "model/container/chunk_loader.h"
+#include "model/container/open_file.h"
 #include "system/registry.h"
 #include "ui/chunk/chunk_display.h"
 #include "ui/main/open_target.h"

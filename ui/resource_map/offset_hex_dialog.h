@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "model/offset_view.h"
+#include "model/chunk_window/offset_view.h"
 
 class QPlainTextEdit;
 

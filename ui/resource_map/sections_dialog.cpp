@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <utility>
 
-#include "model/hex_text.h"
-#include "model/offset_view.h"
-#include "model/resource_map.h"
+#include "model/chunk_window/offset_view.h"
+#include "model/decoders/resource_map.h"
+#include "model/text/hex_text.h"
 #include "ui/common/control_names.h"
 #include "ui/common/controls.h"
 #include "ui/resource_map/offset_hex_dialog.h"
@@ -26,7 +26,8 @@ void FillList(QComboBox& list, const std::vector<std::string>& texts)
 
 }  // namespace
 
-SectionsDialog::SectionsDialog(OpenFile& openFile) : openFile_(openFile)
+SectionsDialog::SectionsDialog(const OpenFile& openFile, const ResourceMap& map)
+    : openFile_(openFile), types_(map.Types), index_(map.Sections)
 {
     SetUpWindow(*this, names::kSectionsDialog, QStringLiteral("rsmp"), 5265, 2835);
     setModal(true);
@@ -59,17 +60,8 @@ SectionsDialog::SectionsDialog(OpenFile& openFile) : openFile_(openFile)
 
     SetTabOrder({typeList_, idList_, close, edit});
     typeList_->setFocus();
-}
-
-void SectionsDialog::SetTypes(std::vector<std::string> types)
-{
-    types_ = std::move(types);
-    index_ = SectionIndex(openFile_.Sections);
     FillList(*typeList_, types_);
-    ids_.clear();
     FillList(*idList_, ids_);
-    description_->clear();
-    position_->clear();
 }
 
 void SectionsDialog::TypeChosen(int index)

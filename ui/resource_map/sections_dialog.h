@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "model/open_file.h"
-#include "model/resource_map.h"
+#include "model/container/open_file.h"
+#include "model/decoders/resource_map.h"
 
 class QComboBox;
 class QLabel;
@@ -16,18 +16,16 @@ namespace tarnwick {
 // name and file position; "&Edit" shows the file's bytes there.
 class SectionsDialog : public QDialog {
 public:
-    explicit SectionsDialog(OpenFile& openFile);
-
     // Lists the map's types, in map order, with no identifier or entry chosen;
-    // the entries are those of the open file's section table.
-    void SetTypes(std::vector<std::string> types);
+    // "&Edit" shows the open file's bytes at the chosen entry's position.
+    SectionsDialog(const OpenFile& openFile, const ResourceMap& map);
 
 private:
     void TypeChosen(int index);
     void IdChosen(int index);
     void EditClicked();
 
-    OpenFile& openFile_;
+    const OpenFile& openFile_;
     // The texts behind the two lists, as the file holds them.
     std::vector<std::string> types_;
     std::vector<std::string> ids_;

@@ -1,18 +1,15 @@
 #include "ui/resource_map/show_resource_map.h"
 
-#include "model/resource_map.h"
+#include "model/decoders/resource_map.h"
 #include "ui/resource_map/sections_dialog.h"
 
 namespace tarnwick {
 
-bool ShowResourceMap(OpenFile& openFile, const ChunkInfo& chunk)
+void ShowResourceMap(const OpenFile& openFile, const ChunkInfo& chunk)
 {
-    ResourceMap map = ParseResourceMap(chunk.Data.span());
-    openFile.Sections = std::move(map.Sections);
-    SectionsDialog form(openFile);
-    form.SetTypes(std::move(map.Types));
+    const ResourceMap map = ParseResourceMap(chunk.Data.span());
+    SectionsDialog form(openFile, map);
     form.exec();
-    return true;
 }
 
 }  // namespace tarnwick

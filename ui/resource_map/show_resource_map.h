@@ -1,12 +1,12 @@
 #pragma once
 
-#include "model/chunk_table.h"
-#include "model/open_file.h"
+#include "model/container/chunk_table.h"
+#include "model/container/open_file.h"
 
 namespace tarnwick {
 
-// Parses the "rsmp" chunk into the openFile's section table and browses it in the
-// sections window, shown modally; returns true once the user has closed it.
-bool ShowResourceMap(OpenFile& openFile, const ChunkInfo& chunk);
+// Parses the "rsmp" chunk and browses its sections in the sections window, shown
+// modally; returns once the user has closed it.
+void ShowResourceMap(const OpenFile& openFile, const ChunkInfo& chunk);
 
 }  // namespace tarnwick

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <optional>
 
-#include "model/sprite_preview.h"
+#include "model/chunk_window/sprite_preview.h"
 #include "synth/bmp_builder.h"
 #include "tests/support/ordinary_user.h"
 #include "tests/ui/support/game_files.h"

@@ -11,11 +11,11 @@
 #include "tests/ui/support/game_window.h"
 #include "tests/ui/support/window_test.h"
 #include "ui/common/control_names.h"
-#include "ui/inspector/behaviour_view.h"
-#include "ui/inspector/hex_view.h"
 #include "ui/inspector/inspector_link.h"
-#include "ui/inspector/interactions_view.h"
-#include "ui/inspector/small_table_views.h"
+#include "ui/inspector/views/behaviour_view.h"
+#include "ui/inspector/views/hex_view.h"
+#include "ui/inspector/views/interactions_view.h"
+#include "ui/inspector/views/small_table_views.h"
 
 namespace tarnwick {
 

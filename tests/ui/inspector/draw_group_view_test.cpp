@@ -3,17 +3,17 @@
 #include <QtTest>
 #include <fstream>
 
-#include "model/draw_group.h"
+#include "model/decoders/draw_group.h"
 #include "synth/draw_group_builder.h"
 #include "synth/showcase_object.h"
 #include "synth/sprite_builder.h"
 #include "tests/ui/support/game_window.h"
 #include "tests/ui/support/window_test.h"
 #include "ui/common/control_names.h"
-#include "ui/inspector/draw_group_picture.h"
-#include "ui/inspector/draw_group_view.h"
 #include "ui/inspector/inspector_link.h"
 #include "ui/inspector/inspector_window.h"
+#include "ui/inspector/views/draw_group_picture.h"
+#include "ui/inspector/views/draw_group_view.h"
 
 namespace tarnwick {
 

@@ -4,7 +4,7 @@
 #include <QtTest>
 #include <fstream>
 
-#include "model/chunk_lookup.h"
+#include "model/container/chunk_lookup.h"
 #include "synth/object_builder.h"
 #include "synth/showcase_object.h"
 #include "synth/sprite_builder.h"
@@ -13,9 +13,9 @@
 #include "tests/ui/support/window_test.h"
 #include "ui/common/control_names.h"
 #include "ui/inspector/chunk_links.h"
-#include "ui/inspector/draw_group_picture.h"
 #include "ui/inspector/inspector_link.h"
-#include "ui/inspector/object_definition_view.h"
+#include "ui/inspector/views/draw_group_picture.h"
+#include "ui/inspector/views/object_definition_view.h"
 
 namespace tarnwick {
 

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "model/chunk_walker.h"
+#include "model/container/chunk_walker.h"
 #include "synth/bmp_builder.h"
 
 namespace tarnwick::fixtures {

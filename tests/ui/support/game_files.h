@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "model/open_file.h"
+#include "model/container/open_file.h"
 #include "synth/bmp_builder.h"
 #include "synth/iff_builder.h"
 #include "tests/support/temp_dir.h"

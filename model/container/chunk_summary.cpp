@@ -1,0 +1,37 @@
+#include "model/container/chunk_summary.h"
+
+#include "model/container/byte_reader.h"
+
+namespace tarnwick {
+
+std::uint16_t ChunkId(const ChunkInfo& chunk)
+{
+    return ByteReader(TextAsBytes(chunk.IdBytes)).U16be().value_or(0);
+}
+
+ByteSpan ChunkBody(const ChunkInfo& chunk)
+{
+    return chunk.Data.size() > kChunkHeaderSize ? chunk.Data.span().subspan(kChunkHeaderSize) : ByteSpan{};
+}
+
+ChunkSummary SummariseChunk(const ChunkInfo& chunk, std::size_t fileSize)
+{
+    ChunkSummary summary;
+    summary.type = chunk.Type;
+    summary.label = chunk.Label;
+    summary.id = ChunkId(chunk);
+    summary.flags = ByteReader(TextAsBytes(chunk.IdBytes), 2).U16be().value_or(0);
+    summary.size = static_cast<std::uint32_t>(chunk.Size);
+    summary.offset = chunk.Position > 0 ? static_cast<std::uint64_t>(chunk.Position) - 1 : 0;
+    const std::uint64_t available = fileSize > summary.offset ? fileSize - summary.offset : 0;
+    if (summary.size < kChunkHeaderSize)
+        summary.warning = "The size field (" + std::to_string(summary.size) + ") is smaller than the " +
+                          std::to_string(kChunkHeaderSize) + "-byte chunk header.";
+    else if (summary.size > available)
+        summary.warning = "The size field (" + std::to_string(summary.size) +
+                          ") runs past the end of the file: " + std::to_string(available) +
+                          " bytes are there.";
+    return summary;
+}
+
+}  // namespace tarnwick

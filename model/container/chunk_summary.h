@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "model/container/byte_string.h"
+#include "model/container/chunk_table.h"
+
+namespace tarnwick {
+
+// The header fields of a chunk as the game defines them: after the type and
+// the size, a 16-bit ID and 16 bits of flags, both big-endian.
+struct ChunkSummary {
+    std::string type;
+    std::string label;
+    std::uint16_t id = 0;
+    std::uint16_t flags = 0;
+    std::uint32_t size = 0;    // the size field, header included, all 32 bits
+    std::uint64_t offset = 0;  // from the start of the file, from 0
+    std::string warning;       // when the size field cannot be right
+};
+
+[[nodiscard]] ChunkSummary SummariseChunk(const ChunkInfo& chunk, std::size_t fileSize);
+
+// The chunk's 16-bit ID.
+[[nodiscard]] std::uint16_t ChunkId(const ChunkInfo& chunk);
+
+// The chunk's contents after its 76-byte header, as far as they are in the file.
+[[nodiscard]] ByteSpan ChunkBody(const ChunkInfo& chunk);
+
+}  // namespace tarnwick

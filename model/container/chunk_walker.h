@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "model/container/byte_string.h"
+#include "model/container/chunk_table.h"
+
+namespace tarnwick {
+
+// Walks the chunks of a container file from the first to the last.
+//
+// The walk ends before a chunk whose size field is cut short by the end of the
+// file, after the 1000th chunk, and after a chunk whose size field is negative
+// (that chunk keeps only its header, as its size says nothing usable).
+class ChunkWalker {
+public:
+    explicit ChunkWalker(ByteString file) : file_(std::move(file)) {}
+
+    // The next chunk, or nothing when the walk has ended.
+    [[nodiscard]] std::optional<ChunkInfo> Next();
+
+    // True once the walk has stopped at the chunk limit with another chunk to
+    // read: one whose type and size field are both in the file. Bytes too few
+    // to hold them are no chunk, so they are never said to be left out.
+    [[nodiscard]] bool LeftChunksOut() const;
+
+private:
+    [[nodiscard]] bool ChunkStartsAt(std::int64_t offset) const;
+
+    ByteString file_;
+    std::int64_t offset_ = kFileHeaderSize;  // 0-based; wide enough that adding any size is safe
+    std::size_t recorded_ = 0;
+    bool ended_ = false;
+};
+
+// "7: STR# [label]": the chunk's number, type and label as the chunk list shows them.
+[[nodiscard]] std::string ChunkListLine(std::size_t number, const ChunkInfo& chunk);
+
+}  // namespace tarnwick

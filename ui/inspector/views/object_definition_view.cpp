@@ -1,0 +1,175 @@
+#include "ui/inspector/views/object_definition_view.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <set>
+
+#include "model/container/chunk_summary.h"
+#include "model/decoders/text_table.h"
+#include "ui/inspector/chunk_links.h"
+#include "ui/inspector/language_box.h"
+#include "ui/inspector/table_rows.h"
+#include "ui/inspector/views/draw_group_picture.h"
+#include "widgets/code_page_text.h"
+
+namespace tarnwick {
+
+namespace {
+
+// A thumbnail taller than this is shown scaled down (it is saved whole).
+constexpr int kThumbnailHeight = 160;
+
+QString Text(const std::string& bytes) { return CodePageText(bytes, CodePage::Windows1252); }
+
+QString WordText(std::optional<std::uint16_t> word)
+{
+    return word ? QString::number(*word) : QStringLiteral("?");
+}
+
+}  // namespace
+
+ObjectDefinitionView::ObjectDefinitionView(ObjectDefinition definition, std::string label,
+                                           InspectorContext& context, QWidget* parent)
+    : InspectorView(parent),
+      definition_(std::move(definition)),
+      label_(std::move(label)),
+      context_(context),
+      name_(new QLabel),
+      description_(new QLabel),
+      fields_(MakeRowsTable(
+          {QStringLiteral("Word"), QStringLiteral("Byte"), QStringLiteral("Field"), QStringLiteral("Value")},
+          this))
+{
+    if (!definition_.warning.empty())
+        notes_ << QString::fromStdString(definition_.warning);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(MakeBuyersCard());
+    layout->addWidget(fields_, 1);
+    fields_->setObjectName(QStringLiteral("Fields"));
+    FillFields();
+}
+
+QWidget* ObjectDefinitionView::MakeBuyersCard()
+{
+    auto* card = new QFrame;
+    card->setObjectName(QStringLiteral("BuyersCard"));
+    card->setFrameShape(QFrame::StyledPanel);
+
+    auto* picture = new QLabel;
+    picture->setObjectName(QStringLiteral("Thumbnail"));
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setMinimumSize(64, 64);
+    if (const auto graphic = definition_.Word(object_word::kBaseGraphic)) {
+        QString why;
+        thumbnail_ = DrawGroupThumbnail(context_.openFile.Chunks, *graphic, &why);
+        if (thumbnail_.isNull())
+            notes_ << QStringLiteral("No picture: ") + why;
+    }
+    if (!thumbnail_.isNull()) {
+        const QImage shown = thumbnail_.height() > kThumbnailHeight
+                                 ? thumbnail_.scaledToHeight(kThumbnailHeight, Qt::SmoothTransformation)
+                                 : thumbnail_;
+        picture->setPixmap(QPixmap::fromImage(shown));
+    } else {
+        picture->setText(QStringLiteral("(no picture)"));
+    }
+
+    name_->setObjectName(QStringLiteral("CatalogueName"));
+    QFont big = name_->font();
+    big.setPointSizeF(big.pointSizeF() * 1.4);
+    big.setBold(true);
+    name_->setFont(big);
+    description_->setObjectName(QStringLiteral("CatalogueDescription"));
+    description_->setWordWrap(true);
+    for (QLabel* text : {name_, description_}) {
+        text->setTextFormat(Qt::PlainText);
+        text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
+    const auto guid = definition_.Id32(object_word::kGuid);
+    auto* price = new QLabel(
+        QStringLiteral("Price \u00A7%1     GUID %2")
+            .arg(WordText(definition_.Word(object_word::kPrice)),
+                 guid ? QStringLiteral("0x") + QString::number(*guid, 16).toUpper().rightJustified(8, u'0')
+                      : QStringLiteral("?")));
+    price->setObjectName(QStringLiteral("PriceAndGuid"));
+    price->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* texts = new QVBoxLayout;
+    texts->addWidget(name_);
+    texts->addWidget(description_);
+    texts->addWidget(price);
+    // The catalogue texts come in the languages of their CTSS.
+    std::set<int> languages;
+    if (const std::size_t strings =
+            context_.Find("CTSS", definition_.Word(object_word::kCatalogueStrings).value_or(0)))
+        if (const auto table = DecodeTextTable(
+                ChunkBody(*context_.openFile.Chunks.Find(static_cast<std::int64_t>(strings))));
+            table.value)
+            for (const TextEntry& entry : table.value->entries)
+                languages.insert(entry.language);
+    texts->addWidget(MakeLanguageBox(context_, languages, [this] { ShowCatalogueTexts(); }), 0,
+                     Qt::AlignLeft);
+    texts->addStretch();
+
+    auto* row = new QHBoxLayout(card);
+    row->addWidget(picture);
+    row->addLayout(texts, 1);
+    ShowCatalogueTexts();
+    return card;
+}
+
+void ObjectDefinitionView::ShowCatalogueTexts()
+{
+    const std::uint16_t id = definition_.Word(object_word::kCatalogueStrings).value_or(0);
+    const std::size_t strings = id == 0 ? 0 : context_.Find("CTSS", id);
+    QString name = Text(label_);
+    QString description;
+    if (strings != 0) {
+        const auto table =
+            DecodeTextTable(ChunkBody(*context_.openFile.Chunks.Find(static_cast<std::int64_t>(strings))));
+        if (table.value) {
+            if (const TextEntry* entry = FindText(*table.value, 0, context_.language))
+                name = CodePageText(entry->value, entry->codePage);
+            if (const TextEntry* entry = FindText(*table.value, 1, context_.language))
+                description = CodePageText(entry->value, entry->codePage);
+        }
+    } else {
+        description = id == 0 ? QStringLiteral("(no catalogue strings)")
+                              : QStringLiteral("(CTSS %1 is not in this file)").arg(id);
+    }
+    name_->setText(name);
+    description_->setText(description);
+}
+
+void ObjectDefinitionView::FillFields()
+{
+    const std::vector<ObjectFieldLine> lines = DescribeObjectDefinition(definition_);
+    FillRows(*fields_, static_cast<int>(lines.size()), [&](int row) {
+        const ObjectFieldLine& line = lines[static_cast<std::size_t>(row)];
+        fields_->setItem(row, 0, new QTableWidgetItem(QString::number(line.word)));
+        fields_->setItem(row, 1, new QTableWidgetItem(QString::number(line.offset)));
+        fields_->setItem(row, 2, new QTableWidgetItem(QString::fromStdString(line.name)));
+        QTableWidgetItem* value = nullptr;
+        if (line.linkType.empty())
+            value = new QTableWidgetItem(QString::fromStdString(line.value));
+        else if (line.linkId == 0)
+            value = new QTableWidgetItem(QStringLiteral("0 (none)"));
+        else
+            value = MakeLinkItem(context_, line.linkType, line.linkId);
+        fields_->setItem(row, 3, value);
+    });
+    SetColumnWidths(*fields_, {{0, 50}, {1, 50}, {2, 190}});
+    ConnectLinks(*fields_, context_);
+}
+
+QString ObjectDefinitionView::Note() const { return notes_.join(u'\n'); }
+
+void ObjectDefinitionView::Copy() const { CopySelectedRows(*fields_); }
+
+QString ObjectDefinitionView::TableText() const { return RowsText(*fields_, false); }
+
+}  // namespace tarnwick
