@@ -100,7 +100,7 @@ void ShowInInspector(benchmark::State& state)
     InspectorWindow window(ObjectFile());
     window.show();
     for (auto _ : state) {
-        window.ShowChunk(state.range(0));
+        window.ShowChunk(static_cast<ChunkNumber>(state.range(0)));
         window.repaint();
         QCoreApplication::processEvents();
     }

@@ -128,7 +128,7 @@ void ShowInInspector(benchmark::State& state)
     InspectorWindow window(LargeChunks());
     window.show();
     for (auto _ : state) {
-        window.ShowChunk(state.range(0));
+        window.ShowChunk(static_cast<ChunkNumber>(state.range(0)));
         window.repaint();
         QCoreApplication::processEvents();
     }
@@ -170,7 +170,7 @@ void StepWithInspectorOpen(benchmark::State& state)
         QTest::keyClick(chunks, Qt::Key_Down);
         QCoreApplication::processEvents();
     }
-    if (form.Inspection().Window()->ChunkIndex() != chunks->currentRow() + 1)
+    if (form.Inspection().Window()->ChunkIndex() != ListedChunk(chunks->currentRow()))
         state.SkipWithError("the inspector did not follow");
 }
 BENCHMARK(StepWithInspectorOpen)->Unit(benchmark::kMillisecond);

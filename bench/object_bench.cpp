@@ -92,8 +92,7 @@ std::uint16_t DrawGroupOf(const benchmark::State& state)
 void ComposeTwelveViews(benchmark::State& state)
 {
     const ChunkTable& chunks = Objects().Chunks;
-    const ChunkInfo* chunk =
-        chunks.Find(static_cast<std::int64_t>(FindChunk(chunks, "DGRP", DrawGroupOf(state))));
+    const ChunkInfo* chunk = chunks.Find(FindChunk(chunks, "DGRP", DrawGroupOf(state)));
     for (auto _ : state) {
         const Decoded<DrawGroup> group = DecodeDrawGroup(ChunkBody(*chunk));
         benchmark::DoNotOptimize(ComposeViews(*group.value, chunks));
@@ -109,7 +108,7 @@ void ShowDrawGroup(benchmark::State& state)
     InspectorWindow window(openFile);
     window.resize(1100, 800);
     window.show();
-    const auto chunk = static_cast<std::int64_t>(FindChunk(openFile.Chunks, "DGRP", DrawGroupOf(state)));
+    const ChunkNumber chunk = FindChunk(openFile.Chunks, "DGRP", DrawGroupOf(state));
     for (auto _ : state) {
         window.ShowChunk(chunk);
         window.repaint();
@@ -123,8 +122,7 @@ BENCHMARK(ShowDrawGroup)->ArgName("heavy")->DenseRange(0, 1)->Unit(benchmark::kM
 void ResolveObjectDefinition(benchmark::State& state)
 {
     const ChunkTable& chunks = Objects().Chunks;
-    const ChunkInfo* chunk =
-        chunks.Find(static_cast<std::int64_t>(FindChunk(chunks, "OBJD", fixtures::kShowcaseDefinitionId)));
+    const ChunkInfo* chunk = chunks.Find(FindChunk(chunks, "OBJD", fixtures::kShowcaseDefinitionId));
     std::size_t found = 0;
     for (auto _ : state) {
         const Decoded<ObjectDefinition> definition = DecodeObjectDefinition(ChunkBody(*chunk));
@@ -133,8 +131,7 @@ void ResolveObjectDefinition(benchmark::State& state)
                 found += FindChunk(chunks, line.linkType, line.linkId) != 0;
         const std::size_t strings =
             FindChunk(chunks, "CTSS", *definition.value->Word(object_word::kCatalogueStrings));
-        const Decoded<TextTable> table =
-            DecodeTextTable(ChunkBody(*chunks.Find(static_cast<std::int64_t>(strings))));
+        const Decoded<TextTable> table = DecodeTextTable(ChunkBody(*chunks.Find(strings)));
         benchmark::DoNotOptimize(FindText(*table.value, 0, 1));
         benchmark::DoNotOptimize(FindText(*table.value, 1, 1));
     }
@@ -151,8 +148,7 @@ void ShowObjectDefinition(benchmark::State& state)
     InspectorWindow window(openFile);
     window.resize(780, 600);
     window.show();
-    const auto chunk =
-        static_cast<std::int64_t>(FindChunk(openFile.Chunks, "OBJD", fixtures::kShowcaseDefinitionId));
+    const auto chunk = FindChunk(openFile.Chunks, "OBJD", fixtures::kShowcaseDefinitionId);
     for (auto _ : state) {
         window.ShowChunk(chunk);
         window.repaint();

@@ -74,10 +74,10 @@ void ShowChunk(benchmark::State& state)
     ChunkDisplay display(openFile);
     for (auto _ : state) {
         state.PauseTiming();
-        display.ShowChunk(state.range(0));
+        display.ShowChunk(static_cast<ChunkNumber>(state.range(0)));
         LetWindowsSettle();
         state.ResumeTiming();
-        display.ShowChunk(state.range(1));
+        display.ShowChunk(static_cast<ChunkNumber>(state.range(1)));
         LetWindowsSettle();
     }
 }
@@ -106,7 +106,7 @@ void ShowLargestChunk(benchmark::State& state)
 BENCHMARK(ShowLargestChunk)->Unit(benchmark::kMillisecond);
 
 // A page down in a large chunk's dump, painted.
-void ScrollPage(benchmark::State& state, const OpenFile& (*module)(), std::int64_t chunk)
+void ScrollPage(benchmark::State& state, const OpenFile& (*module)(), ChunkNumber chunk)
 {
     OpenFile openFile = module();
     ChunkDisplay display(openFile);

@@ -191,7 +191,7 @@ void InspectChunk(const ChunkInfo& chunk, const ChunkTable& chunks, std::size_t 
     for (const auto& decoded : {DecodeOldSprite(body), DecodeSprite2(body)})
         if (decoded.value)
             for (const SpriteFrame& frame : decoded.value->frames)
-                (void)ChoosePalette(chunks, ChunkId(chunk), *decoded.value, frame);
+                (void)ChoosePalette(chunks, chunk.Id, *decoded.value, frame);
     // A draw group's twelve views, composited against the file's sprites.
     if (const Decoded<DrawGroup> group = DecodeDrawGroup(body); group.value)
         (void)ComposeViews(*group.value, chunks);
@@ -241,7 +241,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t number = 1; number <= count; ++number) {
         if (!InSample(number - 1, count, kChunksSampled))
             continue;
-        const ChunkInfo& chunk = *openFile.Chunks.Find(static_cast<std::int64_t>(number));
+        const ChunkInfo& chunk = *openFile.Chunks.Find(number);
         ShowHeaderAndDump(chunk);
         ShowContents(openFile, chunk);
         InspectChunk(chunk, openFile.Chunks, openFile.FileData.size());

@@ -42,14 +42,16 @@ void LoadChunkBytes(OpenFile& openFile, ByteString file, LoadOutput& output)
 
     ChunkWalker walker(openFile.FileData);
     while (auto chunk = walker.Next()) {
-        const std::string line = ChunkListLine(openFile.Chunks.Count() + 1, *chunk);
+        const ChunkNumber number = openFile.Chunks.Count() + 1;
+        // The list shows the first kMaxChunks chunks, and one line for the rest.
+        if (number <= kMaxChunks)
+            output.AddChunkLine(ChunkListLine(number, *chunk));
+        else if (number == kMaxChunks + 1)
+            output.AddChunkLine(kTooManyChunksLine);
         openFile.Chunks.Add(std::move(*chunk));
-        output.AddChunkLine(line);
-        if (!output.LetPendingEventsRun())
+        if ((number <= kMaxChunks || number % kMaxChunks == 0) && !output.LetPendingEventsRun())
             return;
     }
-    if (walker.LeftChunksOut())
-        output.AddChunkLine(kTooManyChunksLine);
 }
 
 }  // namespace tarnwick

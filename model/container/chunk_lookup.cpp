@@ -4,21 +4,20 @@
 
 namespace tarnwick {
 
-std::size_t FindChunk(const ChunkTable& chunks, std::string_view type, std::uint32_t id)
+ChunkNumber FindChunk(const ChunkTable& chunks, std::string_view type, std::uint32_t id)
 {
     if (id > 0xFFFF)
         return 0;
-    for (std::size_t i = 1; i <= chunks.Count(); ++i)
-        if (const ChunkInfo* chunk = chunks.Find(static_cast<std::int64_t>(i));
-            chunk->Type == type && ChunkId(*chunk) == id)
+    for (ChunkNumber i = 1; i <= chunks.Count(); ++i)
+        if (const ChunkInfo* chunk = chunks.Find(i); chunk->Type == type && chunk->Id == id)
             return i;
     return 0;
 }
 
-std::size_t FindFirstChunk(const ChunkTable& chunks, std::string_view type)
+ChunkNumber FindFirstChunk(const ChunkTable& chunks, std::string_view type)
 {
-    for (std::size_t i = 1; i <= chunks.Count(); ++i)
-        if (chunks.Find(static_cast<std::int64_t>(i))->Type == type)
+    for (ChunkNumber i = 1; i <= chunks.Count(); ++i)
+        if (chunks.Find(i)->Type == type)
             return i;
     return 0;
 }

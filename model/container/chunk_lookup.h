@@ -10,9 +10,9 @@ namespace tarnwick {
 
 // The 1-based number of the first chunk of this type and 16-bit ID, or 0 when
 // the file has none (an ID above 65535 names no chunk).
-[[nodiscard]] std::size_t FindChunk(const ChunkTable& chunks, std::string_view type, std::uint32_t id);
+[[nodiscard]] ChunkNumber FindChunk(const ChunkTable& chunks, std::string_view type, std::uint32_t id);
 
 // The 1-based number of the first chunk of this type, or 0.
-[[nodiscard]] std::size_t FindFirstChunk(const ChunkTable& chunks, std::string_view type);
+[[nodiscard]] ChunkNumber FindFirstChunk(const ChunkTable& chunks, std::string_view type);
 
 }  // namespace tarnwick

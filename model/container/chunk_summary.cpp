@@ -1,13 +1,6 @@
 #include "model/container/chunk_summary.h"
 
-#include "model/container/byte_reader.h"
-
 namespace tarnwick {
-
-std::uint16_t ChunkId(const ChunkInfo& chunk)
-{
-    return ByteReader(TextAsBytes(chunk.IdBytes)).U16be().value_or(0);
-}
 
 ByteSpan ChunkBody(const ChunkInfo& chunk)
 {
@@ -19,8 +12,8 @@ ChunkSummary SummariseChunk(const ChunkInfo& chunk, std::size_t fileSize)
     ChunkSummary summary;
     summary.type = chunk.Type;
     summary.label = chunk.Label;
-    summary.id = ChunkId(chunk);
-    summary.flags = ByteReader(TextAsBytes(chunk.IdBytes), 2).U16be().value_or(0);
+    summary.id = chunk.Id;
+    summary.flags = chunk.Flags;
     summary.size = static_cast<std::uint32_t>(chunk.Size);
     summary.offset = chunk.Position > 0 ? static_cast<std::uint64_t>(chunk.Position) - 1 : 0;
     const std::uint64_t available = fileSize > summary.offset ? fileSize - summary.offset : 0;

@@ -22,9 +22,6 @@ struct ChunkSummary {
 
 [[nodiscard]] ChunkSummary SummariseChunk(const ChunkInfo& chunk, std::size_t fileSize);
 
-// The chunk's 16-bit ID.
-[[nodiscard]] std::uint16_t ChunkId(const ChunkInfo& chunk);
-
 // The chunk's contents after its 76-byte header, as far as they are in the file.
 [[nodiscard]] ByteSpan ChunkBody(const ChunkInfo& chunk);
 

@@ -27,7 +27,7 @@ bool ChunkWalker::ChunkStartsAt(std::int64_t offset) const
 
 std::optional<ChunkInfo> ChunkWalker::Next()
 {
-    if (ended_ || recorded_ >= kMaxChunks || !ChunkStartsAt(offset_))
+    if (ended_ || recorded_ >= kMaxKeptChunks || !ChunkStartsAt(offset_))
         return std::nullopt;
 
     const auto at = static_cast<std::size_t>(offset_);
@@ -37,6 +37,8 @@ std::optional<ChunkInfo> ChunkWalker::Next()
     chunk.Type = BytesAsText(bytes.subspan(at, 4));
     chunk.Size = ByteReader(bytes, at + 4).I32be().value_or(0);  // in the file, as Next's check said
     chunk.IdBytes = BytesAsText(ClampedSlice(bytes, at + 8, 4));
+    chunk.Id = ByteReader(bytes, at + 8).U16be().value_or(0);
+    chunk.Flags = ByteReader(bytes, at + 10).U16be().value_or(0);
     chunk.Label = LabelText(ClampedSlice(bytes, at + kLabelOffset, kLabelLength));
 
     if (chunk.Size < 0) {
@@ -47,12 +49,12 @@ std::optional<ChunkInfo> ChunkWalker::Next()
         offset_ += chunk.Size;
     }
     ++recorded_;
+    // Past the listed chunks a chunk smaller than its header ends the walk: a
+    // size of 0 would record the same chunk for ever, and tiny sizes would
+    // crawl through a large file a few bytes at a time.
+    if (recorded_ > kMaxChunks && chunk.Size < static_cast<std::int32_t>(kChunkHeaderSize))
+        ended_ = true;
     return chunk;
-}
-
-bool ChunkWalker::LeftChunksOut() const
-{
-    return !ended_ && recorded_ >= kMaxChunks && ChunkStartsAt(offset_);
 }
 
 std::string ChunkListLine(std::size_t number, const ChunkInfo& chunk)

@@ -11,19 +11,17 @@ namespace tarnwick {
 // Walks the chunks of a container file from the first to the last.
 //
 // The walk ends before a chunk whose size field is cut short by the end of the
-// file, after the 1000th chunk, and after a chunk whose size field is negative
-// (that chunk keeps only its header, as its size says nothing usable).
+// file, and after a chunk whose size field is negative (that chunk keeps only
+// its header, as its size says nothing usable). The first kMaxChunks chunks are
+// walked as the chunk list shows them, a size of 0 repeating its chunk; past
+// them a chunk smaller than its header ends the walk, and so does the
+// kMaxKeptChunks-th.
 class ChunkWalker {
 public:
     explicit ChunkWalker(ByteString file) : file_(std::move(file)) {}
 
     // The next chunk, or nothing when the walk has ended.
     [[nodiscard]] std::optional<ChunkInfo> Next();
-
-    // True once the walk has stopped at the chunk limit with another chunk to
-    // read: one whose type and size field are both in the file. Bytes too few
-    // to hold them are no chunk, so they are never said to be left out.
-    [[nodiscard]] bool LeftChunksOut() const;
 
 private:
     [[nodiscard]] bool ChunkStartsAt(std::int64_t offset) const;

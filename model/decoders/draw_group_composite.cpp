@@ -2,9 +2,8 @@
 
 #include <algorithm>
 
-#include "model/container/chunk_lookup.h"
-#include "model/container/chunk_summary.h"
-#include "model/decoders/palette.h"
+#include "model/container/chunk_types.h"
+#include "model/decoders/linked_chunks.h"
 #include "model/decoders/palette_choice.h"
 
 namespace tarnwick {
@@ -75,17 +74,17 @@ DrawGroupCompositor::LoadedSprite& DrawGroupCompositor::Load(std::uint32_t sprit
         return found->second;
     LoadedSprite& loaded = sprites_[spriteId];
     loaded.id = spriteId;
-    const std::size_t chunkIndex = FindChunk(chunks_, "SPR2", spriteId);
-    if (chunkIndex == 0) {
+    std::optional<Decoded<Sprite>> decoded =
+        DecodeLinked(chunks_, chunk_type::kSprite, spriteId, DecodeSprite2);
+    if (!decoded) {
         loaded.problem = "no SPR2 " + std::to_string(spriteId);
         return loaded;
     }
-    Decoded<Sprite> decoded = DecodeSprite2(ChunkBody(*chunks_.Find(static_cast<std::int64_t>(chunkIndex))));
-    if (!decoded.value) {
-        loaded.problem = "SPR2 " + std::to_string(spriteId) + " cannot be read: " + decoded.declined;
+    if (!decoded->value) {
+        loaded.problem = "SPR2 " + std::to_string(spriteId) + " cannot be read: " + decoded->declined;
         return loaded;
     }
-    loaded.sprite = std::move(decoded.value);
+    loaded.sprite = std::move(decoded->value);
     loaded.colours.assign(loaded.sprite->frames.size(), nullptr);
     loaded.paletteNotes.resize(loaded.sprite->frames.size());
     return loaded;
@@ -98,19 +97,15 @@ const DrawGroupCompositor::Colours& DrawGroupCompositor::ColoursOf(LoadedSprite&
     // Found IDs are 16-bit: FindChunk names no chunk above 65535.
     const PaletteChoice choice = ChoosePalette(chunks_, static_cast<std::uint16_t>(loaded.id), *loaded.sprite,
                                                loaded.sprite->frames[frame]);
-    if (choice.note.rfind("No ", 0) == 0)
+    if (choice.fellBack)
         loaded.paletteNotes[frame] = "SPR2 " + std::to_string(loaded.id) + ": " + choice.note;
-    auto known = palettes_.find(choice.chunkIndex);
+    auto known = palettes_.find(choice.chunk);
     if (known == palettes_.end()) {
-        Palette palette = GreyRamp();
-        if (const ChunkInfo* chunk = chunks_.Find(static_cast<std::int64_t>(choice.chunkIndex)))
-            if (Decoded<Palette> read = DecodePalette(ChunkBody(*chunk)); read.value)
-                palette = std::move(*read.value);
         Colours colours;
         colours.fill(kMissingColour);
-        for (std::size_t i = 0; i < palette.colours.size() && i < colours.size(); ++i)
-            colours[i] = palette.colours[i] & 0xFFFFFF;
-        known = palettes_.emplace(choice.chunkIndex, colours).first;
+        for (std::size_t i = 0; i < choice.palette.colours.size() && i < colours.size(); ++i)
+            colours[i] = choice.palette.colours[i] & 0xFFFFFF;
+        known = palettes_.emplace(choice.chunk, colours).first;
     }
     loaded.colours[frame] = &known->second;
     return known->second;
@@ -137,8 +132,13 @@ Decoded<Composite> DrawGroupCompositor::Compose(const DrawGroupImage& image)
         const SpriteFrame& frame = loaded.sprite->frames[entry.frame];
         const std::size_t area =
             static_cast<std::size_t>(frame.width) * static_cast<std::size_t>(frame.height);
-        if (area == 0 || frame.indices.size() != area)
-            continue;  // a blank frame draws nothing
+        if (area == 0)
+            continue;                        // a blank frame draws nothing
+        if (frame.indices.size() != area) {  // refused by the decoder: too large, or over the budget
+            result.warnings.push_back(which + "SPR2 " + std::to_string(entry.spriteId) + " frame " +
+                                      std::to_string(entry.frame) + " cannot be drawn: " + frame.problem);
+            continue;
+        }
         const Colours& colours = ColoursOf(loaded, entry.frame);
         const std::string& note = loaded.paletteNotes[entry.frame];
         if (!note.empty() &&

@@ -59,7 +59,7 @@ private:
 
     const ChunkTable& chunks_;
     std::unordered_map<std::uint32_t, LoadedSprite> sprites_;
-    std::map<std::size_t, Colours> palettes_;  // by chunk number; 0 is the grey ramp
+    std::map<ChunkNumber, Colours> palettes_;  // by chunk number; 0 is the grey ramp
     std::vector<std::uint8_t> depths_;         // the image's depth per pixel, kept for the next image
 };
 

@@ -1,7 +1,10 @@
 #include "model/decoders/palette_choice.h"
 
+#include <optional>
+
 #include "model/container/chunk_lookup.h"
 #include "model/container/chunk_summary.h"
+#include "model/container/chunk_types.h"
 
 namespace tarnwick {
 
@@ -9,7 +12,35 @@ namespace {
 
 constexpr std::uint32_t kStaleFramePalette = 0xA3A3;
 
-std::size_t FindPalette(const ChunkTable& chunks, std::uint32_t id) { return FindChunk(chunks, "PALT", id); }
+// One palette that may be drawn with: the PALT found, and its colours when
+// they read.
+struct Candidate {
+    ChunkNumber chunk = 0;
+    std::optional<Palette> palette;
+    std::string declined;
+};
+
+Candidate Read(const ChunkTable& chunks, ChunkNumber number)
+{
+    const ChunkInfo* chunk = chunks.Find(number);
+    if (chunk == nullptr)
+        return {};
+    Decoded<Palette> read = DecodePalette(ChunkBody(*chunk));
+    return {number, std::move(read.value), std::move(read.declined)};
+}
+
+Candidate WithId(const ChunkTable& chunks, std::uint32_t id)
+{
+    return Read(chunks, FindChunk(chunks, chunk_type::kPalette, id));
+}
+
+// Why the palette named cannot be used, as the note's first words.
+std::string WhyNot(const Candidate& named, std::uint32_t id)
+{
+    if (named.chunk == 0)
+        return "No PALT " + std::to_string(id) + ": ";
+    return "PALT " + std::to_string(id) + " cannot be read (" + named.declined + "): ";
+}
 
 }  // namespace
 
@@ -20,16 +51,30 @@ PaletteChoice ChoosePalette(const ChunkTable& chunks, std::uint16_t spriteId, co
     if (sprite.kind == SpriteKind::WithDepth && sprite.version == 1001 && frame.paletteId != 0 &&
         frame.paletteId != kStaleFramePalette)
         wanted = frame.paletteId;
-    if (const std::size_t found = FindPalette(chunks, wanted))
-        return {found, "PALT " + std::to_string(wanted)};
+    Candidate named = WithId(chunks, wanted);
+    if (named.palette)
+        return {named.chunk, std::move(*named.palette), "PALT " + std::to_string(wanted), false};
 
-    const std::string missing = "No PALT " + std::to_string(wanted) + ": ";
-    if (const std::size_t own = FindPalette(chunks, spriteId))
-        return {own, missing + "drawn with PALT " + std::to_string(spriteId) + ", the sprite's own ID."};
-    if (const std::size_t first = FindFirstChunk(chunks, "PALT"))
-        return {first, missing + "drawn with the file's first PALT, " +
-                           std::to_string(ChunkId(*chunks.Find(static_cast<std::int64_t>(first)))) + "."};
-    return {0, missing + "drawn in shades of grey, the file has no palette."};
+    const std::string why = WhyNot(named, wanted);
+    if (Candidate own = WithId(chunks, spriteId); own.palette)
+        return {own.chunk, std::move(*own.palette),
+                why + "drawn with PALT " + std::to_string(spriteId) + ", the sprite's own ID.", true};
+    bool anyPalette = false;
+    for (ChunkNumber number = 1; number <= chunks.Count(); ++number) {
+        if (chunks.Find(number)->Type != chunk_type::kPalette)
+            continue;
+        Candidate first = Read(chunks, number);
+        if (first.palette)
+            return {number, std::move(*first.palette),
+                    why + "drawn with the file's first " + (anyPalette ? "readable " : "") + "PALT, " +
+                        std::to_string(chunks.Find(number)->Id) + ".",
+                    true};
+        anyPalette = true;
+    }
+    return {0, GreyRamp(),
+            why + (anyPalette ? "drawn in shades of grey, no palette of the file reads."
+                              : "drawn in shades of grey, the file has no palette."),
+            true};
 }
 
 }  // namespace tarnwick

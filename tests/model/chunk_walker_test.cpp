@@ -28,26 +28,36 @@ TEST(Walk, ListsTheChunksItReads)
         Bytes file;
         std::size_t lineCount;
         std::string lastLine;
+        std::size_t kept;  // chunks in the table
     } rows[] = {
         {"a label without NUL keeps 64 characters and no contents",
          IffBuilder().Chunk("STR#", std::string(64, 'L'), fixtures::ToBytes("contents")).Build(), 1,
-         "1: STR# [" + std::string(64, 'L') + "]"},
+         "1: STR# [" + std::string(64, 'L') + "]", 1},
         {"1000 chunks and 7 bytes are not too many", ManyChunks(1000).Raw(Bytes(7, 1)).Build(), 1000,
-         "1000: BHAV []"},
-        {"1000 chunks and 8 bytes are too many", ManyChunks(1000).Raw(Bytes(8, 1)).Build(), 1001, tooMany},
+         "1000: BHAV []", 1000},
+        {"1000 chunks and 8 bytes are too many", ManyChunks(1000).Raw(Bytes(8, 1)).Build(), 1001, tooMany,
+         1001},
+        {"1262 chunks: the list shows 1000, the table keeps all", ManyChunks(1262).Build(), 1001, tooMany,
+         1262},
         {"size 0 repeats the chunk up to the limit",
-         IffBuilder().ChunkWithSizeField("ZERO", 0, "z", {}).Build(), 1001, tooMany},
+         IffBuilder().ChunkWithSizeField("ZERO", 0, "z", {}).Build(), 1001, tooMany, 1001},
+        {"past the list, size 0 ends the walk",
+         ManyChunks(1001).ChunkWithSizeField("ZERO", 0, "z", {}).Chunk("LOST", "", {}).Build(), 1001, tooMany,
+         1002},
+        {"past the list, a size under 76 ends the walk",
+         ManyChunks(1000).ChunkWithSizeField("TINY", 8, "", {}).Chunk("LOST", "", {}).Build(), 1001, tooMany,
+         1001},
         {"7 bytes cut the size field short",
          IffBuilder().Chunk("A___", "abc", {1, 2}).Raw({'T', 'Y', 'P', 'E', 0, 0, 1}).Build(), 1,
-         "1: A___ [abc]"},
+         "1: A___ [abc]", 1},
         {"8 bytes make another chunk",
-         IffBuilder().Chunk("A___", "", {}).Raw(fixtures::ToBytes("TYPE0000")).Build(), 2, "2: TYPE []"},
+         IffBuilder().Chunk("A___", "", {}).Raw(fixtures::ToBytes("TYPE0000")).Build(), 2, "2: TYPE []", 2},
         {"a size under 76 moves the walk by that size",
          IffBuilder()
              .ChunkWithSizeField("TINY", 8, std::string_view("\0\0\0\x4C", 4), {}, 0x4E455854)
              .Build(),
-         2, "2: NEXT []"},
-        {"an empty file has no chunks", {}, 0, ""},
+         2, "2: NEXT []", 2},
+        {"an empty file has no chunks", {}, 0, "", 0},
     };
     for (const auto& row : rows) {
         OpenFile openFile;
@@ -55,7 +65,27 @@ TEST(Walk, ListsTheChunksItReads)
         LoadFromDisk(openFile, row.file, output);
         EXPECT_EQ(output.lines.size(), row.lineCount) << row.name;
         EXPECT_EQ(output.lines.empty() ? "" : output.lines.back(), row.lastLine) << row.name;
+        EXPECT_EQ(openFile.Chunks.Count(), row.kept) << row.name;
     }
+}
+
+TEST(Walk, KeepsTheChunksPastTheList)
+{
+    IffBuilder file = ManyChunks(1000);
+    file.Chunk("OBJD", "past the list", {1, 2, 3}, 0x04D20005);
+    OpenFile openFile;
+    RecordingOutput output;
+    LoadFromDisk(openFile, file.Build(), output);
+    const ChunkInfo* last = openFile.Chunks.Find(1001);
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(last->Type, "OBJD");
+    EXPECT_EQ(last->Label, "past the list");
+    EXPECT_EQ(last->Id, 1234);
+    EXPECT_EQ(last->Flags, 5);
+    EXPECT_EQ(last->Data.size(), 79u);
+    EXPECT_EQ(ListedChunk(999), 1000u);
+    EXPECT_EQ(ListedChunk(1000), 0u);  // the error line
+    EXPECT_EQ(ListedChunk(-1), 0u);
 }
 
 TEST(Walk, RecordsPositionsSizesAndData)

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "model/decoders/palette_choice.h"
 #include "synth/sprite_builder.h"
 
 namespace tarnwick {
@@ -261,46 +260,6 @@ TEST(DecodeSprites, DeclineOrDrawNothingForHeadersThatLie)
             else
                 EXPECT_LE(frame.indices.size(), 1u) << row.name;
         }
-    }
-}
-
-TEST(ChoosePalette, FollowsTheHeaderOrTheFrameThenFallsBack)
-{
-    const auto table = [](const std::vector<std::uint16_t>& paletteIds) {
-        ChunkTable chunks;
-        chunks.Add({"SPR2", "", 0, {0, 1, 0, 0}, {}, 65});
-        for (const std::uint16_t id : paletteIds)
-            chunks.Add(
-                {"PALT", "", 0, {static_cast<char>(id >> 8), static_cast<char>(id & 0xFF), 0, 0}, {}, 65});
-        return chunks;
-    };
-    const auto frameNaming = [](std::uint16_t id) {
-        SpriteFrame frame;
-        frame.paletteId = id;
-        return frame;
-    };
-    const Sprite v1000{SpriteKind::WithDepth, 1000, 20, false, {}};
-    const Sprite v1001{SpriteKind::WithDepth, 1001, 20, false, {}};
-    const Sprite old{SpriteKind::Old, 504, 0xFFFFFFFF, false, {}};
-    const struct {
-        const char* name;
-        ChunkTable chunks;
-        Sprite sprite;
-        SpriteFrame frame;
-        std::size_t chosen;  // the PALT's chunk number; 0 for the grey ramp
-    } rows[] = {
-        {"1000 takes the header's, not the frame's", table({30, 20}), v1000, frameNaming(30), 3},
-        {"1001 takes the frame's", table({30, 20}), v1001, frameNaming(30), 2},
-        {"1001 takes the header's for a frame of 0", table({30, 20}), v1001, frameNaming(0), 3},
-        {"1001 takes the header's for a frame of A3A3", table({30, 20}), v1001, frameNaming(0xA3A3), 3},
-        {"none found: the sprite's own ID", table({5, 1}), v1000, frameNaming(0), 3},
-        {"an ID over 65535 matches nothing: the first PALT", table({0xFFFF, 6}), old, frameNaming(0), 2},
-        {"no palette at all: grey", table({}), v1001, frameNaming(4), 0},
-    };
-    for (const auto& row : rows) {
-        const PaletteChoice choice = ChoosePalette(row.chunks, 1, row.sprite, row.frame);
-        EXPECT_EQ(choice.chunkIndex, row.chosen) << row.name << ": " << choice.note;
-        EXPECT_NE(choice.note, "") << row.name;
     }
 }
 

@@ -62,7 +62,8 @@ void SaveInspectorPictures(const QDir& out)
     tarnwick::InspectorWindow inspector(openFile);
     inspector.resize(760, 560);
     inspector.show();
-    const auto show = [&](int chunk, const char* name, const std::function<void()>& adjust = {}) {
+    const auto show = [&](tarnwick::ChunkNumber chunk, const char* name,
+                          const std::function<void()>& adjust = {}) {
         inspector.ShowChunk(chunk);
         if (adjust)
             adjust();
@@ -117,10 +118,9 @@ void SaveObjectPictures(const QDir& out)
     tarnwick::InspectorWindow inspector(openFile);
     inspector.resize(780, 600);
     inspector.show();
-    inspector.ShowChunk(
-        static_cast<std::int64_t>(tarnwick::FindChunk(openFile.Chunks, "OBJD", kShowcaseDefinitionId)));
+    inspector.ShowChunk(tarnwick::FindChunk(openFile.Chunks, "OBJD", kShowcaseDefinitionId));
     Save(inspector, out, "inspector-object");
-    inspector.ShowChunk(static_cast<std::int64_t>(tarnwick::FindChunk(openFile.Chunks, "BHAV", 4096)));
+    inspector.ShowChunk(tarnwick::FindChunk(openFile.Chunks, "BHAV", 4096));
     Save(inspector, out, "inspector-object-main");
 }
 
@@ -167,7 +167,7 @@ void SaveBehaviourPictures(const QDir& out)
     tarnwick::InspectorWindow inspector(openFile);
     inspector.resize(900, 420);
     inspector.show();
-    const auto show = [&](int chunk, const char* name) {
+    const auto show = [&](tarnwick::ChunkNumber chunk, const char* name) {
         inspector.ShowChunk(chunk);
         Save(inspector, out, name);
     };

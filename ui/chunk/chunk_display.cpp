@@ -47,9 +47,9 @@ ChunkWindow& ChunkDisplay::OpenWindow()
     return *window_;
 }
 
-void ChunkDisplay::ShowChunk(std::int64_t chunkIndex)
+void ChunkDisplay::ShowChunk(ChunkNumber number)
 {
-    const ChunkInfo* found = openFile_.Chunks.Find(chunkIndex);
+    const ChunkInfo* found = openFile_.Chunks.Find(number);
     if (found == nullptr)
         return;
     // A copy shares the file's bytes; the table may be refilled by a load that

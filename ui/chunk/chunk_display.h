@@ -22,9 +22,8 @@ public:
     ChunkDisplay(const ChunkDisplay&) = delete;
     ChunkDisplay& operator=(const ChunkDisplay&) = delete;
 
-    // Shows chunk `chunkIndex` (1-based). An index that names no chunk, such as
-    // that of the list's error line, does nothing.
-    void ShowChunk(std::int64_t chunkIndex);
+    // Shows chunk `number`. A number that names no chunk does nothing.
+    void ShowChunk(ChunkNumber number);
     // The window, or nullptr while none exists.
     [[nodiscard]] ChunkWindow* Window() const { return window_; }
     void CloseWindow();

@@ -19,17 +19,17 @@ QString TypeText(std::string_view type) { return CodePageText(std::string(type),
 QString ChunkLinkText(const InspectorContext& context, std::string_view type, std::uint32_t id)
 {
     const QString name = TypeText(type) + u' ' + QString::number(id);
-    const std::size_t found = context.Find(type, id);
+    const ChunkNumber found = context.Find(type, id);
     if (found == 0)
         return name + QStringLiteral(" (not in this file)");
-    const std::string& label = context.openFile.Chunks.Find(static_cast<std::int64_t>(found))->Label;
+    const std::string& label = context.openFile.Chunks.Find(found)->Label;
     return label.empty() ? name : name + u' ' + CodePageText(label, CodePage::Windows1252);
 }
 
 QLabel* MakeChunkLink(const InspectorContext& context, std::string_view type, std::uint32_t id)
 {
     const QString text = ChunkLinkText(context, type, id);
-    const std::size_t found = context.Find(type, id);
+    const ChunkNumber found = context.Find(type, id);
     auto* label = new QLabel;
     if (found == 0) {
         label->setTextFormat(Qt::PlainText);
@@ -47,7 +47,7 @@ QLabel* MakeChunkLink(const InspectorContext& context, std::string_view type, st
 QTableWidgetItem* MakeLinkItem(const InspectorContext& context, std::string_view type, std::uint32_t id)
 {
     auto* item = new QTableWidgetItem(ChunkLinkText(context, type, id));
-    if (const std::size_t found = context.Find(type, id)) {
+    if (const ChunkNumber found = context.Find(type, id)) {
         item->setData(kChunkRole, static_cast<qulonglong>(found));
         item->setForeground(QColor(0, 0, 0xEE));
         QFont font = item->font();
@@ -58,9 +58,9 @@ QTableWidgetItem* MakeLinkItem(const InspectorContext& context, std::string_view
     return item;
 }
 
-std::size_t LinkedChunk(const QTableWidgetItem& item)
+ChunkNumber LinkedChunk(const QTableWidgetItem& item)
 {
-    return static_cast<std::size_t>(item.data(kChunkRole).toULongLong());
+    return static_cast<ChunkNumber>(item.data(kChunkRole).toULongLong());
 }
 
 void ConnectLinks(QTableWidget& table, const InspectorContext& context)

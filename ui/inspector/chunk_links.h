@@ -30,6 +30,6 @@ namespace tarnwick {
 void ConnectLinks(QTableWidget& table, const InspectorContext& context);
 
 // The chunk a cell links to (1-based), or 0.
-[[nodiscard]] std::size_t LinkedChunk(const QTableWidgetItem& item);
+[[nodiscard]] ChunkNumber LinkedChunk(const QTableWidgetItem& item);
 
 }  // namespace tarnwick

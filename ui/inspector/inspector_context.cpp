@@ -4,15 +4,15 @@
 
 namespace tarnwick {
 
-std::size_t InspectorContext::Find(std::string_view type, std::uint32_t id) const
+ChunkNumber InspectorContext::Find(std::string_view type, std::uint32_t id) const
 {
     return FindChunk(openFile.Chunks, type, id);
 }
 
-void InspectorContext::Follow(std::size_t chunkIndex) const
+void InspectorContext::Follow(ChunkNumber number) const
 {
-    if (chunkIndex != 0 && follow)
-        follow(chunkIndex);
+    if (number != 0 && follow)
+        follow(number);
 }
 
 }  // namespace tarnwick

@@ -16,12 +16,12 @@ namespace tarnwick {
 struct InspectorContext {
     const OpenFile& openFile;
     int language = 1;  // 1-20, English (US) until the user picks another
-    std::function<void(std::size_t chunkIndex)> follow;
+    std::function<void(ChunkNumber number)> follow;
 
-    // The 1-based number of chunk TYPE ID, or 0 when the file has none.
-    [[nodiscard]] std::size_t Find(std::string_view type, std::uint32_t id) const;
-    // Follows a link to chunk `chunkIndex`; nothing for 0.
-    void Follow(std::size_t chunkIndex) const;
+    // The number of chunk TYPE ID, or 0 when the file has none.
+    [[nodiscard]] ChunkNumber Find(std::string_view type, std::uint32_t id) const;
+    // Follows a link to chunk `number`; nothing for 0.
+    void Follow(ChunkNumber number) const;
 };
 
 }  // namespace tarnwick

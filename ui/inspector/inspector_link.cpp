@@ -42,15 +42,18 @@ bool InspectorLink::eventFilter(QObject* watched, QEvent* event)
 
 void InspectorLink::Inspect(int row)
 {
-    if (row < 0 || openFile_.Chunks.Find(row + 1) == nullptr)
+    const ChunkNumber number = ListedChunk(row);
+    if (openFile_.Chunks.Find(number) == nullptr)
         return;
     if (!window_) {
         window_ = new InspectorWindow(openFile_, owner_);
-        window_->SetPickChunk(
-            [this](std::int64_t chunkIndex) { list_.setCurrentRow(static_cast<int>(chunkIndex - 1)); });
+        // A chunk past the listed ones has no line to select.
+        window_->SetPickChunk([this](ChunkNumber picked) {
+            list_.setCurrentRow(picked <= kMaxChunks ? static_cast<int>(picked) - 1 : -1);
+        });
     }
     follow_.stop();
-    window_->ShowChunk(row + 1);
+    window_->ShowChunk(number);
     window_->show();
     window_->raise();
 }
@@ -58,8 +61,8 @@ void InspectorLink::Inspect(int row)
 void InspectorLink::Follow()
 {
     const int row = list_.currentRow();
-    if (window_ && row >= 0 && list_.item(row)->isSelected() && row + 1 != window_->ChunkIndex())
-        window_->ShowChunk(row + 1);
+    if (window_ && row >= 0 && list_.item(row)->isSelected() && ListedChunk(row) != window_->ChunkIndex())
+        window_->ShowChunk(ListedChunk(row));
 }
 
 void InspectorLink::ShowMenu(const QPoint& at)
@@ -71,7 +74,7 @@ void InspectorLink::ShowMenu(const QPoint& at)
     QAction* inspect = menu.addAction(QStringLiteral("&Inspect"));
     QAction* copyLine = menu.addAction(QStringLiteral("&Copy line"));
     QAction* copyAll = menu.addAction(QStringLiteral("Copy &all lines"));
-    inspect->setEnabled(row >= 0 && openFile_.Chunks.Find(row + 1) != nullptr);
+    inspect->setEnabled(openFile_.Chunks.Find(ListedChunk(row)) != nullptr);
     copyLine->setEnabled(row >= 0);
     copyAll->setEnabled(list_.count() > 0);
     QAction* chosen = menu.exec(list_.viewport()->mapToGlobal(at));

@@ -1,23 +1,21 @@
 #include "ui/inspector/inspector_window.h"
 
+#include <QAction>
 #include <QCloseEvent>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSettings>
-#include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "model/container/chunk_summary.h"
 #include "ui/inspector/inspector_view.h"
+#include "ui/inspector/save_dialogs.h"
 #include "ui/inspector/save_files.h"
 #include "ui/inspector/view_for_chunk.h"
 #include "widgets/code_page_text.h"
@@ -64,9 +62,10 @@ InspectorWindow::InspectorWindow(const OpenFile& openFile, QWidget* owner)
       layout_(new QVBoxLayout(this)),
       save_(new QToolButton),
       saveMenu_(new QMenu(this)),
-      context_{openFile, 1, [this](std::size_t chunkIndex) { FollowLink(chunkIndex); }},
-      backButton_(new QToolButton),
-      forwardButton_(new QToolButton)
+      context_{openFile, 1, [this](ChunkNumber number) { FollowLink(number); }},
+      copy_(new QAction(QStringLiteral("&Copy"), this)),
+      back_(new QAction(QStringLiteral("Back"), this)),
+      forward_(new QAction(QStringLiteral("Forward"), this))
 {
     setObjectName(QStringLiteral("Inspector"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -84,17 +83,25 @@ InspectorWindow::InspectorWindow(const OpenFile& openFile, QWidget* owner)
     save_->setText(QStringLiteral("Save as..."));
     save_->setPopupMode(QToolButton::InstantPopup);
     save_->setMenu(saveMenu_);
+    copy_->setShortcut(QKeySequence::Copy);
+    back_->setShortcut(QKeySequence::Back);
+    back_->setToolTip(QStringLiteral("Back (Alt+Left)"));
+    forward_->setShortcut(QKeySequence::Forward);
+    forward_->setToolTip(QStringLiteral("Forward (Alt+Right)"));
+    addActions({copy_, back_, forward_});
     auto* copy = new QPushButton(QStringLiteral("&Copy"));
     copy->setObjectName(QStringLiteral("Copy"));
-    backButton_->setObjectName(QStringLiteral("Back"));
-    backButton_->setArrowType(Qt::LeftArrow);
-    backButton_->setToolTip(QStringLiteral("Back (Alt+Left)"));
-    forwardButton_->setObjectName(QStringLiteral("Forward"));
-    forwardButton_->setArrowType(Qt::RightArrow);
-    forwardButton_->setToolTip(QStringLiteral("Forward (Alt+Right)"));
+    auto* backButton = new QToolButton;
+    backButton->setObjectName(QStringLiteral("Back"));
+    backButton->setDefaultAction(back_);
+    backButton->setArrowType(Qt::LeftArrow);
+    auto* forwardButton = new QToolButton;
+    forwardButton->setObjectName(QStringLiteral("Forward"));
+    forwardButton->setDefaultAction(forward_);
+    forwardButton->setArrowType(Qt::RightArrow);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(backButton_);
-    buttons->addWidget(forwardButton_);
+    buttons->addWidget(backButton);
+    buttons->addWidget(forwardButton);
     buttons->addWidget(copy);
     buttons->addWidget(save_);
     buttons->addStretch();
@@ -105,18 +112,14 @@ InspectorWindow::InspectorWindow(const OpenFile& openFile, QWidget* owner)
     layout_->addWidget(note_);
     layout_->addStretch(1);
 
-    auto* copyKey = new QShortcut(QKeySequence::Copy, this);
-    connect(copyKey, &QShortcut::activated, copy, &QPushButton::click);
-    connect(copy, &QPushButton::clicked, this, [this] {
+    connect(copy, &QPushButton::clicked, copy_, &QAction::trigger);
+    connect(copy_, &QAction::triggered, this, [this] {
         if (view_)
             view_->Copy();
     });
     connect(saveMenu_, &QMenu::aboutToShow, this, &InspectorWindow::FillSaveMenu);
-    connect(backButton_, &QToolButton::clicked, this, &InspectorWindow::GoBack);
-    connect(forwardButton_, &QToolButton::clicked, this, &InspectorWindow::GoForward);
-    connect(new QShortcut(QKeySequence::Back, this), &QShortcut::activated, this, &InspectorWindow::GoBack);
-    connect(new QShortcut(QKeySequence::Forward, this), &QShortcut::activated, this,
-            &InspectorWindow::GoForward);
+    connect(back_, &QAction::triggered, this, &InspectorWindow::GoBack);
+    connect(forward_, &QAction::triggered, this, &InspectorWindow::GoForward);
 
     if (!restoreGeometry(Settings().value(kGeometryKey).toByteArray()))
         resize(780, 600);
@@ -126,15 +129,14 @@ InspectorWindow::InspectorWindow(const OpenFile& openFile, QWidget* owner)
 void InspectorWindow::Clear()
 {
     ClearView();
-    back_.clear();
-    forward_.clear();
-    UpdateHistoryButtons();
+    history_.Clear();
+    UpdateHistoryActions();
 }
 
 void InspectorWindow::ClearView()
 {
     chunk_.reset();
-    chunkIndex_ = 0;
+    shown_ = 0;
     delete view_;
     view_ = nullptr;
     layout_->setStretch(layout_->count() - 1, 1);
@@ -145,16 +147,14 @@ void InspectorWindow::ClearView()
     save_->setEnabled(false);
 }
 
-void InspectorWindow::ShowChunk(std::int64_t chunkIndex)
+void InspectorWindow::ShowChunk(ChunkNumber number)
 {
-    const ChunkInfo* found = openFile_.Chunks.Find(chunkIndex);
-    if (found == nullptr) {
-        ClearView();
-        return;
-    }
     ClearView();
+    const ChunkInfo* found = openFile_.Chunks.Find(number);
+    if (found == nullptr)
+        return;
     chunk_ = *found;
-    chunkIndex_ = chunkIndex;
+    shown_ = number;
     const ChunkSummary summary = SummariseChunk(*chunk_, openFile_.FileData.size());
     setWindowTitle(QStringLiteral("Inspector - ") + ChunkTitle(summary));
     header_->setText(
@@ -174,6 +174,8 @@ void InspectorWindow::ShowChunk(std::int64_t chunkIndex)
     view_ = MakeViewForChunk(
         *chunk_, context_, [this](std::int32_t offset) { PickOffset(offset); }, declined);
     view_->setObjectName(QStringLiteral("View"));
+    // The mouse's side buttons go Back and Forward, and Ctrl+C copies what the
+    // view copies, whichever part has the mouse or the focus.
     for (QWidget* part : view_->findChildren<QWidget*>())
         part->installEventFilter(this);
     // The view takes the place of the stretch at the end.
@@ -195,64 +197,52 @@ void InspectorWindow::ShowChunk(std::int64_t chunkIndex)
     save_->setEnabled(true);
 }
 
-void InspectorWindow::FollowLink(std::size_t chunkIndex)
+void InspectorWindow::FollowLink(ChunkNumber number)
 {
-    const auto target = static_cast<std::int64_t>(chunkIndex);
-    QTimer::singleShot(0, this, [this, target] {
-        if (openFile_.Chunks.Find(target) == nullptr || target == chunkIndex_)
+    QTimer::singleShot(0, this, [this, number] {
+        if (openFile_.Chunks.Find(number) == nullptr || number == shown_)
             return;
-        if (chunkIndex_ != 0)
-            back_.push_back(chunkIndex_);
-        forward_.clear();
-        Select(target);
+        history_.Followed(shown_);
+        Select(number);
     });
 }
 
 bool InspectorWindow::GoBack()
 {
-    if (back_.empty())
-        return false;
-    Go(back_, forward_);
-    return true;
+    const ChunkNumber target = history_.Back(shown_);
+    if (target != 0)
+        Select(target);
+    return target != 0;
 }
 
 bool InspectorWindow::GoForward()
 {
-    if (forward_.empty())
-        return false;
-    Go(forward_, back_);
-    return true;
+    const ChunkNumber target = history_.Forward(shown_);
+    if (target != 0)
+        Select(target);
+    return target != 0;
 }
 
-void InspectorWindow::Go(std::vector<std::int64_t>& from, std::vector<std::int64_t>& to)
-{
-    const std::int64_t target = from.back();
-    from.pop_back();
-    if (chunkIndex_ != 0)
-        to.push_back(chunkIndex_);
-    Select(target);
-}
-
-void InspectorWindow::Select(std::int64_t chunkIndex)
+void InspectorWindow::Select(ChunkNumber number)
 {
     if (pickChunk_)
-        pickChunk_(chunkIndex);
-    ShowChunk(chunkIndex);
-    UpdateHistoryButtons();
+        pickChunk_(number);
+    ShowChunk(number);
+    UpdateHistoryActions();
 }
 
-void InspectorWindow::UpdateHistoryButtons()
+void InspectorWindow::UpdateHistoryActions()
 {
-    backButton_->setEnabled(!back_.empty());
-    forwardButton_->setEnabled(!forward_.empty());
+    back_->setEnabled(history_.CanGoBack());
+    forward_->setEnabled(history_.CanGoForward());
 }
 
 void InspectorWindow::PickOffset(std::int32_t offset)
 {
-    for (std::size_t i = 1; i <= openFile_.Chunks.Count(); ++i)
-        if (openFile_.Chunks.Find(static_cast<std::int64_t>(i))->Position - 1 == offset) {
+    for (ChunkNumber number = 1; number <= openFile_.Chunks.Count(); ++number)
+        if (openFile_.Chunks.Find(number)->Position - 1 == offset) {
             if (pickChunk_)
-                pickChunk_(static_cast<std::int64_t>(i));
+                pickChunk_(number);
             return;
         }
 }
@@ -304,39 +294,22 @@ void InspectorWindow::AskAndSave(Save what)
     const QString stem = FileStem(SummariseChunk(*chunk_, 0));
     QString path;
     if (what == Save::AllFrames) {
-        path = QFileDialog::getExistingDirectory(this, QStringLiteral("Save all frames into"));
-        if (path.isEmpty())
-            return;
-        // The folder dialog cannot ask about the files inside: ask here.
-        QStringList existing;
-        for (const QString& name : FrameFileNames(stem, view_->Frames()))
-            if (QFileInfo::exists(QDir(path).filePath(name)))
-                existing << name;
-        if (!existing.isEmpty() &&
-            QMessageBox::question(
-                this, QStringLiteral("Save all frames"),
-                QStringLiteral("%1 of these files are already in the folder, such as %2. Replace them?")
-                    .arg(existing.size())
-                    .arg(existing.first())) != QMessageBox::Yes)
-            return;
+        path = AskFramesFolder(this, stem, view_->Frames());
     } else {
         const bool text = what == Save::Table;
         const bool raw = what == Save::RawBytes;
-        const QString suggested = stem + (text  ? QStringLiteral(".txt")
-                                          : raw ? QStringLiteral(".bin")
-                                                : QStringLiteral(".png"));
-        const QString filter = text  ? QStringLiteral("Text (*.txt)")
-                               : raw ? QStringLiteral("Any file (*)")
-                                     : QStringLiteral("PNG picture (*.png)");
-        // The dialog asks before replacing a file.
-        path = QFileDialog::getSaveFileName(this, QStringLiteral("Save as"), suggested, filter);
-        if (path.isEmpty())
-            return;
+        path = AskSaveFile(this,
+                           stem + (text  ? QStringLiteral(".txt")
+                                   : raw ? QStringLiteral(".bin")
+                                         : QStringLiteral(".png")),
+                           text  ? QStringLiteral("Text (*.txt)")
+                           : raw ? QStringLiteral("Any file (*)")
+                                 : QStringLiteral("PNG picture (*.png)"));
     }
+    if (path.isEmpty())
+        return;
     if (const QString why = SaveTo(what, path); !why.isEmpty())
-        QMessageBox::warning(
-            this, QStringLiteral("Save as"),
-            QStringLiteral("Could not save %1:\n%2").arg(QDir::toNativeSeparators(path), why));
+        ReportSaveFailure(this, path, why);
 }
 
 void InspectorWindow::mousePressEvent(QMouseEvent* event)
@@ -358,13 +331,12 @@ bool InspectorWindow::GoByMouse(Qt::MouseButton button)
 
 bool InspectorWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    // The mouse's side buttons anywhere in the window, even over a view that
-    // takes its clicks.
     if (event->type() == QEvent::MouseButtonPress && GoByMouse(static_cast<QMouseEvent*>(event)->button()))
         return true;
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) &&
-        view_) {
-        view_->Copy();
+    // An item view takes Ctrl+C for itself, and would copy its current cell
+    // alone: the window's Copy comes first.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        copy_->trigger();
         return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -4,11 +4,12 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <vector>
 
 #include "model/container/open_file.h"
 #include "ui/inspector/inspector_context.h"
+#include "ui/inspector/link_history.h"
 
+class QAction;
 class QLabel;
 class QMenu;
 class QToolButton;
@@ -27,28 +28,28 @@ public:
 
     explicit InspectorWindow(const OpenFile& openFile, QWidget* owner = nullptr);
 
-    // Shows chunk `chunkIndex` (1-based) of the open file; an index that names
-    // no chunk empties the window.
-    void ShowChunk(std::int64_t chunkIndex);
+    // Shows chunk `number` of the open file; a number that names no chunk
+    // empties the window.
+    void ShowChunk(ChunkNumber number);
     // Shows no chunk and forgets Back and Forward, as when another file is
     // being loaded.
     void Clear();
-    [[nodiscard]] std::int64_t ChunkIndex() const { return chunkIndex_; }
+    [[nodiscard]] ChunkNumber ChunkIndex() const { return shown_; }
     [[nodiscard]] InspectorView* View() const { return view_; }
 
-    // Follows a link to chunk `chunkIndex` (1-based): selects it in the main
-    // list and shows it, remembering the chunk left for Back. Done on the next
-    // turn of the event loop, since the link's own view is replaced.
-    void FollowLink(std::size_t chunkIndex);
+    // Follows a link to chunk `number`: selects it in the main list and shows
+    // it, remembering the chunk left for Back. Done on the next turn of the
+    // event loop, since the link's own view is replaced.
+    void FollowLink(ChunkNumber number);
     // Back and Forward through followed links, as in a browser (Alt+Left,
     // Alt+Right, the mouse's side buttons); false when there is nowhere to go.
     bool GoBack();
     bool GoForward();
     [[nodiscard]] InspectorContext& Context() { return context_; }
 
-    // Called with the 1-based number of a chunk the user picked inside the
-    // inspector (an entry of a resource map, a followed link).
-    void SetPickChunk(std::function<void(std::int64_t)> pick) { pickChunk_ = std::move(pick); }
+    // Called with the number of a chunk the user picked inside the inspector
+    // (an entry of a resource map, a followed link).
+    void SetPickChunk(std::function<void(ChunkNumber)> pick) { pickChunk_ = std::move(pick); }
 
     // Writes what `what` names to `path` (a folder for all frames) without
     // asking; returns why not, or an empty text once written.
@@ -57,7 +58,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    // Ctrl+C inside a view: item views would copy their current cell alone.
+    // The mouse's side buttons and Ctrl+C over a view that takes them.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -66,14 +67,13 @@ private:
     void FillSaveMenu();
     void AskAndSave(Save what);
     void PickOffset(std::int32_t offset);
-    void Go(std::vector<std::int64_t>& from, std::vector<std::int64_t>& to);
-    void Select(std::int64_t chunkIndex);
-    void UpdateHistoryButtons();
+    void Select(ChunkNumber number);
+    void UpdateHistoryActions();
 
     const OpenFile& openFile_;
     std::optional<ChunkInfo> chunk_;  // shares the bytes of the file it came from
-    std::int64_t chunkIndex_ = 0;
-    std::function<void(std::int64_t)> pickChunk_;
+    ChunkNumber shown_ = 0;
+    std::function<void(ChunkNumber)> pickChunk_;
     QLabel* header_;
     QLabel* warning_;
     QLabel* note_;
@@ -82,10 +82,10 @@ private:
     QToolButton* save_;
     QMenu* saveMenu_;
     InspectorContext context_;
-    std::vector<std::int64_t> back_;  // chunks left by following links, the last one last
-    std::vector<std::int64_t> forward_;
-    QToolButton* backButton_;
-    QToolButton* forwardButton_;
+    LinkHistory history_;
+    QAction* copy_;
+    QAction* back_;
+    QAction* forward_;
 };
 
 }  // namespace tarnwick

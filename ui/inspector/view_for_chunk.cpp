@@ -62,7 +62,7 @@ InspectorView* MakeViewForChunk(const ChunkInfo& chunk, InspectorContext& contex
                                [](Palette& palette) { return new PaletteView(std::move(palette)); });
     if (chunk.Type == "SPR#" || chunk.Type == "SPR2") {
         const auto show = [&](Sprite& sprite) {
-            return new SpriteFramesView(std::move(sprite), openFile.Chunks, ChunkId(chunk));
+            return new SpriteFramesView(std::move(sprite), openFile.Chunks, chunk.Id);
         };
         return ViewOr<Sprite>(chunk.Type == "SPR#" ? DecodeOldSprite(body) : DecodeSprite2(body), declined,
                               chunk, show);
@@ -84,10 +84,10 @@ InspectorView* MakeViewForChunk(const ChunkInfo& chunk, InspectorContext& contex
             return new BehaviourView(std::move(behaviour), context);
         });
     if (chunk.Type == "TTAB")
-        return ViewOr<InteractionTable>(
-            DecodeInteractions(body), declined, chunk, [&](InteractionTable& table) {
-                return new InteractionsView(std::move(table), context, ChunkId(chunk));
-            });
+        return ViewOr<InteractionTable>(DecodeInteractions(body), declined, chunk,
+                                        [&](InteractionTable& table) {
+                                            return new InteractionsView(std::move(table), context, chunk.Id);
+                                        });
     if (chunk.Type == "BCON")
         return ViewOr<Constants>(DecodeConstants(body), declined, chunk, [](Constants& constants) {
             return new ConstantsView(std::move(constants));

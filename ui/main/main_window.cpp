@@ -196,9 +196,10 @@ void MainWindow::FloorsChosen(bool on)
 
 void MainWindow::ChunkClicked()
 {
+    // The list's error line names no chunk, though the table holds those past it.
     const int row = chunkList_->currentRow();
     if (row >= 0 && chunkList_->item(row)->isSelected())
-        display_.ShowChunk(row + 1);
+        display_.ShowChunk(ListedChunk(row));
 }
 
 void MainWindow::ShowCredits()

@@ -62,6 +62,8 @@ SectionsDialog::SectionsDialog(const OpenFile& openFile, const ResourceMap& map)
     typeList_->setFocus();
     FillList(*typeList_, types_);
     FillList(*idList_, ids_);
+    description_->clear();
+    position_->clear();
 }
 
 void SectionsDialog::TypeChosen(int index)

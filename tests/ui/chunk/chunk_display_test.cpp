@@ -172,9 +172,8 @@ private slots:
     void ignoresIndexesThatNameNoChunk()
     {
         ChunkDisplay display(openFile_);
-        for (const std::int64_t index :
-             {std::int64_t{0}, std::int64_t{6}, std::int64_t{1001}, std::int64_t{-1}})
-            display.ShowChunk(index);
+        for (const ChunkNumber number : {ChunkNumber{0}, ChunkNumber{6}, ChunkNumber{1001}})
+            display.ShowChunk(number);
         QVERIFY(display.Window() == nullptr);
     }
 

@@ -102,7 +102,7 @@ private:
     {
         // A click on the resource map opens the sections dialog as well.
         std::optional<fixtures::ModalWatch> sections;
-        if (window_->Module().Chunks.Find(row + 1)->Type == "rsmp")
+        if (window_->Module().Chunks.Find(ListedChunk(row))->Type == "rsmp")
             sections.emplace(fixtures::WhenModalOpens([](QDialog&) {}));
         Chunks()->setCurrentRow(row);
         QTest::keyClick(Chunks(), Qt::Key_Return);

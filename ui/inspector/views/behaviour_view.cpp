@@ -5,9 +5,8 @@
 #include <QVBoxLayout>
 #include <unordered_map>
 
-#include "model/container/chunk_lookup.h"
-#include "model/container/chunk_summary.h"
-#include "model/decoders/small_tables.h"
+#include "model/container/chunk_types.h"
+#include "model/decoders/linked_chunks.h"
 #include "ui/inspector/chunk_links.h"
 #include "ui/inspector/table_rows.h"
 #include "widgets/code_page_text.h"
@@ -17,17 +16,6 @@ namespace tarnwick {
 namespace {
 
 enum Column { kIndex, kOpcode, kTrue, kFalse, kOperands };
-
-// The name of the semi-global file the file's "GLOB" names, or "".
-QString SemiGlobalName(const OpenFile& openFile)
-{
-    const std::size_t found = FindFirstChunk(openFile.Chunks, "GLOB");
-    if (found == 0)
-        return {};
-    const Decoded<GlobalName> global =
-        DecodeGlobalName(ChunkBody(*openFile.Chunks.Find(static_cast<std::int64_t>(found))));
-    return global.value ? CodePageText(global.value->name, CodePage::Windows1252) : QString();
-}
 
 QString HeaderText(const Behaviour& behaviour)
 {
@@ -76,7 +64,8 @@ BehaviourView::BehaviourView(Behaviour behaviour, const InspectorContext& contex
 
 void BehaviourView::Fill(const InspectorContext& context)
 {
-    const QString semiGlobal = SemiGlobalName(context.openFile);
+    const QString semiGlobal =
+        CodePageText(SemiGlobalFileName(context.openFile.Chunks), CodePage::Windows1252);
     const std::size_t count = behaviour_.instructions.size();
     // A link's text costs a search of the file: once per behaviour called.
     std::unordered_map<std::uint16_t, QTableWidgetItem*> calls;
@@ -90,7 +79,7 @@ void BehaviourView::Fill(const InspectorContext& context)
             QTableWidgetItem*& first = calls[opcode];
             if (first != nullptr)
                 return first->clone();
-            first = MakeLinkItem(context, "BHAV", opcode);
+            first = MakeLinkItem(context, chunk_type::kBehaviour, opcode);
             first->setText(QStringLiteral("local ") + first->text());
             return first;
         }

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "model/container/chunk_lookup.h"
-#include "model/container/chunk_summary.h"
+#include "model/container/chunk_types.h"
+#include "model/decoders/linked_chunks.h"
 
 namespace tarnwick {
 
@@ -36,20 +36,20 @@ QImage CompositeToImage(const Composite& composite)
 
 QImage DrawGroupThumbnail(const ChunkTable& chunks, std::uint32_t drawGroupId, QString* why)
 {
-    const ChunkInfo* chunk = chunks.Find(static_cast<std::int64_t>(FindChunk(chunks, "DGRP", drawGroupId)));
-    if (chunk == nullptr)
+    const std::optional<Decoded<DrawGroup>> group =
+        DecodeLinked(chunks, chunk_type::kDrawGroup, drawGroupId, DecodeDrawGroup);
+    if (!group)
         return Refuse(why, QStringLiteral("The file has no DGRP %1.").arg(drawGroupId));
-    const Decoded<DrawGroup> group = DecodeDrawGroup(ChunkBody(*chunk));
-    if (!group.value)
+    if (!group->value)
         return Refuse(
-            why, QStringLiteral("DGRP %1: %2").arg(drawGroupId).arg(QString::fromStdString(group.declined)));
-    std::optional<std::size_t> image = FindImage(*group.value, kDrawGroupDirections[0], kNearZoom);
-    for (std::size_t i = 0; !image && i < group.value->images.size(); ++i)
-        if (group.value->images[i].zoom == kNearZoom)
+            why, QStringLiteral("DGRP %1: %2").arg(drawGroupId).arg(QString::fromStdString(group->declined)));
+    std::optional<std::size_t> image = FindImage(*group->value, kDrawGroupDirections[0], kNearZoom);
+    for (std::size_t i = 0; !image && i < group->value->images.size(); ++i)
+        if (group->value->images[i].zoom == kNearZoom)
             image = i;
     if (!image)
         return Refuse(why, QStringLiteral("DGRP %1 has no image at the near zoom.").arg(drawGroupId));
-    const Decoded<Composite> composite = DrawGroupCompositor(chunks).Compose(group.value->images[*image]);
+    const Decoded<Composite> composite = DrawGroupCompositor(chunks).Compose(group->value->images[*image]);
     if (!composite.value)
         return Refuse(
             why,

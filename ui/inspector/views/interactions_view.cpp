@@ -5,7 +5,8 @@
 #include <QVBoxLayout>
 #include <set>
 
-#include "model/container/chunk_summary.h"
+#include "model/container/chunk_types.h"
+#include "model/decoders/linked_chunks.h"
 #include "ui/inspector/chunk_links.h"
 #include "ui/inspector/language_box.h"
 #include "ui/inspector/table_rows.h"
@@ -16,16 +17,6 @@ namespace tarnwick {
 namespace {
 
 enum Column { kIndex, kText, kAction, kTest, kFlags, kAttenuation, kAutonomy, kJoining, kMotives };
-
-std::optional<TextTable> TextsOf(const InspectorContext& context, std::uint16_t id)
-{
-    const std::size_t found = context.Find("TTAs", id);
-    if (found == 0)
-        return std::nullopt;
-    Decoded<TextTable> texts =
-        DecodeTextTable(ChunkBody(*context.openFile.Chunks.Find(static_cast<std::int64_t>(found))));
-    return std::move(texts.value);
-}
 
 QString Hex32(std::uint32_t value)
 {
@@ -65,7 +56,7 @@ InteractionsView::InteractionsView(InteractionTable table, InspectorContext& con
     : InspectorView(parent),
       table_(std::move(table)),
       id_(id),
-      texts_(TextsOf(context, id)),
+      texts_(LinkedTexts(context.openFile.Chunks, chunk_type::kInteractionStrings, id)),
       rows_(MakeRowsTable({QStringLiteral("Index"), QStringLiteral("Text"), QStringLiteral("Action"),
                            QStringLiteral("Test"), QStringLiteral("Flags"), QStringLiteral("Attenuation"),
                            QStringLiteral("Autonomy"), QStringLiteral("Joining"), QStringLiteral("Motives")},
@@ -97,8 +88,8 @@ void InteractionsView::Fill(const InspectorContext& context)
             rows_->setItem(row, column, new QTableWidgetItem(text));
         };
         set(kIndex, QString::number(row));
-        rows_->setItem(row, kAction, MakeLinkItem(context, "BHAV", interaction.actionId));
-        rows_->setItem(row, kTest, MakeLinkItem(context, "BHAV", interaction.testId));
+        rows_->setItem(row, kAction, MakeLinkItem(context, chunk_type::kBehaviour, interaction.actionId));
+        rows_->setItem(row, kTest, MakeLinkItem(context, chunk_type::kBehaviour, interaction.testId));
         set(kFlags, version == 10 ? Hex32(interaction.flags) + u' ' + Hex32(interaction.moreFlags)
                                   : Hex32(interaction.flags));
         set(kAttenuation, AttenuationText(interaction, version));

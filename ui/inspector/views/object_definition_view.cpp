@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 #include <set>
 
-#include "model/container/chunk_summary.h"
-#include "model/decoders/text_table.h"
+#include "model/container/chunk_types.h"
+#include "model/decoders/linked_chunks.h"
 #include "ui/inspector/chunk_links.h"
 #include "ui/inspector/language_box.h"
 #include "ui/inspector/table_rows.h"
@@ -104,13 +104,9 @@ QWidget* ObjectDefinitionView::MakeBuyersCard()
     texts->addWidget(price);
     // The catalogue texts come in the languages of their CTSS.
     std::set<int> languages;
-    if (const std::size_t strings =
-            context_.Find("CTSS", definition_.Word(object_word::kCatalogueStrings).value_or(0)))
-        if (const auto table = DecodeTextTable(
-                ChunkBody(*context_.openFile.Chunks.Find(static_cast<std::int64_t>(strings))));
-            table.value)
-            for (const TextEntry& entry : table.value->entries)
-                languages.insert(entry.language);
+    if (const auto table = CatalogueTexts())
+        for (const TextEntry& entry : table->entries)
+            languages.insert(entry.language);
     texts->addWidget(MakeLanguageBox(context_, languages, [this] { ShowCatalogueTexts(); }), 0,
                      Qt::AlignLeft);
     texts->addStretch();
@@ -122,19 +118,22 @@ QWidget* ObjectDefinitionView::MakeBuyersCard()
     return card;
 }
 
+std::optional<TextTable> ObjectDefinitionView::CatalogueTexts() const
+{
+    const std::uint16_t id = definition_.Word(object_word::kCatalogueStrings).value_or(0);
+    return id == 0 ? std::nullopt : LinkedTexts(context_.openFile.Chunks, chunk_type::kCatalogueStrings, id);
+}
+
 void ObjectDefinitionView::ShowCatalogueTexts()
 {
     const std::uint16_t id = definition_.Word(object_word::kCatalogueStrings).value_or(0);
-    const std::size_t strings = id == 0 ? 0 : context_.Find("CTSS", id);
     QString name = Text(label_);
     QString description;
-    if (strings != 0) {
-        const auto table =
-            DecodeTextTable(ChunkBody(*context_.openFile.Chunks.Find(static_cast<std::int64_t>(strings))));
-        if (table.value) {
-            if (const TextEntry* entry = FindText(*table.value, 0, context_.language))
+    if (id != 0 && context_.Find(chunk_type::kCatalogueStrings, id) != 0) {
+        if (const auto table = CatalogueTexts()) {
+            if (const TextEntry* entry = FindText(*table, 0, context_.language))
                 name = CodePageText(entry->value, entry->codePage);
-            if (const TextEntry* entry = FindText(*table.value, 1, context_.language))
+            if (const TextEntry* entry = FindText(*table, 1, context_.language))
                 description = CodePageText(entry->value, entry->codePage);
         }
     } else {

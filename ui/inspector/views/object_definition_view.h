@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
+
 #include "model/decoders/object_definition.h"
+#include "model/decoders/text_table.h"
 #include "ui/inspector/inspector_context.h"
 #include "ui/inspector/inspector_view.h"
 
@@ -24,6 +27,8 @@ public:
 
 private:
     QWidget* MakeBuyersCard();
+    // The object's catalogue strings, when the file has them and they read.
+    [[nodiscard]] std::optional<TextTable> CatalogueTexts() const;
     void ShowCatalogueTexts();
     void FillFields();
 

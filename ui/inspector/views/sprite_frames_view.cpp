@@ -9,7 +9,6 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
-#include <map>
 
 #include "model/decoders/palette_choice.h"
 #include "ui/inspector/checkerboard.h"
@@ -20,17 +19,6 @@ namespace {
 
 constexpr int kCaptionHeight = 18;
 constexpr int kSpacing = 10;
-
-Palette PaletteOf(const ChunkTable& chunks, std::size_t chunkIndex)
-{
-    const ChunkInfo* chunk = chunks.Find(static_cast<std::int64_t>(chunkIndex));
-    if (chunk == nullptr)
-        return GreyRamp();
-    const ByteSpan body =
-        chunk->Data.size() > kChunkHeaderSize ? chunk->Data.span().subspan(kChunkHeaderSize) : ByteSpan{};
-    Decoded<Palette> palette = DecodePalette(body);
-    return palette.value ? std::move(*palette.value) : GreyRamp();
-}
 
 }  // namespace
 
@@ -134,14 +122,9 @@ SpriteFramesView::SpriteFramesView(Sprite sprite, const ChunkTable& chunks, std:
       zoom_(new QComboBox(this)),
       channels_(new QComboBox(this))
 {
-    // The palette of each frame, read once: frames mostly share one.
-    std::map<std::size_t, Palette> read;
     for (std::size_t i = 0; i < sprite_.frames.size(); ++i) {
-        const PaletteChoice choice = ChoosePalette(chunks, spriteId, sprite_, sprite_.frames[i]);
-        auto found = read.find(choice.chunkIndex);
-        if (found == read.end())
-            found = read.emplace(choice.chunkIndex, PaletteOf(chunks, choice.chunkIndex)).first;
-        palettes_.push_back(found->second);
+        PaletteChoice choice = ChoosePalette(chunks, spriteId, sprite_, sprite_.frames[i]);
+        palettes_.push_back(std::move(choice.palette));
         const QString note = QString::fromStdString(choice.note);
         if (!notes_.contains(note))
             notes_ << note;
