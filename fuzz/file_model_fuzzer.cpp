@@ -5,8 +5,9 @@
 //
 // An input costs what a few clicks cost: every chunk is listed, but only a
 // sample is opened (a walk can list one chunk, which spans the rest of the
-// file, a thousand times over), and of a map's entries a sample is picked. Each family of decoders has a
-// block of its own below, called from ShowChunk by the view the chunk's type chooses.
+// file, a thousand times over), and of a map's entries a sample is picked.
+// Each family of decoders has a block of its own below, called from ShowChunk
+// by the view the chunk's type chooses.
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -27,19 +28,11 @@
 #include "model/container/chunk_loader.h"
 #include "model/container/chunk_lookup.h"
 #include "model/container/chunk_summary.h"
-#include "model/decoders/behaviour.h"
+#include "model/container/chunk_types.h"
 #include "model/decoders/bmp_header.h"
-#include "model/decoders/draw_group.h"
-#include "model/decoders/draw_group_composite.h"
+#include "model/decoders/decoded_types.h"
 #include "model/decoders/hex_rows.h"
-#include "model/decoders/interactions.h"
-#include "model/decoders/object_definition.h"
-#include "model/decoders/palette.h"
-#include "model/decoders/palette_choice.h"
 #include "model/decoders/resource_map.h"
-#include "model/decoders/small_tables.h"
-#include "model/decoders/sprite.h"
-#include "model/decoders/text_table.h"
 #include "model/text/hex_text.h"
 #include "model/text/windows1252.h"
 
@@ -172,37 +165,28 @@ void BrowseResourceMap(const OpenFile& openFile, const ChunkInfo& chunk)
     }
 }
 
-// --- The inspector: every decoder fed the chunk's body, whatever its type.
+// --- The inspector: every decoder of the table fed the chunk, whatever its
+// type, in a buffer of its own so that a read past the chunk is caught.
 void InspectChunk(const ChunkInfo& chunk, const ChunkTable& chunks, std::size_t fileSize)
 {
     (void)SummariseChunk(chunk, fileSize);
     const HexRows hex(chunk.Data, 0);
     if (hex.LineCount() > 0)
         (void)hex.Text(0, hex.LineCount() - 1 < 4 ? hex.LineCount() - 1 : 4);
-    const ByteSpan body = ChunkBody(chunk);
-    (void)DecodeTextTable(body);
-    (void)DecodePalette(body);
-    // Described only as the view does, for a chunk of its type: describing
-    // every body word by word would cost more than all the other decoders.
-    if (const auto definition = DecodeObjectDefinition(body); definition.value && chunk.Type == "OBJD")
-        for (const ObjectFieldLine& line : DescribeObjectDefinition(*definition.value))
-            if (!line.linkType.empty())
-                (void)FindChunk(chunks, line.linkType, line.linkId);
-    for (const auto& decoded : {DecodeOldSprite(body), DecodeSprite2(body)})
-        if (decoded.value)
-            for (const SpriteFrame& frame : decoded.value->frames)
-                (void)ChoosePalette(chunks, chunk.Id, *decoded.value, frame);
-    // A draw group's twelve views, composited against the file's sprites.
-    if (const Decoded<DrawGroup> group = DecodeDrawGroup(body); group.value)
-        (void)ComposeViews(*group.value, chunks);
-    if (const auto behaviour = DecodeBehaviour(body); behaviour.value)
-        for (const Instruction& instruction : behaviour.value->instructions)
-            (void)KindOfTarget(instruction.trueTarget, behaviour.value->instructions.size());
-    if (const auto table = DecodeInteractions(body); table.value)
-        for (const Interaction& interaction : table.value->interactions)
-            (void)AttenuationName(interaction.attenuationCode);
-    (void)DecodeConstants(body);
-    (void)DecodeGlobalName(body);
+    ChunkInfo alone = chunk;
+    alone.Data = chunk.Data.OwnCopy();
+    const DecodedType* last = nullptr;
+    for (const DecodedType& row : DecodedTypes()) {
+        // Types that share a reader are read once; an object definition is
+        // described only as the view does, for a chunk of its type: word by
+        // word, every body would cost more than all the other decoders.
+        if ((last != nullptr && row.read == last->read) ||
+            (row.type == chunk_type::kObjectDefinition && chunk.Type != row.type))
+            continue;
+        last = &row;
+        alone.Type = row.type;
+        (void)row.read(alone, chunks);
+    }
 }
 
 void ShowContents(const OpenFile& openFile, const ChunkInfo& chunk)

@@ -242,7 +242,8 @@ void AddShowcaseObjectFile(IffBuilder& file)
         .Chunk("TTAs", "Lamp menu", menu, ChunkId(kTreeTable))
         .Chunk("BCON", "Tuning", ConstantsBody(0, {40, 20, 0xFFF6}), ChunkId(kMain))
         .Chunk("GLOB", "Semi-global", ToBytes(std::string("LampGlobals\0", 12)),
-               ChunkId(kShowcaseDefinitionId));
+               ChunkId(kShowcaseDefinitionId))
+        .Chunk("FWAV", "Switch", ToBytes(std::string("lamp_click\0", 11)), ChunkId(kShowcaseDefinitionId));
 }
 
 }  // namespace tarnwick::fixtures

@@ -49,13 +49,4 @@ private:
     std::size_t at_;
 };
 
-// The bytes [offset, offset + length) of `bytes`, or nothing when they are not
-// all there. Written so that the check itself cannot overflow.
-[[nodiscard]] inline std::optional<ByteSpan> Slice(ByteSpan bytes, std::size_t offset, std::size_t length)
-{
-    if (offset > bytes.size() || length > bytes.size() - offset)
-        return std::nullopt;
-    return bytes.subspan(offset, length);
-}
-
 }  // namespace tarnwick

@@ -17,18 +17,15 @@ constexpr std::uint8_t kReturnFalse = 255;
 // version, 2 unused bytes.
 bool ReadWideHeader(ByteReader& reader, Behaviour& behaviour)
 {
-    const auto count = reader.U16le();
-    const auto treeType = reader.U8();
-    const auto arguments = reader.U8();
-    const auto locals = reader.U16le();
-    const auto version = reader.U16le();
-    if (!count || !treeType || !arguments || !locals || !version || !reader.Skip(2))
+    const auto header = reader.Bytes(10);
+    if (!header)
         return false;
-    behaviour.declaredCount = *count;
-    behaviour.treeType = *treeType;
-    behaviour.argumentCount = *arguments;
-    behaviour.localCount = *locals;
-    behaviour.treeVersion = *version;
+    ByteReader field(*header);  // every read below is inside it
+    behaviour.declaredCount = field.U16le().value_or(0);
+    behaviour.treeType = field.U8().value_or(0);
+    behaviour.argumentCount = field.U8().value_or(0);
+    behaviour.localCount = field.U16le().value_or(0);
+    behaviour.treeVersion = field.U16le().value_or(0);
     return true;
 }
 
@@ -36,20 +33,16 @@ bool ReadWideHeader(ByteReader& reader, Behaviour& behaviour)
 // version, u32 count.
 bool ReadCompactHeader(ByteReader& reader, Behaviour& behaviour)
 {
-    const auto treeType = reader.U8();
-    const auto arguments = reader.U8();
-    const auto locals = reader.U8();
-    if (!treeType || !arguments || !locals || !reader.Skip(2))
+    const auto header = reader.Bytes(11);
+    if (!header)
         return false;
-    const auto version = reader.U16le();
-    const auto count = reader.U32le();
-    if (!version || !count)
-        return false;
-    behaviour.declaredCount = *count;
-    behaviour.treeType = *treeType;
-    behaviour.argumentCount = *arguments;
-    behaviour.localCount = *locals;
-    behaviour.treeVersion = *version;
+    ByteReader field(*header);  // every read below is inside it
+    behaviour.treeType = field.U8().value_or(0);
+    behaviour.argumentCount = field.U8().value_or(0);
+    behaviour.localCount = field.U8().value_or(0);
+    (void)field.Skip(2);
+    behaviour.treeVersion = field.U16le().value_or(0);
+    behaviour.declaredCount = field.U32le().value_or(0);
     return true;
 }
 

@@ -2,7 +2,9 @@
 // and zoom.
 #include "model/decoders/draw_group.h"
 
+#include <algorithm>
 #include <bit>
+#include <cstdio>
 
 #include "model/container/byte_reader.h"
 
@@ -136,6 +138,30 @@ Decoded<DrawGroup> DecodeDrawGroup(ByteSpan body)
     if (!reader.AtEnd())
         group.warning = std::to_string(reader.Remaining()) + " bytes follow the last image.";
     return Decoded<DrawGroup>::Of(std::move(group));
+}
+
+bool IsDrawnImage(const DrawGroupImage& image)
+{
+    return std::find(std::begin(kDrawGroupDirections), std::end(kDrawGroupDirections), image.direction) !=
+               std::end(kDrawGroupDirections) &&
+           image.zoom >= kFarZoom && image.zoom <= kNearZoom;
+}
+
+std::vector<std::string> UnshownImageNotes(const DrawGroup& group)
+{
+    std::vector<std::string> notes;
+    for (std::size_t i = 0; i < group.images.size(); ++i) {
+        const DrawGroupImage& image = group.images[i];
+        const bool drawn = IsDrawnImage(image);
+        if (drawn && FindImage(group, image.direction, image.zoom) == i)
+            continue;
+        char rotation[16];
+        std::snprintf(rotation, sizeof rotation, "0x%02x", image.direction);
+        notes.push_back("Image " + std::to_string(i) + " (rotation " + rotation + ", zoom " +
+                        std::to_string(image.zoom) + ") is " +
+                        (drawn ? "a second one" : "not one the game draws") + ": not shown.");
+    }
+    return notes;
 }
 
 std::optional<std::size_t> FindImage(const DrawGroup& group, std::uint32_t direction, std::uint32_t zoom)

@@ -56,4 +56,11 @@ struct DrawGroup {
 [[nodiscard]] std::optional<std::size_t> FindImage(const DrawGroup& group, std::uint32_t direction,
                                                    std::uint32_t zoom);
 
+// Whether the image is one of the four rotations at the three zooms.
+[[nodiscard]] bool IsDrawnImage(const DrawGroupImage& image);
+
+// A line for each image the game never shows: "Image 12 (rotation 0x04, zoom 2)
+// is a second one: not shown.", or "... is not one the game draws: ...".
+[[nodiscard]] std::vector<std::string> UnshownImageNotes(const DrawGroup& group);
+
 }  // namespace tarnwick

@@ -22,15 +22,16 @@ public:
     void Decode(ByteSpan bytes, std::size_t drawableBytes)
     {
         ByteReader reader(bytes);
-        const bool header = reader.Skip(4);  // reserved
-        const auto height = header ? U16(reader) : std::nullopt;
-        const auto width = height ? U16(reader) : std::nullopt;
-        if (!width) {
+        const auto header = reader.Bytes(8);  // reserved, height, width
+        if (!header) {
             frame_.problem = "The frame header is cut short.";
             return;
         }
-        frame_.height = *height;  // height first: swapping them shears the picture
-        frame_.width = *width;
+        ByteReader field(*header, 4);
+        const std::uint16_t height = U16(field).value_or(0);
+        const std::uint16_t width = U16(field).value_or(0);
+        frame_.height = height;  // height first: swapping them shears the picture
+        frame_.width = width;
         if (frame_.width == 0 || frame_.height == 0 || !AllocateFrame(frame_, drawableBytes, 0, budget_))
             return;
         Commands(reader);
@@ -132,35 +133,41 @@ Decoded<Sprite> DecodeOldSprite(ByteSpan body)
     // Two zero bytes first: the high bytes of a big-endian version.
     const bool bigEndian = body.size() >= 2 && body[0] == 0 && body[1] == 0;
     ByteReader reader(body);
-    const auto u32 = [&] { return bigEndian ? reader.U32be() : reader.U32le(); };
-    const auto version = u32();
-    const auto count = u32();
-    const auto paletteId = u32();
-    if (!paletteId)
+    const auto u32 = [&](ByteReader& from) { return (bigEndian ? from.U32be() : from.U32le()).value_or(0); };
+    const auto header = reader.Bytes(12);
+    if (!header)
         return Decoded<Sprite>::Decline("The sprite is too short for its 12-byte header.");
-    Sprite sprite{SpriteKind::Old, *version, *paletteId, bigEndian, {}};
+    ByteReader field(*header);
+    const std::uint32_t version = u32(field);
+    const std::uint32_t count = u32(field);
+    const std::uint32_t paletteId = u32(field);
+    Sprite sprite{SpriteKind::Old, version, paletteId, bigEndian, {}};
     PixelBudget budget(body.size());
 
-    if (*version == kBackToBackVersion) {
+    if (version == kBackToBackVersion) {
         // The count is unreliable here: the records themselves say where frames are.
         while (reader.Remaining() >= 8) {
-            const auto marker = u32();
-            const auto size = u32();
-            const auto bytes = marker == kBackToBackVersion ? reader.Bytes(*size) : std::nullopt;
+            ByteReader record(reader.Bytes(8).value_or(ByteSpan{}));  // the remaining bytes hold it
+            const std::uint32_t marker = u32(record);
+            const std::uint32_t size = u32(record);
+            const auto bytes = marker == kBackToBackVersion ? reader.Bytes(size) : std::nullopt;
             if (!bytes)
                 break;
             sprite.frames.push_back(DecodeFrame(*bytes, bytes->size(), bigEndian, budget));
         }
         return Decoded<Sprite>::Of(std::move(sprite));
     }
-    if (*version < 502 || *version > 505)
-        return Decoded<Sprite>::Decline("Sprite version " + std::to_string(*version) +
+    if (version < 502 || version > 505)
+        return Decoded<Sprite>::Decline("Sprite version " + std::to_string(version) +
                                         " is not one of 502 to 505 or 1001.");
-    if (*count > reader.Remaining() / 4)
-        return Decoded<Sprite>::Decline("Its " + std::to_string(*count) + " frame offsets run past the end.");
+    const auto table = reader.Bytes(std::size_t{count} * 4);
+    if (!table)
+        return Decoded<Sprite>::Decline("Its " + std::to_string(count) + " frame offsets run past the end.");
     std::vector<std::uint32_t> offsets;
-    for (std::uint32_t i = 0; i < *count; ++i)
-        offsets.push_back(*u32());
+    offsets.reserve(count);
+    ByteReader entries(*table);
+    for (std::uint32_t i = 0; i < count; ++i)
+        offsets.push_back(u32(entries));
     for (std::size_t i = 0; i < offsets.size(); ++i) {
         if (offsets[i] >= body.size()) {
             sprite.frames.push_back({});

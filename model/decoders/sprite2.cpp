@@ -11,6 +11,7 @@ namespace {
 constexpr std::uint32_t kOffsetTableVersion = 1000;
 constexpr std::uint32_t kBackToBackVersion = 1001;
 constexpr std::uint8_t kMaxAlpha = 31;
+constexpr std::size_t kFrameHeaderSize = 16;  // width, height, flags, palette, transparent index, y, x
 
 struct Command {
     unsigned code;
@@ -32,19 +33,22 @@ public:
     void Decode(ByteSpan bytes)
     {
         ByteReader reader(bytes);
-        const auto width = reader.U16le();
-        const auto height = reader.U16le();
-        const auto flags = reader.U32le();
-        const auto paletteId = reader.U16le();
-        const auto transparent = reader.U16le();
-        const auto y = reader.I16le();
-        const auto x = reader.I16le();
-        if (!x) {
+        const auto header = reader.Bytes(kFrameHeaderSize);
+        if (!header) {
             frame_.problem = "The frame header is cut short.";
             return;
         }
-        frame_ = {*width, *height, *x, *y, *paletteId, *transparent, *flags, {}, {}, {}, {}};
-        const auto fill = static_cast<std::uint8_t>(*transparent);
+        // Every read below is inside the header taken whole.
+        ByteReader field(*header);
+        frame_ = {};
+        frame_.width = field.U16le().value_or(0);
+        frame_.height = field.U16le().value_or(0);
+        frame_.flags = field.U32le().value_or(0);
+        frame_.paletteId = field.U16le().value_or(0);
+        frame_.transparentIndex = field.U16le().value_or(0);
+        frame_.y = field.I16le().value_or(0);
+        frame_.x = field.I16le().value_or(0);
+        const auto fill = static_cast<std::uint8_t>(frame_.transparentIndex);
         if (frame_.width == 0 || frame_.height == 0 || !AllocateFrame(frame_, bytes.size(), fill, budget_))
             return;
         Rows(reader);
@@ -122,7 +126,9 @@ private:
                 std::uint8_t opacity = 255;
                 if (stride == 3) {
                     alphaOver31_ |= pixel[2] > kMaxAlpha;
-                    opacity = static_cast<std::uint8_t>(std::min(pixel[2], kMaxAlpha) * 255 / kMaxAlpha);
+                    // 0-31 to 0-255, rounded to the nearest step.
+                    opacity = static_cast<std::uint8_t>(
+                        (std::min(pixel[2], kMaxAlpha) * 255 + kMaxAlpha / 2) / kMaxAlpha);
                 }
                 const std::uint8_t index = stride == 1 ? pixel[0] : pixel[1];
                 const std::uint8_t depth = stride == 1 ? opaqueDepth : pixel[0];
@@ -150,36 +156,43 @@ SpriteFrame DecodeFrame(ByteSpan bytes, PixelBudget& budget)
 Decoded<Sprite> DecodeSprite2(ByteSpan body)
 {
     ByteReader reader(body);
-    const auto version = reader.U32le();
-    const auto second = reader.U32le();
-    const auto third = reader.U32le();
-    if (!third)
+    const auto header = reader.Bytes(12);
+    if (!header)
         return Decoded<Sprite>::Decline("The sprite is too short for its 12-byte header.");
+    ByteReader field(*header);
+    const std::uint32_t version = field.U32le().value_or(0);
+    const std::uint32_t second = field.U32le().value_or(0);  // 1000: the frame count; 1001: the palette
+    const std::uint32_t third = field.U32le().value_or(0);   // 1000: the palette; 1001: the frame count
     PixelBudget budget(body.size());
 
-    if (*version == kBackToBackVersion) {
+    if (version == kBackToBackVersion) {
         // The count at 8 is not trusted: the records say where the frames are.
-        Sprite sprite{SpriteKind::WithDepth, *version, *second, false, {}};
+        Sprite sprite{SpriteKind::WithDepth, version, second, false, {}};
         while (reader.Remaining() >= 8) {
-            const auto marker = reader.U32le();
-            const auto size = reader.U32le();
-            const auto bytes = marker == kBackToBackVersion ? reader.Bytes(*size) : std::nullopt;
+            const auto record = reader.Bytes(8);  // the remaining bytes hold it
+            ByteReader recordField(record.value_or(ByteSpan{}));
+            const std::uint32_t marker = recordField.U32le().value_or(0);
+            const std::uint32_t size = recordField.U32le().value_or(0);
+            const auto bytes = marker == kBackToBackVersion ? reader.Bytes(size) : std::nullopt;
             if (!bytes)
                 break;
             sprite.frames.push_back(DecodeFrame(*bytes, budget));
         }
         return Decoded<Sprite>::Of(std::move(sprite));
     }
-    if (*version != kOffsetTableVersion)
-        return Decoded<Sprite>::Decline("Sprite version " + std::to_string(*version) +
+    if (version != kOffsetTableVersion)
+        return Decoded<Sprite>::Decline("Sprite version " + std::to_string(version) +
                                         " is not 1000 or 1001.");
-    const std::uint32_t count = *second;
-    if (count > reader.Remaining() / 4)
+    const std::uint32_t count = second;
+    const auto table = reader.Bytes(std::size_t{count} * 4);
+    if (!table)
         return Decoded<Sprite>::Decline("Its " + std::to_string(count) + " frame offsets run past the end.");
-    Sprite sprite{SpriteKind::WithDepth, *version, *third, false, {}};
+    Sprite sprite{SpriteKind::WithDepth, version, third, false, {}};
     std::vector<std::uint32_t> offsets;
+    offsets.reserve(count);
+    ByteReader entries(*table);
     for (std::uint32_t i = 0; i < count; ++i)
-        offsets.push_back(*reader.U32le());
+        offsets.push_back(entries.U32le().value_or(0));
     for (std::size_t i = 0; i < offsets.size(); ++i) {
         // A frame runs to the next frame's offset, or to the end.
         const std::size_t start = offsets[i];

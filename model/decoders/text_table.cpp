@@ -107,14 +107,14 @@ Decoded<TextTable> DecodePascal(ByteSpan body)
 TextTable DecodeZeroEnded(ByteReader& reader, TextTableLayout layout, std::size_t count)
 {
     TextTable table{layout, {}, 0, {}};
-    std::array<std::size_t, kLastLanguage + 1> nextIndex{};  // per language, [0] for unknown ones
+    std::array<std::size_t, 256> nextIndex{};  // per language byte
     for (std::size_t i = 0; i < count; ++i) {
         int language = 1;
         if (layout == TextTableLayout::Languages) {
             const auto code = reader.U8();
             if (!code)
                 break;
-            language = *code >= kFirstLanguage && *code <= kLastLanguage ? *code : kUnknownLanguage;
+            language = *code;
         }
         const auto value = reader.NulEndedText();
         if (!value)
@@ -143,7 +143,7 @@ TextTable DecodeLanguageSets(ByteReader& reader, std::size_t setCount)
             table.warning = "The data ends before language set " + std::to_string(set + 1) + ".";
             break;
         }
-        const int language = set < kLastLanguage ? static_cast<int>(set) + 1 : kUnknownLanguage;
+        const int language = static_cast<int>(set) + 1;
         for (std::size_t i = 0; i < *count; ++i) {
             std::optional<std::string> value, comment;
             if (!reader.U8() || !(value = Utf8Text(reader)) || !(comment = Utf8Text(reader))) {

@@ -24,7 +24,7 @@ enum class TextTableLayout {
 // decodes.
 struct TextEntry {
     std::size_t index = 0;  // string k of its language, from 0: means the same in every language
-    int language = 1;       // 1-20, or kUnknownLanguage
+    int language = 1;       // 1-20; any other number is the byte stored, which names no language
     std::string value;
     std::string comment;
     CodePage codePage = CodePage::Windows1252;

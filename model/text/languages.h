@@ -9,7 +9,6 @@ enum class CodePage { Windows1252, Windows1250, ShiftJis, Gbk, Big5, Windows874,
 
 inline constexpr int kFirstLanguage = 1;
 inline constexpr int kLastLanguage = 20;
-inline constexpr int kUnknownLanguage = 0;  // a language byte outside 1-20
 
 // "English (US)" for 1 ... "Korean" for 20; "Unknown language" for anything else.
 [[nodiscard]] std::string_view LanguageName(int language);

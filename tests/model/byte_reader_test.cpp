@@ -50,14 +50,5 @@ TEST(ByteReader, NulEndedTextNeedsItsNul)
     EXPECT_EQ(unended.Position(), 0u);
 }
 
-TEST(ByteReader, SliceChecksWithoutOverflow)
-{
-    EXPECT_EQ(Slice(kBytes, 2, 4)->size(), 4u);
-    EXPECT_EQ(Slice(kBytes, 6, 0)->size(), 0u);
-    EXPECT_FALSE(Slice(kBytes, 2, 5));
-    EXPECT_FALSE(Slice(kBytes, 7, 0));
-    EXPECT_FALSE(Slice(kBytes, 1, SIZE_MAX));
-}
-
 }  // namespace
 }  // namespace tarnwick

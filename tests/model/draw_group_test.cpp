@@ -261,5 +261,16 @@ TEST(ComposeViews, ComposesTheFirstImageOfEachRotationAndZoom)
     EXPECT_EQ(Letters(*views[9]->value), (std::vector<std::string>{"rr", "rr"}));
 }
 
+TEST(UnshownImageNotes, NameTheImagesTheGameNeverShows)
+{
+    DrawGroup group;
+    group.images = {{0x01, 3, {}}, {0x04, 2, {}}, {0x01, 3, {}}, {0x02, 3, {}}, {0x10, 4, {}}};
+    EXPECT_EQ(
+        UnshownImageNotes(group),
+        (std::vector<std::string>{"Image 2 (rotation 0x01, zoom 3) is a second one: not shown.",
+                                  "Image 3 (rotation 0x02, zoom 3) is not one the game draws: not shown.",
+                                  "Image 4 (rotation 0x10, zoom 4) is not one the game draws: not shown."}));
+}
+
 }  // namespace
 }  // namespace tarnwick

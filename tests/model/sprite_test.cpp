@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "synth/sprite_builder.h"
 
 namespace tarnwick {
@@ -31,6 +33,9 @@ SpritePicture Picture(std::vector<std::string> rows)
 
 const SpritePicture kShape = Picture({"..12", "....", "3333", "4.56", "7..."});
 
+// A 5-bit alpha as an opacity of 0-255, the nearest step.
+int Opacity(int alpha) { return static_cast<int>(std::lround(alpha * 255.0 / 31.0)); }
+
 // Checks the frame shows the picture: index and opacity of every pixel, and
 // depth where the frame has it.
 void ExpectShows(const SpriteFrame& frame, const SpritePicture& picture, const std::string& name)
@@ -40,7 +45,7 @@ void ExpectShows(const SpriteFrame& frame, const SpritePicture& picture, const s
     EXPECT_EQ(frame.problem, "") << name;
     for (std::size_t i = 0; i < picture.indices.size(); ++i) {
         const bool drawn = picture.indices[i] >= 0;
-        const int opacity = !drawn ? 0 : frame.HasAlpha() ? picture.alpha[i] * 255 / 31 : 255;
+        const int opacity = !drawn ? 0 : frame.HasAlpha() ? Opacity(picture.alpha[i]) : 255;
         EXPECT_EQ(frame.opacity[i], opacity) << name << " pixel " << i;
         if (drawn) {
             EXPECT_EQ(frame.indices[i], picture.indices[i]) << name << " pixel " << i;
@@ -261,6 +266,35 @@ TEST(DecodeSprites, DeclineOrDrawNothingForHeadersThatLie)
                 EXPECT_LE(frame.indices.size(), 1u) << row.name;
         }
     }
+}
+
+// Bytes written out by hand: one SPR2 row of 32 pixels with alpha 0 to 31,
+// each drawn at the nearest of the 256 opacities.
+TEST(DecodeSprite2, ScalesAlphaToTheNearestOpacity)
+{
+    Bytes body = {
+        0xE8, 0x03, 0x00, 0x00,  // version 1000
+        0x01, 0x00, 0x00, 0x00,  // one frame
+        0x00, 0x00, 0x00, 0x00,  // palette 0
+        0x10, 0x00, 0x00, 0x00,  // the frame at byte 16
+        0x20, 0x00, 0x01, 0x00,  // width 32, height 1
+        0x07, 0x00, 0x00, 0x00,  // colour, depth and alpha
+        0x00, 0x00, 0x00, 0x00,  // palette, transparent index
+        0x00, 0x00, 0x00, 0x00,  // y, x
+        0x64, 0x00,              // command 0: a row record of 100 bytes
+        0x20, 0x40,              //   command 2, 32 pixels of depth, index and alpha:
+    };
+    for (std::uint8_t alpha = 0; alpha < 32; ++alpha)
+        body.insert(body.end(), {0x00, 0x01, alpha});
+    body.insert(body.end(), {0x00, 0xA0});  // command 5: end of frame
+    const int expected[32] = {0,   8,   16,  25,  33,  41,  49,  58,  66,  74,  82,  90,  99,  107, 115, 123,
+                              132, 140, 148, 156, 165, 173, 181, 189, 197, 206, 214, 222, 230, 239, 247, 255};
+    const Decoded<Sprite> sprite = DecodeSprite2(body);
+    ASSERT_TRUE(sprite.value) << sprite.declined;
+    const SpriteFrame& frame = sprite.value->frames.at(0);
+    ASSERT_EQ(frame.opacity.size(), 32u) << frame.problem;
+    for (std::size_t alpha = 0; alpha < 32; ++alpha)
+        EXPECT_EQ(frame.opacity[alpha], expected[alpha]) << "alpha " << alpha;
 }
 
 }  // namespace

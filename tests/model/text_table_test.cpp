@@ -65,7 +65,7 @@ TEST(DecodeTextTable, ReadsEveryLayoutAndLanguage)
           {1, 1, "Soap", "", k1252},
           {0, 15, "\x83\x5E", "", CodePage::ShiftJis},
           {1, 16, "Myd\xB3o", "", CodePage::Windows1250},
-          {0, kUnknownLanguage, "?", "", k1252}},
+          {0, 25, "?", "", k1252}},
          6},
         {"FC FF takes the language from the set, and long lengths",
          [&] {

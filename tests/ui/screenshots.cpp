@@ -7,7 +7,11 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <cctype>
+#include <string>
+
 #include "model/container/chunk_lookup.h"
+#include "model/decoders/decoded_types.h"
 #include "synth/behaviour_builder.h"
 #include "synth/showcase.h"
 #include "synth/showcase_object.h"
@@ -179,6 +183,42 @@ void SaveBehaviourPictures(const QDir& out)
     show(9, "inspector-semi-global");
 }
 
+// The inspector on one chunk of each decoded type, named after the type: a
+// type added to the model's table without a chunk here fails the run.
+bool SaveEveryTypePictures(const QDir& out)
+{
+    using namespace tarnwick::fixtures;
+    IffBuilder file;
+    file.Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0);
+    AddShowcaseObjectFile(file);
+    file.Chunk("STR#", "Names", ShowcaseTextTable(), ChunkId(128))
+        .Chunk("SPR#", "Ball, old form", ShowcaseOldSprite(300), ChunkId(301))
+        .Chunk("BMP_", "Picture", BmpFile(SamplePicture()), ChunkId(400))
+        .Chunk("FBMP", "Source", BmpFile(SamplePicture()), ChunkId(401))
+        .Chunk("rsmp", "", ResourceMapBuilder().Type("STR#", 1).Entry(64, 128, 0, "Names").Build());
+    tarnwick::OpenFile openFile;
+    LoadBytes(openFile, file.Build());
+    tarnwick::InspectorWindow inspector(openFile);
+    inspector.resize(780, 600);
+    inspector.show();
+    bool every = true;
+    for (const tarnwick::DecodedType& row : tarnwick::DecodedTypes()) {
+        const tarnwick::ChunkNumber chunk = tarnwick::FindFirstChunk(openFile.Chunks, row.type);
+        if (chunk == 0) {
+            qWarning("No chunk of type %.4s to show.", row.type.data());
+            every = false;
+            continue;
+        }
+        inspector.ShowChunk(chunk);
+        std::string name = "type-" + std::string(row.type);
+        for (char& c : name)
+            if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-')
+                c = '_';
+        Save(inspector, out, name.c_str());
+    }
+    return every;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -212,5 +252,5 @@ int main(int argc, char* argv[])
     SaveDrawGroupPictures(out);
     SaveObjectPictures(out);
     SaveBehaviourPictures(out);
-    return 0;
+    return SaveEveryTypePictures(out) ? 0 : 1;
 }

@@ -137,8 +137,7 @@ void InspectorWindow::ClearView()
 {
     chunk_.reset();
     shown_ = 0;
-    delete view_;
-    view_ = nullptr;
+    view_.reset();
     layout_->setStretch(layout_->count() - 1, 1);
     setWindowTitle(QStringLiteral("Inspector"));
     header_->setText(QStringLiteral("No chunk: pick one in the main window's chunk list."));
@@ -170,23 +169,24 @@ void InspectorWindow::ShowChunk(ChunkNumber number)
     warning_->setText(QString::fromStdString(summary.warning));
     warning_->setVisible(!summary.warning.empty());
 
-    QString declined;
-    view_ = MakeViewForChunk(
-        *chunk_, context_, [this](std::int32_t offset) { PickOffset(offset); }, declined);
+    ChunkViewMade made =
+        MakeViewForChunk(*chunk_, context_, [this](std::int32_t offset) { PickOffset(offset); });
+    view_ = std::move(made.view);
+    const QString& declined = made.declined;
     view_->setObjectName(QStringLiteral("View"));
     // The mouse's side buttons go Back and Forward, and Ctrl+C copies what the
     // view copies, whichever part has the mouse or the focus.
     for (QWidget* part : view_->findChildren<QWidget*>())
         part->installEventFilter(this);
     // The view takes the place of the stretch at the end.
-    layout_->insertWidget(layout_->count() - 1, view_, 1);
+    layout_->insertWidget(layout_->count() - 1, view_.get(), 1);
     layout_->setStretch(layout_->count() - 1, 0);
     // The keys act in the view at once (a draw group's arrows, a table's
     // lines), as after a click into it; a window in the background stays so.
-    QWidget* keys = view_;
+    QWidget* keys = view_.get();
     if (keys->focusPolicy() == Qt::NoFocus)
         for (QWidget* part : view_->findChildren<QWidget*>())
-            if ((part->focusPolicy() & Qt::TabFocus) != 0 && part->isVisibleTo(view_)) {
+            if ((part->focusPolicy() & Qt::TabFocus) != 0 && part->isVisibleTo(view_.get())) {
                 keys = part;
                 break;
             }

@@ -3,10 +3,12 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "model/container/open_file.h"
 #include "ui/inspector/inspector_context.h"
+#include "ui/inspector/inspector_view.h"
 #include "ui/inspector/link_history.h"
 
 class QAction;
@@ -16,8 +18,6 @@ class QToolButton;
 class QVBoxLayout;
 
 namespace tarnwick {
-
-class InspectorView;
 
 // The inspector: one chunk of the open file decoded in full, under a strip of
 // its header fields, with copy and "Save as". Modeless and resizable; its
@@ -35,7 +35,7 @@ public:
     // being loaded.
     void Clear();
     [[nodiscard]] ChunkNumber ChunkIndex() const { return shown_; }
-    [[nodiscard]] InspectorView* View() const { return view_; }
+    [[nodiscard]] InspectorView* View() const { return view_.get(); }
 
     // Follows a link to chunk `number`: selects it in the main list and shows
     // it, remembering the chunk left for Back. Done on the next turn of the
@@ -78,7 +78,7 @@ private:
     QLabel* warning_;
     QLabel* note_;
     QVBoxLayout* layout_;
-    InspectorView* view_ = nullptr;
+    std::unique_ptr<InspectorView> view_;  // a child of the window while it lives
     QToolButton* save_;
     QMenu* saveMenu_;
     InspectorContext context_;

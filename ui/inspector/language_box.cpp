@@ -12,6 +12,8 @@ QComboBox* MakeLanguageBox(InspectorContext& context, const std::set<int>& prese
     auto* box = new QComboBox;
     box->setObjectName(QStringLiteral("Language"));
     for (const int language : present) {
+        if (language < kFirstLanguage || language > kLastLanguage)
+            continue;  // a byte that names no language cannot be chosen
         const std::string_view name = LanguageName(language);
         box->addItem(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())), language);
     }

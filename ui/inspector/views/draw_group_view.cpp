@@ -45,14 +45,6 @@ QString CellName(int rotation, int zoomRow)
         .arg(Hex(kDrawGroupDirections[rotation]));
 }
 
-// Whether the image is one of the four rotations at the three zooms.
-bool IsDrawn(const DrawGroupImage& image)
-{
-    return std::find(std::begin(kDrawGroupDirections), std::end(kDrawGroupDirections), image.direction) !=
-               std::end(kDrawGroupDirections) &&
-           image.zoom >= kFarZoom && image.zoom <= kNearZoom;
-}
-
 }  // namespace
 
 // The twelve images at their own size: a column a rotation, a row a zoom.
@@ -203,17 +195,8 @@ DrawGroupView::DrawGroupView(const DrawGroup& group, const ChunkTable& chunks, Q
 {
     if (!group.warning.empty())
         notes_ << QString::fromStdString(group.warning);
-    for (std::size_t i = 0; i < group.images.size(); ++i) {
-        const DrawGroupImage& image = group.images[i];
-        const bool drawable = IsDrawn(image);
-        if (!drawable || FindImage(group, image.direction, image.zoom) != i)
-            notes_ << QStringLiteral("Image %1 (rotation %2, zoom %3) is %4: not shown.")
-                          .arg(i)
-                          .arg(Hex(image.direction))
-                          .arg(image.zoom)
-                          .arg(drawable ? QStringLiteral("a second one")
-                                        : QStringLiteral("not one the game draws"));
-    }
+    for (const std::string& note : UnshownImageNotes(group))
+        notes_ << QString::fromStdString(note);
     const std::vector<std::optional<Decoded<Composite>>> views = ComposeViews(group, chunks);
     QStringList palettes;
     for (std::size_t cell = 0; cell < views.size(); ++cell) {

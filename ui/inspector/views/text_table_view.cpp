@@ -14,18 +14,25 @@ namespace tarnwick {
 
 namespace {
 
-QString Text(const std::string& bytes, CodePage codePage) { return CodePageText(bytes, codePage); }
-
+// "French"; "Unknown language 25" for a byte that names none.
 QString LanguageText(int language)
 {
     const std::string_view name = LanguageName(language);
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    const QString text = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    return language >= kFirstLanguage && language <= kLastLanguage ? text
+                                                                   : text + u' ' + QString::number(language);
 }
 
+// The language, and a word where the text is not valid in the language's code
+// page and shows as Windows-1252.
 QStringList Fields(const TextEntry& entry)
 {
-    return {QString::number(entry.index), LanguageText(entry.language), Text(entry.value, entry.codePage),
-            Text(entry.comment, entry.codePage)};
+    const CodePageDecoding value = DecodeCodePage(entry.value, entry.codePage);
+    const CodePageDecoding comment = DecodeCodePage(entry.comment, entry.codePage);
+    QString language = LanguageText(entry.language);
+    if (value.readAs1252 || comment.readAs1252)
+        language += QStringLiteral(" (read as Windows-1252)");
+    return {QString::number(entry.index), language, value.text, comment.text};
 }
 
 }  // namespace
@@ -61,7 +68,7 @@ TextTableView::TextTableView(TextTable table, InspectorContext& context, QWidget
     layout->addWidget(rows_);
     connect(languages_, &QComboBox::currentIndexChanged, this, [this, &context](int at) {
         const int language = languages_->itemData(at).toInt();
-        if (language >= kFirstLanguage)
+        if (language >= kFirstLanguage && language <= kLastLanguage)
             context.language = language;
         ShowLanguage(language);
     });
