@@ -1,3 +1,4 @@
+#include <QAbstractItemModelTester>
 #include <QClipboard>
 #include <QLabel>
 #include <QMenu>
@@ -123,6 +124,17 @@ private slots:
         QCOMPARE(Chunks()->count(), 8);
     }
     void cleanup() { window_.reset(); }
+
+    // The hex lines of a chunk of 40 bytes: three lines, the last one short.
+    void theHexLinesModelIsAWellBehavedModel()
+    {
+        HexView view(HexRows(ByteString(std::vector<std::uint8_t>(40, 0x41)), 64));
+        QAbstractItemModelTester tester(view.Lines().model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(view.Lines().model()->rowCount(), 3);
+        QVERIFY(view.Lines().model()->index(2, 0).data().toString().startsWith(QStringLiteral("00000020")));
+        QVERIFY(!view.Lines().model()->index(3, 0).data().isValid());
+    }
 
     void opensByDoubleClickEnterOrMenu_data()
     {
