@@ -125,6 +125,25 @@ private slots:
     }
     void cleanup() { window_.reset(); }
 
+    // The list shows 1000 chunks and its error line; the inspector reaches the
+    // chunk past them, and the error line opens nothing.
+    void reachesTheChunksPastTheList()
+    {
+        QVERIFY(window_->Pick(names::kFileList, QStringLiteral("many.IFF")));
+        QCOMPARE(Chunks()->count(), 1001);
+        QCOMPARE(window_->Module().Chunks.Count(), std::size_t{1001});
+        Chunks()->setCurrentRow(1000);  // "Error reading file - Too many Chunks"
+        QTest::keyClick(Chunks(), Qt::Key_Return);
+        QVERIFY(!Inspector());
+        Inspect(999);
+        Inspector()->FollowLink(1001);
+        QTRY_COMPARE(Inspector()->ChunkIndex(), std::size_t{1001});
+        QCOMPARE(Chunks()->currentRow(), -1);  // no line to select
+        QVERIFY(Inspector()->GoBack());
+        QCOMPARE(Inspector()->ChunkIndex(), std::size_t{1000});
+        QCOMPARE(Chunks()->currentRow(), 999);
+    }
+
     // The hex lines of a chunk of 40 bytes: three lines, the last one short.
     void theHexLinesModelIsAWellBehavedModel()
     {
