@@ -41,7 +41,8 @@ int FolderNamesModel::rowCount(const QModelIndex& parent) const
 
 QVariant FolderNamesModel::data(const QModelIndex& index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    // An invalid index is an allowed question, with no answer.
+    if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
     const int row = index.row();
     const bool own = row < LineCount();
@@ -61,7 +62,7 @@ QVariant FolderNamesModel::data(const QModelIndex& index, int role) const
 
 Qt::ItemFlags FolderNamesModel::flags(const QModelIndex& index) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return Qt::NoItemFlags;
     const int row = index.row();
     if (row < LineCount() && lines_[row].Path.isEmpty())

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "synth/behaviour_builder.h"
+#include "tests/support/case_name.h"
 
 namespace tarnwick {
 namespace {
@@ -102,6 +103,111 @@ TEST(DecodeBehaviour, KeepsWhatFitsOrDeclines)
             << row.name;
     }
 }
+
+// Behaviours written out by hand from the format's description, not by a
+// builder. The unused header bytes hold A3 so that reading them shows.
+struct HandWrittenBehaviour {
+    const char* name;
+    Bytes body;
+    std::uint16_t signature;
+    std::uint8_t treeType;
+    std::uint8_t arguments;
+    std::uint16_t locals;
+    std::uint16_t treeVersion;
+    std::vector<Instruction> instructions;
+    std::vector<TargetKind> targets;  // true and false target of each instruction
+};
+
+const HandWrittenBehaviour kHandWrittenBehaviours[] = {
+    {"0x8003: 8-bit counts, 32-bit instruction count",
+     {
+         0x03, 0x80,                                      // signature 0x8003
+         0x01,                                            // tree type 1
+         0x02,                                            // 2 arguments
+         0x03,                                            // 3 locals
+         0xA3, 0xA3,                                      // unused
+         0x02, 0x01,                                      // tree version 0x0102
+         0x03, 0x00, 0x00, 0x00,                          // 3 instructions
+         0x02, 0x00, 0x01, 0xFD,                          // expression; true: 1, false: error
+         0x05, 0x00, 0x07, 0x00, 0x00, 0x05, 0x08, 0x07,  //   temp 5 := literal 7
+         0x00, 0x10, 0xFE, 0xFF,                          // call 4096; true: return true, false: return false
+         0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08,  //   its operands
+         0x01, 0x20, 0x03, 0x00,                          // call 8193; true: 3, the count; false: 0
+         0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+     },
+     0x8003,
+     1,
+     2,
+     3,
+     0x0102,
+     {{2, 1, 253, {5, 0, 7, 0, 0, 5, 8, 7}}, {4096, 254, 255, {1, 2, 3, 4, 5, 6, 7, 8}}, {8193, 3, 0, {}}},
+     {TargetKind::Instruction, TargetKind::Error, TargetKind::ReturnTrue, TargetKind::ReturnFalse,
+      TargetKind::PastTheEnd, TargetKind::Instruction}},
+    {"0x8002: 16-bit counts",
+     {
+         0x02, 0x80,                                      // signature 0x8002
+         0x01, 0x00,                                      // 1 instruction
+         0x02,                                            // tree type 2
+         0x04,                                            // 4 arguments
+         0x05, 0x01,                                      // 0x0105 locals
+         0x03, 0x00,                                      // tree version 3
+         0xA3, 0xA3,                                      // unused
+         0x00, 0x01, 0xFE, 0x01,                          // call 256; true: return true, false: 1, the count
+         0xFF, 0xEE, 0xDD, 0xCC, 0xBB, 0xAA, 0x99, 0x88,  //   its operands
+     },
+     0x8002,
+     2,
+     4,
+     0x0105,
+     3,
+     {{256, 254, 1, {0xFF, 0xEE, 0xDD, 0xCC, 0xBB, 0xAA, 0x99, 0x88}}},
+     {TargetKind::ReturnTrue, TargetKind::PastTheEnd}},
+    {"0x8000: header fields all zero",
+     {
+         0x00, 0x80,              // signature 0x8000
+         0x01, 0x00,              // 1 instruction
+         0x00, 0x00, 0x00, 0x00,  // tree type, arguments, locals
+         0x00, 0x00, 0x00, 0x00,  // tree version, unused
+         0x00, 0x00, 0xFF, 0xFD,  // sleep; true: return false, false: error
+         0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+     },
+     0x8000,
+     0,
+     0,
+     0,
+     0,
+     {{0, 255, 253, {}}},
+     {TargetKind::ReturnFalse, TargetKind::Error}},
+};
+
+void PrintTo(const HandWrittenBehaviour& row, std::ostream* out) { *out << row.name; }
+
+class DecodeBehaviourWrittenByHand : public testing::TestWithParam<HandWrittenBehaviour> {};
+
+TEST_P(DecodeBehaviourWrittenByHand, ReadsTheHeaderInstructionsAndTargets)
+{
+    const HandWrittenBehaviour& row = GetParam();
+    const Decoded<Behaviour> decoded = DecodeBehaviour(row.body);
+    ASSERT_TRUE(decoded.value) << decoded.declined;
+    const Behaviour& behaviour = *decoded.value;
+    EXPECT_EQ(behaviour.signature, row.signature);
+    EXPECT_EQ(behaviour.treeType, row.treeType);
+    EXPECT_EQ(behaviour.argumentCount, row.arguments);
+    EXPECT_EQ(behaviour.localCount, row.locals);
+    EXPECT_EQ(behaviour.treeVersion, row.treeVersion);
+    EXPECT_EQ(behaviour.declaredCount, row.instructions.size());
+    EXPECT_EQ(behaviour.instructions, row.instructions);
+    EXPECT_EQ(behaviour.trailingBytes, 0u);
+    EXPECT_EQ(behaviour.warning, "");
+    std::vector<TargetKind> targets;
+    for (const Instruction& instruction : behaviour.instructions)
+        for (const std::uint8_t target : {instruction.trueTarget, instruction.falseTarget})
+            targets.push_back(KindOfTarget(target, behaviour.instructions.size()));
+    EXPECT_EQ(targets, row.targets);
+}
+
+INSTANTIATE_TEST_SUITE_P(Behaviours, DecodeBehaviourWrittenByHand, testing::ValuesIn(kHandWrittenBehaviours),
+                         fixtures::RowName());
 
 }  // namespace
 }  // namespace tarnwick

@@ -9,6 +9,7 @@
 #include "synth/draw_group_builder.h"
 #include "synth/sprite_builder.h"
 #include "tests/model/recording_output.h"
+#include "tests/support/case_name.h"
 
 namespace tarnwick {
 namespace {
@@ -270,6 +271,184 @@ TEST(UnshownImageNotes, NameTheImagesTheGameNeverShows)
         (std::vector<std::string>{"Image 2 (rotation 0x01, zoom 3) is a second one: not shown.",
                                   "Image 3 (rotation 0x02, zoom 3) is not one the game draws: not shown.",
                                   "Image 4 (rotation 0x10, zoom 4) is not one the game draws: not shown."}));
+}
+
+// Draw groups written out by hand from the format's description, not by a
+// builder: one image of one entry, SPR2 300 frame 14 at x -7, y 95, flags 5
+// (mirrored, and bit 2), in rotation 0x04 at the middle zoom.
+struct DrawGroupBytes {
+    const char* name;
+    Bytes body;
+    float objectZ;  // read from 20001 on
+};
+
+const DrawGroupBytes kDrawGroups[] = {
+    {"20000: 12-byte entries",
+     {
+         0x20, 0x4E,              // version 20000
+         0x01, 0x00,              // one image
+         0x01, 0x00, 0x04, 0x02,  // one sprite; direction 0x04, zoom 2
+         0x07, 0x00,              // type, unused
+         0x2C, 0x01, 0x0E, 0x00,  // SPR2 300, frame 14
+         0x05, 0x00,              // flags 5
+         0xF9, 0xFF, 0x5F, 0x00,  // x -7, y 95
+     },
+     0.0f},
+    {"20001: 16-byte entries",
+     {
+         0x21, 0x4E,              // version 20001
+         0x01, 0x00,              // one image
+         0x01, 0x00, 0x04, 0x02,  // one sprite; direction 0x04, zoom 2
+         0x07, 0x00,              // type, unused
+         0x2C, 0x01, 0x0E, 0x00,  // SPR2 300, frame 14
+         0x05, 0x00,              // flags 5
+         0xF9, 0xFF, 0x5F, 0x00,  // x -7, y 95
+         0x00, 0x00, 0x80, 0x3E,  // object z 0.25f
+     },
+     0.25f},
+    {"20003: 32-bit counts and 24-byte entries",
+     {
+         0x23, 0x4E,              // version 20003
+         0x01, 0x00, 0x00, 0x00,  // one image
+         0x04, 0x00, 0x00, 0x00,  // direction 0x04
+         0x02, 0x00, 0x00, 0x00,  // zoom 2
+         0x01, 0x00, 0x00, 0x00,  // one sprite
+         0x2C, 0x01, 0x00, 0x00,  // SPR2 300
+         0x0E, 0x00, 0x00, 0x00,  // frame 14
+         0xF9, 0xFF, 0xFF, 0xFF,  // x -7
+         0x5F, 0x00, 0x00, 0x00,  // y 95
+         0x00, 0x00, 0x80, 0x3E,  // object z 0.25f, before the flags
+         0x05, 0x00, 0x00, 0x00,  // flags 5
+     },
+     0.25f},
+};
+
+void PrintTo(const DrawGroupBytes& row, std::ostream* out) { *out << row.name; }
+
+class DecodeDrawGroupWrittenByHand : public testing::TestWithParam<DrawGroupBytes> {};
+
+TEST_P(DecodeDrawGroupWrittenByHand, ReadsTheImageAndItsEntry)
+{
+    const Decoded<DrawGroup> group = DecodeDrawGroup(GetParam().body);
+    ASSERT_TRUE(group.value) << group.declined;
+    EXPECT_EQ(group.value->warning, "");
+    ASSERT_EQ(group.value->images.size(), 1u);
+    const DrawGroupImage& image = group.value->images[0];
+    EXPECT_EQ(image.direction, 0x04u);
+    EXPECT_EQ(image.zoom, 2u);
+    ASSERT_EQ(image.sprites.size(), 1u);
+    const DrawGroupSprite& entry = image.sprites[0];
+    EXPECT_EQ(entry.spriteId, 300u);
+    EXPECT_EQ(entry.frame, 14u);
+    EXPECT_EQ(entry.x, -7);
+    EXPECT_EQ(entry.y, 95);
+    EXPECT_EQ(entry.flags, 5u);
+    EXPECT_EQ(entry.objectZ, GetParam().objectZ);
+}
+
+INSTANTIATE_TEST_SUITE_P(Versions, DecodeDrawGroupWrittenByHand, testing::ValuesIn(kDrawGroups),
+                         fixtures::RowName());
+
+TEST(DecodeDrawGroup, DeclinesVersion20002WrittenByHand)
+{
+    const Bytes body = {
+        0x22, 0x4E,              // version 20002, which no one describes
+        0x01, 0x00, 0x00, 0x00,  // what would be one image
+        0x01, 0x00, 0x04, 0x02,
+    };
+    const Decoded<DrawGroup> group = DecodeDrawGroup(body);
+    EXPECT_FALSE(group.value);
+    EXPECT_NE(group.declined.find("20002"), std::string::npos) << group.declined;
+}
+
+// A file written out by hand: a palette, a sprite of two frames with depth,
+// and a draw group of two images that overlap them.
+OpenFile HandWrittenObject()
+{
+    const Bytes palette = {
+        0x00, 0x00, 0x00, 0x00,                                // version 0
+        0x04, 0x00, 0x00, 0x00,                                // four colours
+        0,    0,    0,    0,    0, 0, 0, 0, 0x00, 0x00, 0x00,  // 0 black
+        0xFF, 0x00, 0x00,                                      // 1 red
+        0x00, 0xFF, 0x00,                                      // 2 green
+        0x00, 0x00, 0xFF,                                      // 3 blue
+    };
+    const Bytes sprite = {
+        0xE8, 0x03, 0x00, 0x00,  // version 1000
+        0x02, 0x00, 0x00, 0x00,  // two frames
+        0x01, 0x00, 0x00, 0x00,  // palette 1
+        0x14, 0x00, 0x00, 0x00,  // frame 0 at byte 20
+        0x36, 0x00, 0x00, 0x00,  // frame 1 at byte 54
+        // frame 0: 2 x 2 red at depth 50
+        0x02, 0x00, 0x02, 0x00,  // width 2, height 2
+        0x03, 0x00, 0x00, 0x00,  // colour and depth
+        0x01, 0x00, 0x00, 0x00,  // palette 1, transparent index 0
+        0x00, 0x00, 0x00, 0x00,  // y, x
+        0x08, 0x00, 0x02, 0x20,  // row 0, 8 bytes: command 1, two pixels of depth and index:
+        0x32, 0x01, 0x32, 0x01,  //   red at 50, red at 50
+        0x08, 0x00, 0x02, 0x20,  // row 1, the same
+        0x32, 0x01, 0x32, 0x01,  //
+        0x00, 0xA0,              // end of frame
+        // frame 1: 3 x 1, blue at 90 (far), green at 10 (near), green at 10
+        0x03, 0x00, 0x01, 0x00,  // width 3, height 1
+        0x03, 0x00, 0x00, 0x00,  // colour and depth
+        0x01, 0x00, 0x00, 0x00,  // palette 1, transparent index 0
+        0x00, 0x00, 0x00, 0x00,  // y, x
+        0x0A, 0x00, 0x03, 0x20,  // row 0, 10 bytes: command 1, three pixels:
+        0x5A, 0x03, 0x0A, 0x02,  //   blue at 90, green at 10,
+        0x0A, 0x02,              //   green at 10
+        0x00, 0xA0,              // end of frame
+    };
+    OpenFile file;
+    RecordingOutput output;
+    LoadChunkBytes(file,
+                   ByteString(fixtures::IffBuilder()
+                                  .Chunk("PALT", "", palette, fixtures::ChunkId(1))
+                                  .Chunk("SPR2", "", sprite, fixtures::ChunkId(10))
+                                  .Build()),
+                   output);
+    return file;
+}
+
+TEST(DrawGroupCompositor, LetsDepthDecideAndMirrorsInAGroupWrittenByHand)
+{
+    const Bytes body = {
+        0x20, 0x4E,              // version 20000
+        0x02, 0x00,              // two images
+        0x02, 0x00, 0x01, 0x03,  // image 1: two sprites; direction 0x01, zoom 3
+        0x00, 0x00, 0x0A, 0x00,  //   SPR2 10,
+        0x00, 0x00, 0x00, 0x00,  //   frame 0, flags 0,
+        0x00, 0x00, 0x00, 0x00,  //   x 0, y 0: rows -2 and -1
+        0x00, 0x00, 0x0A, 0x00,  //   SPR2 10,
+        0x01, 0x00, 0x00, 0x00,  //   frame 1, flags 0,
+        0x00, 0x00, 0x00, 0x00,  //   x 0, y 0: row -1
+        0x02, 0x00, 0x10, 0x03,  // image 2: two sprites; direction 0x10, zoom 3
+        0x00, 0x00, 0x0A, 0x00,  //   SPR2 10,
+        0x00, 0x00, 0x00, 0x00,  //   frame 0, flags 0,
+        0x00, 0x00, 0x00, 0x00,  //   x 0, y 0
+        0x00, 0x00, 0x0A, 0x00,  //   SPR2 10,
+        0x01, 0x00, 0x01, 0x00,  //   frame 1, flags 1: mirrored,
+        0x01, 0x00, 0xFF, 0xFF,  //   x 1, y -1: row -2, columns 1 to 3
+    };
+    const Decoded<DrawGroup> group = DecodeDrawGroup(body);
+    ASSERT_TRUE(group.value) << group.declined;
+    ASSERT_EQ(group.value->images.size(), 2u);
+    const OpenFile file = HandWrittenObject();
+    const std::vector<std::string> expected[] = {
+        // The far blue, listed last, loses to red; the near green wins.
+        {"rr.", "rgg"},
+        // Mirrored, the near greens come first and win over red.
+        {"rggb", "rr.."},
+    };
+    for (std::size_t i = 0; i < 2; ++i) {
+        const Decoded<Composite> composite = DrawGroupCompositor(file.Chunks).Compose(group.value->images[i]);
+        ASSERT_TRUE(composite.value) << composite.declined;
+        EXPECT_EQ(Letters(*composite.value), expected[i]) << "image " << i;
+        EXPECT_EQ(composite.value->originX, 0) << "image " << i;
+        EXPECT_EQ(composite.value->originY, 2) << "image " << i;
+        EXPECT_EQ(composite.value->warnings, std::vector<std::string>{}) << "image " << i;
+        EXPECT_EQ(composite.value->palettes, std::vector<std::string>{}) << "image " << i;
+    }
 }
 
 }  // namespace

@@ -109,5 +109,60 @@ TEST(DescribeObjectDefinition, KeepsAHalfGuidAsANumber)
     EXPECT_FALSE(definition.Id32(12));
 }
 
+// A definition written out by hand from the format's description, not by a
+// builder: its first 14 words, zeros, then the seven ratings.
+TEST(DescribeObjectDefinition, ReadsADefinitionWrittenByHand)
+{
+    const Bytes body = fixtures::Concat({
+        {
+            0x8E, 0x00, 0x00, 0x00,  // version 142
+            0x01, 0x00,              // word 0: stack size 1
+            0x64, 0x00,              // word 1: base graphic, DGRP 100
+            0x0C, 0x00,              // word 2: 12 graphics
+            0x00, 0x10,              // word 3: main behaviour, BHAV 4096
+            0x00, 0x00,              // word 4
+            0x80, 0x00,              // word 5: tree table 128
+            0xFD, 0xFF,              // word 6: interaction group -3, signed
+            0x04, 0x00,              // word 7: object type 4
+            0x01, 0x80,              // word 8: master ID 0x8001, unsigned
+            0x02, 0x01,              // word 9: sub-index 0x0102, signed
+            0x00, 0x00, 0x00, 0x00,  // words 10, 11
+            0x78, 0x56,              // word 12: the GUID's low half
+            0x34, 0x12,              // word 13: its high half
+        },
+        Bytes(2 * (80 - 14), 0),  // words 14 to 79: zero
+        {
+            0xF6, 0xFF,  // word 80: hunger -10
+            0x05, 0x00,  // word 81: comfort 5
+            0x00, 0x80,  // word 82: hygiene -32768
+            0xFF, 0x7F,  // word 83: bladder 32767
+            0xFF, 0xFF,  // word 84: energy -1
+            0x00, 0x00,  // word 85: fun 0
+            0x0A, 0x00,  // word 86: room 10
+        },
+    });
+    const Decoded<ObjectDefinition> definition = DecodeObjectDefinition(body);
+    ASSERT_TRUE(definition.value) << definition.declined;
+    EXPECT_EQ(definition.value->version, 142u);
+    ASSERT_EQ(definition.value->words.size(), 87u);
+    EXPECT_EQ(definition.value->Id32(object_word::kGuid), 0x12345678u);
+    const std::vector<ObjectFieldLine> lines = DescribeObjectDefinition(*definition.value);
+    const struct {
+        std::size_t word;
+        std::size_t offset;
+        const char* value;
+    } rows[] = {
+        {1, 6, "100"},      {5, 14, "128"},         {6, 16, "-3"},    {7, 18, "4"},    {8, 20, "32769"},
+        {9, 22, "258"},     {12, 28, "0x12345678"}, {80, 164, "-10"}, {81, 166, "5"},  {82, 168, "-32768"},
+        {83, 170, "32767"}, {84, 172, "-1"},        {85, 174, "0"},   {86, 176, "10"},
+    };
+    for (const auto& row : rows) {
+        const ObjectFieldLine* line = LineOf(lines, row.word);
+        ASSERT_NE(line, nullptr) << row.word;
+        EXPECT_EQ(line->offset, row.offset) << row.word;
+        EXPECT_EQ(line->value, row.value) << row.word;
+    }
+}
+
 }  // namespace
 }  // namespace tarnwick

@@ -55,5 +55,29 @@ TEST(DecodePalette, ReadsTheColoursThereAre)
     }
 }
 
+TEST(DecodePalette, ReadsAPaletteWrittenByHand)
+{
+    const Bytes body = {
+        0x01, 0x00, 0x00, 0x00,              // version 1
+        0x03, 0x00, 0x00, 0x00,              // three colours
+        0,    0,    0,    0,    0, 0, 0, 0,  // zero
+        0x01, 0x02, 0x03,                    // red 1, green 2, blue 3
+        0xFF, 0x80, 0x00,                    // orange
+        0x00, 0x00, 0xFF,                    // blue
+    };
+    const Decoded<Palette> palette = DecodePalette(body);
+    ASSERT_TRUE(palette.value) << palette.declined;
+    EXPECT_EQ(palette.value->version, 1u);
+    EXPECT_EQ(palette.value->colours, (std::vector<std::uint32_t>{0xFF010203, 0xFFFF8000, 0xFF0000FF}));
+    EXPECT_EQ(palette.value->warning, "");
+
+    const Bytes tooMany = {
+        0x00, 0x00, 0x00, 0x00,  // version 0
+        0x01, 0x01, 0x00, 0x00,  // 257 colours: more than a palette has
+        0,    0,    0,    0,    0, 0, 0, 0,
+    };
+    EXPECT_FALSE(DecodePalette(tooMany).value);
+}
+
 }  // namespace
 }  // namespace tarnwick

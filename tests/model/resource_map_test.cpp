@@ -174,5 +174,35 @@ TEST(SectionLookup, AgreesWithAScanOfAFullMap)
     }
 }
 
+// A map written out by hand, the worked entry of the format first.
+TEST(ParseResourceMap, ReadsAMapWrittenByHand)
+{
+    const Bytes contents = {
+        'p',  'm',  's',  'r',         // marker
+        0xEE, 0xEE, 0xEE, 0xEE,        // size of the map, not read
+        0x03, 0x00, 0x00, 0x00,        // three type blocks
+        '#',  'R',  'T',  'S',         // STR#, stored reversed
+        0x02, 0x00, 0x00, 0x00,        //   two entries
+        0x00, 0x10, 0x00, 0x00,        //   at 4096,
+        0x80, 0x00, 0x10, 0x00,        //     IDs 0x0080 and 0x0010,
+        'A',  'b',  'c',  0x00, 0xA3,  //     "Abc", its end, one pad byte
+        0x00, 0x20, 0x00, 0x00,        //   at 8192,
+        0x01, 0x02, 0x03, 0x04,        //     IDs 0x0201 and 0x0403,
+        'A',  'b',  0x00,              //     "Ab", its end; no pad
+        '2',  'R',  'P',  'S',         // SPR2
+        0x00, 0x00, 0x00, 0x00,        //   no entries
+        'V',  'A',  'H',  'B',         // BHAV
+        0x01, 0x00, 0x00, 0x00,        //   one entry
+        0x00, 0x00, 0x00, 0x80,        //   at 0x80000000: read as negative,
+        0xFF, 0xFF, 0x00, 0x00,        //     IDs 0xFFFF and 0,
+        'n',  0xA3, 0xA3,              //     "n", ended by A3, one pad byte
+    };
+    const ResourceMap map = Parse(contents);
+    EXPECT_EQ(map.Types, (Types{"STR#", "SPR2", "BHAV"}));
+    EXPECT_EQ(map.Sections, (std::vector<SectionEntry>{{"STR#", 4096, "00800010", "Abc"},
+                                                       {"STR#", 8192, "02010403", "Ab"},
+                                                       {"BHAV", INT32_MIN, "FFFF0000", "n"}}));
+}
+
 }  // namespace
 }  // namespace tarnwick

@@ -74,5 +74,23 @@ TEST(DecodeGlobalName, ReadsPascalAndZeroEndedNames)
     EXPECT_FALSE(DecodeGlobalName({}).value);
 }
 
+TEST(DecodeConstants, ReadsConstantsWrittenByHand)
+{
+    const Bytes body = {
+        0x03,        // three constants
+        0x80,        // flags
+        0x01, 0x00,  // 1
+        0xFF, 0xFF,  // 65535
+        0x2C, 0x01,  // 300
+    };
+    const Decoded<Constants> constants = DecodeConstants(body);
+    ASSERT_TRUE(constants.value) << constants.declined;
+    EXPECT_EQ(constants.value->declaredCount, 3);
+    EXPECT_EQ(constants.value->flags, 0x80);
+    EXPECT_EQ(constants.value->values, (std::vector<std::uint16_t>{1, 65535, 300}));
+    EXPECT_EQ(constants.value->trailingBytes, 0u);
+    EXPECT_EQ(constants.value->warning, "");
+}
+
 }  // namespace
 }  // namespace tarnwick

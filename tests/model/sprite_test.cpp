@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "synth/sprite_builder.h"
+#include "tests/support/case_name.h"
 
 namespace tarnwick {
 namespace {
@@ -296,6 +297,168 @@ TEST(DecodeSprite2, ScalesAlphaToTheNearestOpacity)
     for (std::size_t alpha = 0; alpha < 32; ++alpha)
         EXPECT_EQ(frame.opacity[alpha], expected[alpha]) << "alpha " << alpha;
 }
+
+// Sprites written out by hand from the format's description, not by a builder.
+
+// A frame's expected pixels, row by row.
+struct Pixels {
+    std::vector<int> indices;
+    std::vector<int> opacity;
+    std::vector<int> depth;  // empty: the frame has no depth channel
+};
+
+void ExpectPixels(const SpriteFrame& frame, const Pixels& want)
+{
+    ASSERT_EQ(frame.indices.size(), want.indices.size());
+    for (std::size_t i = 0; i < want.indices.size(); ++i) {
+        EXPECT_EQ(frame.indices[i], want.indices[i]) << "index of pixel " << i;
+        EXPECT_EQ(frame.opacity[i], want.opacity[i]) << "opacity of pixel " << i;
+        if (!want.depth.empty()) {
+            EXPECT_EQ(frame.depth[i], want.depth[i]) << "depth of pixel " << i;
+        }
+    }
+    EXPECT_EQ(frame.depth.size(), want.depth.size());
+}
+
+TEST(DecodeSprite2, ReadsTwoBackToBackFramesWrittenByHand)
+{
+    const Bytes body = {
+        0xE9, 0x03, 0x00, 0x00,  // version 1001
+        0x07, 0x00, 0x00, 0x00,  // palette 7
+        0x02, 0x00, 0x00, 0x00,  // two frames
+        0xE9, 0x03, 0x00, 0x00,  // frame record: 1001,
+        0x36, 0x00, 0x00, 0x00,  //   54 bytes
+        0x04, 0x00, 0x04, 0x00,  // width 4, height 4
+        0x07, 0x00, 0x00, 0x00,  // colour, depth and alpha
+        0x09, 0x00, 0x05, 0x00,  // palette 9, transparent index 5
+        0xFE, 0xFF, 0x0A, 0x00,  // y -2, x 10
+        0x0A, 0x00,              // row 0: a record of 10 bytes
+        0x01, 0x60,              //   command 3: one transparent pixel
+        0x02, 0x20,              //   command 1: two pixels of depth and index:
+        0x0A, 0x05, 0x14, 0x06,  //     depth 10 index 5 (the transparent index, drawn), depth 20 index 6
+        0x10, 0x00,              // row 1: a record of 16 bytes
+        0x01, 0x40,              //   command 2: one pixel of depth, index and alpha:
+        0x1E, 0x07, 0x10, 0x00,  //     depth 30, index 7, alpha 16; a pad byte, 3 being odd
+        0x02, 0x40,              //   command 2: two pixels, no pad:
+        0x28, 0x08, 0x1F,        //     depth 40, index 8, alpha 31
+        0x32, 0x09, 0x00,        //     depth 50, index 9, alpha 0
+        0x01, 0x80,              // command 4: skip one row (row 2)
+        0x08, 0x00,              // row 3: a record of 8 bytes
+        0x03, 0xC0,              //   command 6: three pixels of index only:
+        0x0B, 0x0C, 0x0D, 0x00,  //     11, 12, 13; a pad byte, 3 being odd
+        0x00, 0xA0,              // command 5: end of frame
+        0xE9, 0x03, 0x00, 0x00,  // frame record: 1001,
+        0x18, 0x00, 0x00, 0x00,  //   24 bytes
+        0x02, 0x00, 0x01, 0x00,  // width 2, height 1
+        0x01, 0x00, 0x00, 0x00,  // colour only
+        0x00, 0x00, 0x00, 0x00,  // palette 0 (the header's), transparent index 0
+        0x00, 0x00, 0x00, 0x00,  // y 0, x 0
+        0x06, 0x00,              // row 0: a record of 6 bytes
+        0x02, 0xC0, 0x01, 0x02,  //   command 6: indices 1 and 2, no pad
+        0x00, 0xA0,              // command 5: end of frame
+    };
+    const Decoded<Sprite> sprite = DecodeSprite2(body);
+    ASSERT_TRUE(sprite.value) << sprite.declined;
+    EXPECT_EQ(sprite.value->version, 1001u);
+    EXPECT_EQ(sprite.value->paletteId, 7u);
+    ASSERT_EQ(sprite.value->frames.size(), 2u);
+
+    const SpriteFrame& first = sprite.value->frames[0];
+    EXPECT_EQ(first.problem, "");
+    EXPECT_EQ(first.width, 4);
+    EXPECT_EQ(first.height, 4);
+    EXPECT_EQ(first.flags, 7u);
+    EXPECT_EQ(first.paletteId, 9);
+    EXPECT_EQ(first.transparentIndex, 5);
+    EXPECT_EQ(first.y, -2);
+    EXPECT_EQ(first.x, 10);
+    ExpectPixels(first,
+                 {{5, 5, 6, 5, /**/ 7, 8, 9, 5, /**/ 5, 5, 5, 5, /**/ 11, 12, 13, 5},
+                  {0, 255, 255, 0, /**/ 132, 255, 0, 0, /**/ 0, 0, 0, 0, /**/ 255, 255, 255, 0},
+                  {255, 10, 20, 255, /**/ 30, 40, 50, 255, /**/ 255, 255, 255, 255, /**/ 0, 0, 0, 255}});
+
+    const SpriteFrame& second = sprite.value->frames[1];
+    EXPECT_EQ(second.problem, "");
+    EXPECT_EQ(second.width, 2);
+    EXPECT_EQ(second.height, 1);
+    EXPECT_EQ(second.paletteId, 0);
+    ExpectPixels(second, {{1, 2}, {255, 255}, {}});
+}
+
+// One frame of 4 x 3, in either byte order: row 0 skipped, row 1 ". 10 11
+// 12", row 2 "7 7 8 9".
+struct OldSpriteBytes {
+    const char* name;
+    Bytes body;
+    bool bigEndian;
+};
+
+const OldSpriteBytes kOldSprites[] = {
+    {"big-endian: the first two bytes are zero",
+     {
+         0x00, 0x00, 0x01, 0xF8,  // version 504
+         0x00, 0x00, 0x00, 0x01,  // one frame
+         0x00, 0x00, 0x00, 0x05,  // palette 5
+         0x00, 0x00, 0x00, 0x10,  // the frame at byte 16
+         0x00, 0x00, 0x00, 0x00,  // reserved
+         0x00, 0x03, 0x00, 0x04,  // height 3, then width 4
+         0x00, 0x00,              // start marker
+         0x09, 0x01,              // skip one row
+         0x04, 0x0A,              // row 1: a record of 10 bytes
+         0x01, 0x01,              //   one transparent pixel
+         0x03, 0x03,              //   three pixels, one index each:
+         0x0A, 0x0B, 0x0C, 0x00,  //     10, 11, 12; a pad byte, 3 being odd
+         0x04, 0x0A,              // row 2: a record of 10 bytes
+         0x02, 0x02, 0x07, 0x00,  //   two pixels of index 7, a pad byte
+         0x03, 0x02, 0x08, 0x09,  //   two pixels, 8 and 9, no pad
+         0x05, 0x00,              // end of frame
+     },
+     true},
+    {"little-endian, start marker 00 10",
+     {
+         0xF8, 0x01, 0x00, 0x00,  // version 504
+         0x01, 0x00, 0x00, 0x00,  // one frame
+         0x05, 0x00, 0x00, 0x00,  // palette 5
+         0x10, 0x00, 0x00, 0x00,  // the frame at byte 16
+         0x00, 0x00, 0x00, 0x00,  // reserved
+         0x03, 0x00, 0x04, 0x00,  // height 3, then width 4
+         0x00, 0x10,              // start marker, its count ignored
+         0x09, 0x01,              // skip one row
+         0x04, 0x0A,              // row 1: a record of 10 bytes
+         0x01, 0x01,              //   one transparent pixel
+         0x03, 0x03,              //   three pixels, one index each:
+         0x0A, 0x0B, 0x0C, 0x00,  //     10, 11, 12; a pad byte, 3 being odd
+         0x04, 0x0A,              // row 2: a record of 10 bytes
+         0x02, 0x02, 0x07, 0x00,  //   two pixels of index 7, a pad byte
+         0x03, 0x02, 0x08, 0x09,  //   two pixels, 8 and 9, no pad
+         0x05, 0x00,              // end of frame
+     },
+     false},
+};
+
+void PrintTo(const OldSpriteBytes& row, std::ostream* out) { *out << row.name; }
+
+class DecodeOldSpriteWrittenByHand : public testing::TestWithParam<OldSpriteBytes> {};
+
+TEST_P(DecodeOldSpriteWrittenByHand, ReadsHeightBeforeWidthAndEachCommand)
+{
+    const Decoded<Sprite> sprite = DecodeOldSprite(GetParam().body);
+    ASSERT_TRUE(sprite.value) << sprite.declined;
+    EXPECT_EQ(sprite.value->bigEndian, GetParam().bigEndian);
+    EXPECT_EQ(sprite.value->version, 504u);
+    EXPECT_EQ(sprite.value->paletteId, 5u);
+    ASSERT_EQ(sprite.value->frames.size(), 1u);
+    const SpriteFrame& frame = sprite.value->frames[0];
+    EXPECT_EQ(frame.problem, "");
+    EXPECT_EQ(frame.width, 4);
+    EXPECT_EQ(frame.height, 3);
+    ExpectPixels(frame, {{0, 0, 0, 0, /**/ 0, 10, 11, 12, /**/ 7, 7, 8, 9},
+                         {0, 0, 0, 0, /**/ 0, 255, 255, 255, /**/ 255, 255, 255, 255},
+                         {}});
+}
+
+INSTANTIATE_TEST_SUITE_P(ByteOrders, DecodeOldSpriteWrittenByHand, testing::ValuesIn(kOldSprites),
+                         fixtures::RowName());
 
 }  // namespace
 }  // namespace tarnwick

@@ -141,5 +141,99 @@ TEST(FindText, FallsBackToEnglishThenToAnyLanguage)
     }
 }
 
+// Tables written out by hand from the format's description, not by a builder.
+TEST(DecodeTextTable, ReadsTablesWrittenByHand)
+{
+    const std::string long133(133, 'x');
+    const struct {
+        const char* name;
+        Bytes body;
+        Layout layout;
+        std::vector<TextEntry> entries;
+        std::size_t trailing;
+    } rows[] = {
+        {"Pascal, count big-endian",
+         {
+             0x00, 0x02,           // two strings
+             0x02, 'H', 'i',       // "Hi"
+             0x03, 'Y', 'o', 'u',  // "You"
+         },
+         Layout::Pascal,
+         {{0, 1, "Hi", "", k1252}, {1, 1, "You", "", k1252}},
+         0},
+        {"Pascal, count little-endian",
+         {
+             0x02, 0x00,           // two strings; read big-endian, 512 would overrun
+             0x02, 'H', 'i',       // "Hi"
+             0x03, 'Y', 'o', 'u',  // "You"
+         },
+         Layout::Pascal,
+         {{0, 1, "Hi", "", k1252}, {1, 1, "You", "", k1252}},
+         0},
+        {"FF FF",
+         {
+             0xFF, 0xFF, 0x02, 0x00,  // plain C strings, two
+             'a', 0x00,               // "a"
+             'b', 'c', 0x00,          // "bc"
+         },
+         Layout::Plain,
+         {{0, 1, "a", "", k1252}, {1, 1, "bc", "", k1252}},
+         0},
+        {"FE FF with leftovers",
+         {
+             0xFE, 0xFF, 0x01, 0x00,  // value and comment, one pair
+             'v', 0x00, 'c', 0x00,    // "v", comment "c"
+             0x15, 0x00, 0x00,        // leftovers
+         },
+         Layout::WithComments,
+         {{0, 1, "v", "c", k1252}},
+         3},
+        {"FD FF with filler",
+         {
+             0xFD, 0xFF, 0x04, 0x00,              // language, value and comment; four in all
+             0x01, 'E',  'n',  0x00, 0x00,        // English (US) string 0: "En"
+             0x03, 'F',  'r',  0x00, 'x',  0x00,  // French string 0: "Fr", comment "x"
+             0x01, 'T',  'w',  'o',  0x00, 0x00,  // English (US) string 1: "Two"
+             0x10, 0xB3, 0x00, 0x00,              // Polish string 0: "\xB3", Windows-1250
+             0xA3, 0xA3, 0xA3, 0xA3,              // filler, one byte an entry
+         },
+         Layout::Languages,
+         {{0, 1, "En", "", k1252},
+          {0, 3, "Fr", "x", k1252},
+          {1, 1, "Two", "", k1252},
+          {0, 16, "\xB3", "", CodePage::Windows1250}},
+         4},
+        {"FC FF with a two-byte length",
+         fixtures::Concat({
+             {
+                 0xFC, 0xFF,  // language sets
+                 0x02,        // two sets
+                 0x01, 0x00,  // set 0, English (US): one entry
+                 0x00,        //   its language byte, ignored
+                 0x85, 0x01,  //   value length 5 + 1 * 128 = 133:
+             },
+             Bytes(133, 'x'),
+             {
+                 0x01, 'c',   //   comment length 1: "c"
+                 0x01, 0x00,  // set 1, English (UK): one entry
+                 0xFF,        //   its language byte, ignored
+                 0x02, 'h',   //   value length 2: "hi"
+                 'i', 0x00,   //   comment length 0
+             },
+         }),
+         Layout::LanguageSets,
+         {{0, 1, long133, "c", CodePage::Utf8}, {0, 2, "hi", "", CodePage::Utf8}},
+         0},
+    };
+    for (const auto& row : rows) {
+        const Decoded<TextTable> table = DecodeTextTable(row.body);
+        ASSERT_TRUE(table.value) << row.name << ": " << table.declined;
+        EXPECT_EQ(table.value->layout, row.layout) << row.name;
+        EXPECT_EQ(table.value->entries, row.entries) << row.name;
+        EXPECT_EQ(table.value->trailingBytes, row.trailing) << row.name;
+        EXPECT_EQ(table.value->warning, "") << row.name;
+    }
+}
+
 }  // namespace
 }  // namespace tarnwick

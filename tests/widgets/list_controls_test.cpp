@@ -1,3 +1,4 @@
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QDir>
 #include <QHelpEvent>
@@ -11,6 +12,7 @@
 #include "widgets/dir_list_box.h"
 #include "widgets/drive_list_box.h"
 #include "widgets/file_list_box.h"
+#include "widgets/folder_names_model.h"
 #include "widgets/list_box.h"
 #include "widgets/path_text.h"
 
@@ -59,6 +61,26 @@ private slots:
         fs::create_symlink("/dev/null", folder_->Path() / "top/device.iff");
     }
     void cleanup() { folder_.reset(); }
+
+    // The model behind the folder and file lists, shown its own lines and a
+    // folder's entries, then fewer, then nothing.
+    void FolderNamesModelIsAWellBehavedModel()
+    {
+        FolderNamesModel model;
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const auto folder =
+            std::make_shared<const FolderRead>(ReadFolder((folder_->Path() / "top").string()));
+        QVERIFY(folder->Opened);
+        model.Show({{QStringLiteral("/"), QStringLiteral("/"), 0}}, folder, {0, 1, 2});
+        QCOMPARE(model.rowCount(), 4);
+        QCOMPARE(model.index(0, 0).data().toString(), QStringLiteral("/"));
+        QVERIFY(!model.index(3, 0).data().toString().isEmpty());
+        model.SetLook(QIcon(), QIcon(), 1);
+        model.Show({}, folder, {2});
+        QCOMPARE(model.rowCount(), 1);
+        model.Show({}, nullptr, {});
+        QCOMPARE(model.rowCount(), 0);
+    }
 
     // The second line is selected before the double click: its first click
     // raises Click, the second raises nothing more.

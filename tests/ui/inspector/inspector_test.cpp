@@ -1,3 +1,4 @@
+#include <QAbstractItemModelTester>
 #include <QClipboard>
 #include <QLabel>
 #include <QMenu>
@@ -123,6 +124,36 @@ private slots:
         QCOMPARE(Chunks()->count(), 8);
     }
     void cleanup() { window_.reset(); }
+
+    // The list shows 1000 chunks and its error line; the inspector reaches the
+    // chunk past them, and the error line opens nothing.
+    void reachesTheChunksPastTheList()
+    {
+        QVERIFY(window_->Pick(names::kFileList, QStringLiteral("many.IFF")));
+        QCOMPARE(Chunks()->count(), 1001);
+        QCOMPARE(window_->Module().Chunks.Count(), std::size_t{1001});
+        Chunks()->setCurrentRow(1000);  // "Error reading file - Too many Chunks"
+        QTest::keyClick(Chunks(), Qt::Key_Return);
+        QVERIFY(!Inspector());
+        Inspect(999);
+        Inspector()->FollowLink(1001);
+        QTRY_COMPARE(Inspector()->ChunkIndex(), std::size_t{1001});
+        QCOMPARE(Chunks()->currentRow(), -1);  // no line to select
+        QVERIFY(Inspector()->GoBack());
+        QCOMPARE(Inspector()->ChunkIndex(), std::size_t{1000});
+        QCOMPARE(Chunks()->currentRow(), 999);
+    }
+
+    // The hex lines of a chunk of 40 bytes: three lines, the last one short.
+    void theHexLinesModelIsAWellBehavedModel()
+    {
+        HexView view(HexRows(ByteString(std::vector<std::uint8_t>(40, 0x41)), 64));
+        QAbstractItemModelTester tester(view.Lines().model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(view.Lines().model()->rowCount(), 3);
+        QVERIFY(view.Lines().model()->index(2, 0).data().toString().startsWith(QStringLiteral("00000020")));
+        QVERIFY(!view.Lines().model()->index(3, 0).data().isValid());
+    }
 
     void opensByDoubleClickEnterOrMenu_data()
     {
