@@ -144,7 +144,7 @@ void WriteGameFiles(const fs::path& characters)
                         .Chunk("STR#", "Whole", Strings(0xFF, {"Still readable"}), 1)
                         .ChunkWithSizeField("BMP_", 5000, "Cut short", BmpFile(Gradient(40, 40, 24)), 2)
                         .Build();
-    damaged.resize(damaged.size() - 2000);
+    damaged.erase(damaged.end() - 2000, damaged.end());  // the last 2000 bytes go
     Write(characters / "Damaged.IFF", damaged);
 
     Write(characters / "Demo Wall.WLL", FileWithMap({{"SPR#", "Wall sprite", SpriteBytes(2600), 1},
