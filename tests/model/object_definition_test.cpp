@@ -130,7 +130,7 @@ TEST(DescribeObjectDefinition, ReadsADefinitionWrittenByHand)
             0x78, 0x56,              // word 12: the GUID's low half
             0x34, 0x12,              // word 13: its high half
         },
-        Bytes(2 * (80 - 14), 0),  // words 14 to 79: zero
+        Bytes(std::size_t{2} * (80 - 14), 0),  // words 14 to 79: zero
         {
             0xF6, 0xFF,  // word 80: hunger -10
             0x05, 0x00,  // word 81: comfort 5

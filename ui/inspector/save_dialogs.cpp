@@ -11,7 +11,7 @@ namespace tarnwick {
 
 QString AskFramesFolder(QWidget* parent, const QString& stem, const std::vector<QImage>& frames)
 {
-    const QString path = QFileDialog::getExistingDirectory(parent, QStringLiteral("Save all frames into"));
+    QString path = QFileDialog::getExistingDirectory(parent, QStringLiteral("Save all frames into"));
     if (path.isEmpty())
         return {};
     QStringList existing;

@@ -201,7 +201,7 @@ private slots:
         const char* types[] = {"PALT", "SPR2", "SPR#"};
         for (int step = 1; step <= 3; ++step) {
             QTest::keyClick(Chunks(), Qt::Key_Down);
-            QTRY_COMPARE(Inspector()->ChunkIndex(), step + 1);
+            QTRY_COMPARE(Inspector()->ChunkIndex(), ListedChunk(step));
             QCOMPARE(ShownType(), QString::fromLatin1(types[step - 1]));
         }
     }

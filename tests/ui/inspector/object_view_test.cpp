@@ -85,7 +85,7 @@ private:
     }
     void ExpectShown(int row)
     {
-        QTRY_COMPARE(Inspector()->ChunkIndex(), row + 1);
+        QTRY_COMPARE(Inspector()->ChunkIndex(), ListedChunk(row));
         QCOMPARE(Chunks()->currentRow(), row);
     }
 
