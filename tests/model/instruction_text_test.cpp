@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "tests/support/case_name.h"
 
 namespace tarnwick {
@@ -15,6 +17,8 @@ struct OperandCase {
     std::array<std::uint8_t, 8> operands;
     const char* text;
 };
+
+void PrintTo(const OperandCase& row, std::ostream* out) { *out << row.name; }
 
 class DecodedOperands : public testing::TestWithParam<OperandCase> {};
 
@@ -119,6 +123,57 @@ TEST(OperandText, NamesEveryExpressionOperator)
     for (std::uint8_t op = 0; op < std::size(texts); ++op)
         EXPECT_EQ(OperandText({2, 0, 0, {0x01, 0x00, 0x02, 0x00, 0x00, op, 0x08, 0x07}}), texts[op])
             << int{op};
+}
+
+// Every scope, in order, as the game numbers them: two names swapped fail here.
+TEST(VariableText, NamesEveryScope)
+{
+    const char* const names[] = {"my attribute 1",
+                                 "stack object's attribute 1",
+                                 "scope 2 #1",
+                                 "my object data 1",
+                                 "stack object's data 1",
+                                 "scope 5 #1",
+                                 "global 1",
+                                 "literal 1",
+                                 "temp 1",
+                                 "parameter 1",
+                                 "stack object ID 1",
+                                 "temp indexed by temp 1",
+                                 "tree ad range 1",
+                                 "stack object's temp 1",
+                                 "my motive 1",
+                                 "stack object's motive 1",
+                                 "stack object's slot 1",
+                                 "stack object's motive by temp 1",
+                                 "my person data 1",
+                                 "stack object's person data 1",
+                                 "my slot 1",
+                                 "stack object's definition field 1",
+                                 "stack object's attribute by parameter 1",
+                                 "room by temp 0 1",
+                                 "neighbour in stack object 1",
+                                 "local 1",
+                                 "tuning constant 1",
+                                 "dynamic sprite flag 1",
+                                 "tree ad personality 1",
+                                 "tree ad minimum 1",
+                                 "my person data by temp 1",
+                                 "stack object's person data by temp 1",
+                                 "neighbour's person data 1",
+                                 "job data 1",
+                                 "neighbourhood data 1",
+                                 "stack object's function 1",
+                                 "my type attribute 1",
+                                 "stack object's type attribute 1",
+                                 "neighbour's object definition 1",
+                                 "scope 39 #1",
+                                 "local by temp 1",
+                                 "stack object's attribute by temp 1",
+                                 "scope 42 #1"};
+    for (std::uint16_t scope = 0; scope < std::size(names); ++scope)
+        EXPECT_EQ(VariableText(scope, 1), names[scope]) << scope;
+    EXPECT_EQ(VariableText(9, -1), "parameter 65535");  // only a literal is signed
 }
 
 TEST(OpcodeText, NamesPrimitivesAndCallsThroughTheNamesGiven)
