@@ -120,9 +120,10 @@ TEST(OperandText, NamesEveryExpressionOperator)
         "temp 1 ^= literal 2",
         "temp 1 := sqrt literal 2",
     };
-    for (std::uint8_t op = 0; op < std::size(texts); ++op)
-        EXPECT_EQ(OperandText({2, 0, 0, {0x01, 0x00, 0x02, 0x00, 0x00, op, 0x08, 0x07}}), texts[op])
-            << int{op};
+    for (std::size_t i = 0; i < std::size(texts); ++i) {
+        const auto op = static_cast<std::uint8_t>(i);
+        EXPECT_EQ(OperandText({2, 0, 0, {0x01, 0x00, 0x02, 0x00, 0x00, op, 0x08, 0x07}}), texts[i]) << i;
+    }
 }
 
 // Every scope, in order, as the game numbers them: two names swapped fail here.
@@ -171,8 +172,8 @@ TEST(VariableText, NamesEveryScope)
                                  "local by temp 1",
                                  "stack object's attribute by temp 1",
                                  "scope 42 #1"};
-    for (std::uint16_t scope = 0; scope < std::size(names); ++scope)
-        EXPECT_EQ(VariableText(scope, 1), names[scope]) << scope;
+    for (std::size_t scope = 0; scope < std::size(names); ++scope)
+        EXPECT_EQ(VariableText(static_cast<std::uint16_t>(scope), 1), names[scope]) << scope;
     EXPECT_EQ(VariableText(9, -1), "parameter 65535");  // only a literal is signed
 }
 
