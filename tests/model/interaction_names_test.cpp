@@ -39,16 +39,6 @@ TEST(MotivesText, NamesTheEntriesThatChangeSomething)
     EXPECT_EQ(MotivesText({}, 9), "");
 }
 
-TEST(MotiveName, NamesTheFirstThirteen)
-{
-    const char* const names[] = {"happy life", "happy week", "happy day", "physical", "energy",
-                                 "comfort",    "hunger",     "hygiene",   "bladder",  "mental",
-                                 "social",     "room",       "fun"};
-    for (std::size_t i = 0; i < std::size(names); ++i)
-        EXPECT_EQ(MotiveName(i), names[i]) << i;
-    EXPECT_EQ(MotiveName(std::size(names)), "");
-}
-
 TEST(AttenuationText, ShowsTheCodeAndTheValueOnlyWhereItCounts)
 {
     const struct {
