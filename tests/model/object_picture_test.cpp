@@ -101,8 +101,8 @@ const Layout kStageLayouts[] = {
 };
 
 // The top face of the object as a whole: each pixel whose centre falls in a
-// tile's diamond has that tile's colour, so a tile out of place, a seam or a
-// gap fails.
+// tile's diamond has that tile's colour, so a tile out of place, a seam, a gap
+// or a tile behind drawn over the one in front fails.
 void ExpectTopFaces(const Composite& composite, const Layout& layout, std::uint32_t zoom, int raised,
                     const std::string& where)
 {
@@ -149,29 +149,6 @@ TEST(ComposeObjectViews, LaysTheNineTilesOfEachRotationEdgeToEdge)
             ExpectTopFaces(*view->value, kStageLayouts[rotation], kZoomsNearFirst[zoomRow],
                            fixtures::kNineTileStage.height, where);
         }
-}
-
-TEST(ComposeObjectViews, DrawsTheTileInFrontOverTheOneBehind)
-{
-    fixtures::IffBuilder file;
-    fixtures::AddMultiTileObjectFile(file, fixtures::kTwoTileBench);
-    const OpenFile bench = Load(file.Build());
-    const ObjectViews views =
-        ComposeObjectViews(FindObjectTiles(bench.Chunks, fixtures::kTwoTileBench.masterId), bench.Chunks);
-    // Near, 0x01: tile (1, 0) stands right of and in front of (0, 0); where
-    // their blocks overlap, its top hides the right side of the tile behind.
-    // 0x10 turns it behind, 64 pixels left and 32 up.
-    const struct {
-        std::size_t view;
-        std::int64_t backX, backY;
-        int front;
-    } rows[] = {{0, 0, 0, 1}, {2, -64, -32, 0}};
-    for (const auto& row : rows) {
-        const Composite& near = *views.views[row.view]->value;
-        EXPECT_EQ(PixelAt(near, near.originX + row.backX + 50, near.originY + row.backY - 11),
-                  0xFF000000 | fixtures::TileTopColour(row.front))
-            << row.view;
-    }
 }
 
 TEST(ComposeObjectPicture, PutsAMastersTilesTogetherWhereItHasNoDrawGroup)

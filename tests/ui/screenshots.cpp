@@ -14,7 +14,6 @@
 #include "model/container/chunk_lookup.h"
 #include "model/decoders/decoded_types.h"
 #include "synth/behaviour_builder.h"
-#include "synth/draw_group_builder.h"
 #include "synth/multi_tile_object.h"
 #include "synth/showcase.h"
 #include "synth/showcase_object.h"
@@ -110,26 +109,6 @@ void SaveDrawGroupPictures(const QDir& out)
     inspector.ShowChunk(5);
     QApplication::processEvents();  // the scroll area settles once the splitter is laid out
     Save(inspector, out, "inspector-draw-group");
-}
-
-// A draw group with images in two rotations only: the empty columns keep
-// their headers apart.
-void SaveSparseDrawGroupPicture(const QDir& out)
-{
-    using namespace tarnwick::fixtures;
-    tarnwick::OpenFile openFile;
-    IffBuilder file;
-    file.Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0);
-    AddShowcaseObject(file);
-    const tarnwick::DrawGroupSprite table{301, 0, -61, 29, 0, 0, 0, 0};
-    file.Chunk("DGRP", "Two rotations", DrawGroupBody(20004, {{0x04, 3, {table}}, {0x40, 1, {table}}}),
-               ChunkId(101));
-    LoadBytes(openFile, file.Build());
-    tarnwick::InspectorWindow inspector(openFile);
-    inspector.resize(780, 600);
-    inspector.show();
-    inspector.ShowChunk(6);
-    Save(inspector, out, "inspector-draw-group-sparse");
 }
 
 // The inspector on the showcase object's definition, thumbnail and catalogue
@@ -305,7 +284,6 @@ int main(int argc, char* argv[])
     SaveInspectorPictures(out);
     SaveDrawGroupPictures(out);
     SaveObjectPictures(out);
-    SaveSparseDrawGroupPicture(out);
     SaveMultiTilePictures(out);
     SaveBehaviourPictures(out);
     return SaveEveryTypePictures(out) ? 0 : 1;
