@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
 
 #include <cctype>
@@ -13,6 +14,7 @@
 #include "model/container/chunk_lookup.h"
 #include "model/decoders/decoded_types.h"
 #include "synth/behaviour_builder.h"
+#include "synth/multi_tile_object.h"
 #include "synth/showcase.h"
 #include "synth/showcase_object.h"
 #include "synth/sprite_builder.h"
@@ -126,6 +128,37 @@ void SaveObjectPictures(const QDir& out)
     Save(inspector, out, "inspector-object");
     inspector.ShowChunk(tarnwick::FindChunk(openFile.Chunks, "BHAV", 4096));
     Save(inspector, out, "inspector-object-main");
+}
+
+// The inspector on the masters of the two-tile bench and the nine-tile stage:
+// the buyer's card, the whole object's grid, and each rotation near at four
+// times its size to look for seams.
+void SaveMultiTilePictures(const QDir& out)
+{
+    using namespace tarnwick::fixtures;
+    for (const MultiTileObject& object : {kTwoTileBench, kNineTileStage}) {
+        const std::string stem =
+            "inspector-multi-tile-" + std::to_string(object.width) + "x" + std::to_string(object.depth);
+        tarnwick::OpenFile openFile;
+        IffBuilder file;
+        file.Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0);
+        AddMultiTileObjectFile(file, object);
+        LoadBytes(openFile, file.Build());
+        tarnwick::InspectorWindow inspector(openFile);
+        inspector.resize(1120, 760);
+        inspector.show();
+        inspector.ShowChunk(tarnwick::FindChunk(openFile.Chunks, "OBJD", kMultiTileMasterId));
+        Save(inspector, out, (stem + "-card").c_str());
+        inspector.View()->findChild<QTabWidget*>(QStringLiteral("Pages"))->setCurrentIndex(1);
+        QApplication::processEvents();
+        Save(inspector, out, (stem + "-whole").c_str());
+        const std::vector<QImage> views = inspector.View()->Frames();
+        for (int rotation = 0; rotation < 4; ++rotation)
+            views[static_cast<std::size_t>(rotation)]
+                .scaled(views[static_cast<std::size_t>(rotation)].size() * 4)
+                .save(out.filePath(QString::fromStdString(stem) +
+                                   QStringLiteral("-rotation-%1.png").arg(rotation)));
+    }
 }
 
 // The inspector on an object's behaviour, interactions, constants and
@@ -266,6 +299,7 @@ int main(int argc, char* argv[])
     SaveInspectorPictures(out);
     SaveDrawGroupPictures(out);
     SaveObjectPictures(out);
+    SaveMultiTilePictures(out);
     SaveBehaviourPictures(out);
     return SaveEveryTypePictures(out) ? 0 : 1;
 }
