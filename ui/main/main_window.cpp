@@ -17,6 +17,7 @@
 #include "ui/common/control_names.h"
 #include "ui/common/controls.h"
 #include "ui/inspector/inspector_link.h"
+#include "ui/main/main_window_growth.h"
 #include "ui/main/places_menu.h"
 #include "ui/main/start_folder.h"
 #include "widgets/cut_line_tool_tips.h"
@@ -51,7 +52,10 @@ MainWindow::MainWindow(OpenFile& openFile, Registry& registry, std::vector<GameI
     // The layout's size is the client area below the menu bar.
     auto* client = new QWidget(this);
     setCentralWidget(client);
-    client->setFixedSize(TwipsToPixels(QSize(7830, 5820), *client));
+    // Never smaller than the layout, which holds at that size; larger, the
+    // lists take the room.
+    client->setMinimumSize(TwipsToPixels(QSize(7830, 5820), *client));
+    client->resize(client->minimumSize());
 
     auto* fileSelectFrame = MakeControl<QGroupBox>(client, names::kFileSelectFrame, 60, 0, 2115, 5655);
     fileSelectFrame->setTitle(QStringLiteral("File Select"));
@@ -80,6 +84,7 @@ MainWindow::MainWindow(OpenFile& openFile, Registry& registry, std::vector<GameI
     }
     chunkList_ = MakeControl<ListBox>(detailsFrame_, names::kChunkList, 120, 1020, 5295, 4350);
     ShowCutLinesInToolTips(*chunkList_);
+    LetMainWindowGrow(*client);
 
     SetTabOrder({driveList_, folderList_, fileList_, chunkList_, iffOption_, wallsOption_, floorsOption_});
 
