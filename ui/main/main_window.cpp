@@ -179,6 +179,8 @@ void MainWindow::FileClicked()
     std::string path = fileList_->FilePathBytes();
     if (path.empty())
         return;
+    if (!loading_ && ShowsUnchanged(path))
+        return;
     nextLoad_ = PendingLoad{std::move(path), fileList_->FileNameBytes()};
     // A click during a walk ends that walk; the load below then takes the newest
     // file, so loads never nest and only one file is held at a time.
@@ -188,9 +190,20 @@ void MainWindow::FileClicked()
     while (nextLoad_ && !closing_) {
         const PendingLoad load = *std::exchange(nextLoad_, std::nullopt);
         display_.LetGoOfTheFile();
+        // Taken before reading: a file changed meanwhile is read again next time.
+        std::optional<FileStamp> stamp = FileStamp::Of(load.path);
         LoadChunkFile(openFile_, load.path, load.name, *this);
+        // A load cut short by another click or by closing shows the file in
+        // part, and one that could not be read shows nothing: both are read again.
+        if (!nextLoad_ && !closing_ && !openFile_.FileData.empty())
+            loadedStamp_ = std::move(stamp);
     }
     loading_ = false;
+}
+
+bool MainWindow::ShowsUnchanged(const std::string& path) const
+{
+    return loadedStamp_ && loadedStamp_->path == path && FileStamp::Of(path) == loadedStamp_;
 }
 
 void MainWindow::IffChosen(bool on)
@@ -255,6 +268,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::ClearChunkList()
 {
+    loadedStamp_.reset();
     inspection_->Clear();
     chunkList_->clear();
     sinceEventsRan_.invalidate();

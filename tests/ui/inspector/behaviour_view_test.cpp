@@ -103,7 +103,7 @@ private slots:
         Inspect(0);
         QTableWidget* instructions = Table("Instructions");
         QVERIFY(instructions);
-        QCOMPARE(Column(instructions, 1), (QStringList{QStringLiteral("local BHAV 4097 Wash hands"),
+        QCOMPARE(Column(instructions, 1), (QStringList{QStringLiteral("local BHAV 4097 (0x1001) Wash hands"),
                                                        QStringLiteral("semi-global 8192 in DoorGlobals")}));
         QCOMPARE(Column(instructions, 2), (QStringList{QStringLiteral("1"), QStringLiteral("return true")}));
         QCOMPARE(Column(instructions, 3),
@@ -142,8 +142,8 @@ private slots:
         QTableWidget* interactions = Table("Interactions");
         QVERIFY(interactions);
         QCOMPARE(Column(interactions, 1), (QStringList{QStringLiteral("Wash"), QStringLiteral("Sit")}));
-        QCOMPARE(Column(interactions, 2),
-                 (QStringList{QStringLiteral("BHAV 4097 Wash hands"), QStringLiteral("BHAV 4096 Main")}));
+        QCOMPARE(Column(interactions, 2), (QStringList{QStringLiteral("BHAV 4097 (0x1001) Wash hands"),
+                                                       QStringLiteral("BHAV 4096 (0x1000) Main")}));
         auto* languages = fixtures::Find<QComboBox>(Inspector()->View(), "Language");
         QVERIFY(languages && languages->isVisibleTo(Inspector()));
         languages->setCurrentIndex(languages->findText(QStringLiteral("French")));
