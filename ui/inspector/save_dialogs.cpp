@@ -18,7 +18,7 @@ const QString kFolderKey = QStringLiteral("Inspector/saveFolder");
 // The folder saved into last, kept between runs, or the pictures folder.
 QString LastFolder()
 {
-    const QString folder = InspectorSettings().value(kFolderKey).toString();
+    QString folder = InspectorSettings().value(kFolderKey).toString();
     if (!folder.isEmpty() && QFileInfo(folder).isDir())
         return folder;
     return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
@@ -58,7 +58,7 @@ QString AskSaveFile(QWidget* parent, const QString& suggested, const QString& fi
     dialog.setDefaultSuffix(QFileInfo(suggested).suffix());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    const QString path = dialog.selectedFiles().first();
+    QString path = dialog.selectedFiles().first();
     Remember(QFileInfo(path).absolutePath());
     return path;
 }
