@@ -1,10 +1,24 @@
 #include "model/container/chunk_summary.h"
 
+#include <cstdio>
+
 namespace tarnwick {
 
 ByteSpan ChunkBody(const ChunkInfo& chunk)
 {
     return chunk.Data.size() > kChunkHeaderSize ? chunk.Data.span().subspan(kChunkHeaderSize) : ByteSpan{};
+}
+
+std::string ChunkIdText(std::uint32_t id)
+{
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "0x%04X", static_cast<unsigned>(id));
+    return std::to_string(id) + " (" + hex + ")";
+}
+
+std::string ChunkName(std::string_view type, std::uint32_t id)
+{
+    return std::string(type) + ' ' + ChunkIdText(id);
 }
 
 ChunkSummary SummariseChunk(const ChunkInfo& chunk, std::size_t fileSize)

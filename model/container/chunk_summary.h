@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "model/container/byte_string.h"
 #include "model/container/chunk_table.h"
@@ -21,6 +22,12 @@ struct ChunkSummary {
 };
 
 [[nodiscard]] ChunkSummary SummariseChunk(const ChunkInfo& chunk, std::size_t fileSize);
+
+// A chunk's ID in decimal and in hex of at least four digits, "4097 (0x1001)",
+// and a chunk named by type and ID, "BHAV 4097 (0x1001)": the one way the
+// inspector and its views show either.
+[[nodiscard]] std::string ChunkIdText(std::uint32_t id);
+[[nodiscard]] std::string ChunkName(std::string_view type, std::uint32_t id);
 
 // The chunk's contents after its 76-byte header, as far as they are in the file.
 [[nodiscard]] ByteSpan ChunkBody(const ChunkInfo& chunk);

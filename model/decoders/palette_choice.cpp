@@ -34,12 +34,19 @@ Candidate WithId(const ChunkTable& chunks, std::uint32_t id)
     return Read(chunks, FindChunk(chunks, chunk_type::kPalette, id));
 }
 
+// The palette ID of sprites that have none, as masks and shadows.
+constexpr std::uint32_t kNoPalette = 0xFFFFFFFF;
+
 // Why the palette named cannot be used, as the note's first words.
 std::string WhyNot(const Candidate& named, std::uint32_t id)
 {
+    if (id == kNoPalette)
+        return "The sprite names no palette: ";
+    if (id > 0xFFFF)
+        return "The palette ID " + ChunkIdText(id) + " can name no chunk: ";
     if (named.chunk == 0)
-        return "No PALT " + std::to_string(id) + ": ";
-    return "PALT " + std::to_string(id) + " cannot be read (" + named.declined + "): ";
+        return "No " + ChunkName(chunk_type::kPalette, id) + ": ";
+    return ChunkName(chunk_type::kPalette, id) + " cannot be read (" + named.declined + "): ";
 }
 
 }  // namespace
@@ -53,12 +60,13 @@ PaletteChoice ChoosePalette(const ChunkTable& chunks, std::uint16_t spriteId, co
         wanted = frame.paletteId;
     Candidate named = WithId(chunks, wanted);
     if (named.palette)
-        return {named.chunk, std::move(*named.palette), "PALT " + std::to_string(wanted), false};
+        return {named.chunk, std::move(*named.palette), ChunkName(chunk_type::kPalette, wanted), false};
 
     const std::string why = WhyNot(named, wanted);
     if (Candidate own = WithId(chunks, spriteId); own.palette)
         return {own.chunk, std::move(*own.palette),
-                why + "drawn with PALT " + std::to_string(spriteId) + ", the sprite's own ID.", true};
+                why + "drawn with " + ChunkName(chunk_type::kPalette, spriteId) + ", the sprite's own ID.",
+                true};
     bool anyPalette = false;
     for (ChunkNumber number = 1; number <= chunks.Count(); ++number) {
         if (chunks.Find(number)->Type != chunk_type::kPalette)
@@ -67,7 +75,7 @@ PaletteChoice ChoosePalette(const ChunkTable& chunks, std::uint16_t spriteId, co
         if (first.palette)
             return {number, std::move(*first.palette),
                     why + "drawn with the file's first " + (anyPalette ? "readable " : "") + "PALT, " +
-                        std::to_string(chunks.Find(number)->Id) + ".",
+                        ChunkIdText(chunks.Find(number)->Id) + ".",
                     true};
         anyPalette = true;
     }

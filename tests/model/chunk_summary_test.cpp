@@ -45,3 +45,23 @@ TEST(SummariseChunk, WarnsOfASizeFieldThatCannotBeRight)
 
 }  // namespace
 }  // namespace tarnwick
+
+namespace tarnwick {
+namespace {
+
+TEST(ChunkIdText, ShowsDecimalAndAtLeastFourHexDigits)
+{
+    const struct {
+        std::uint32_t id;
+        const char* text;
+    } rows[] = {
+        {0, "0 (0x0000)"},         {128, "128 (0x0080)"},      {4097, "4097 (0x1001)"},
+        {65535, "65535 (0xFFFF)"}, {65536, "65536 (0x10000)"}, {0xFFFFFFFF, "4294967295 (0xFFFFFFFF)"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(ChunkIdText(row.id), row.text);
+    EXPECT_EQ(ChunkName("BHAV", 4096), "BHAV 4096 (0x1000)");
+}
+
+}  // namespace
+}  // namespace tarnwick

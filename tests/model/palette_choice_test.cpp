@@ -83,17 +83,40 @@ TEST(ChoosePalette, FollowsTheHeaderOrTheFrameThenFallsBack)
     }
 }
 
-TEST(ChoosePalette, SaysWhyItFellBack)
+TEST(ChoosePalette, SaysWhichItUsedAndWhy)
 {
     const Sprite sprite{SpriteKind::WithDepth, 1000, 20, false, {}};
-    EXPECT_EQ(
-        ChoosePalette(FileWith({{20, false}, {1}}), 1, sprite, {}).note,
-        "PALT 20 cannot be read (The palette is too short for its 16-byte header.): drawn with PALT 1, the "
-        "sprite's own ID.");
-    EXPECT_EQ(ChoosePalette(FileWith({{9, false}, {8}}), 1, sprite, {}).note,
-              "No PALT 20: drawn with the file's first readable PALT, 8.");
-    EXPECT_EQ(ChoosePalette(FileWith({}), 1, sprite, {}).note,
-              "No PALT 20: drawn in shades of grey, the file has no palette.");
+    const Sprite mask{SpriteKind::Old, 504, 0xFFFFFFFF, false, {}};
+    const Sprite farOff{SpriteKind::Old, 504, 0x10000, false, {}};
+    const struct {
+        const char* name;
+        std::vector<PaletteChunk> palettes;
+        Sprite sprite;
+        std::string note;
+    } rows[] = {
+        {"the one named", {{20}}, sprite, "PALT 20 (0x0014)"},
+        {"the one named does not read",
+         {{20, false}, {1}},
+         sprite,
+         "PALT 20 (0x0014) cannot be read (The palette is too short for its 16-byte header.): drawn with "
+         "PALT 1 (0x0001), the sprite's own ID."},
+        {"the first that reads",
+         {{9, false}, {8}},
+         sprite,
+         "No PALT 20 (0x0014): drawn with the file's first readable PALT, 8 (0x0008)."},
+        {"none", {}, sprite, "No PALT 20 (0x0014): drawn in shades of grey, the file has no palette."},
+        // A mask names no palette by the ID 0xFFFFFFFF.
+        {"a mask",
+         {{1}},
+         mask,
+         "The sprite names no palette: drawn with PALT 1 (0x0001), the sprite's own ID."},
+        {"an ID no chunk can have",
+         {{8}},
+         farOff,
+         "The palette ID 65536 (0x10000) can name no chunk: drawn with the file's first PALT, 8 (0x0008)."},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(ChoosePalette(FileWith(row.palettes), 1, row.sprite, {}).note, row.note) << row.name;
 }
 
 }  // namespace

@@ -286,6 +286,17 @@ int main(int argc, char* argv[])
     Save(*form1.Display().Window(), out, "form2-sprite");
     chunks->setCurrentRow(4);
     Save(*form1.Display().Window(), out, "form2-bitmap");
+    // Both grow: the lists and the dump take the room.
+    chunks->setCurrentRow(1);
+    const QSize mainSize = form1.size();
+    const QSize displaySize = form1.Display().Window()->size();
+    form1.resize(mainSize + QSize(360, 240));
+    form1.Display().Window()->resize(displaySize + QSize(240, 240));
+    QCoreApplication::processEvents();
+    Save(form1, out, "form1-enlarged");
+    Save(*form1.Display().Window(), out, "form2-enlarged");
+    form1.resize(mainSize);
+    form1.Display().Window()->resize(displaySize);
 
     const auto modal = tarnwick::fixtures::WhenModalOpens([&](QDialog& form3) {
         Choose(form3, names::kSectionTypes, 0);

@@ -8,6 +8,7 @@
 #include "ui/chunk/chunk_lines_model.h"
 #include "ui/common/control_names.h"
 #include "ui/common/controls.h"
+#include "ui/common/growth.h"
 #include "widgets/fonts.h"
 #include "widgets/line_list_view.h"
 #include "widgets/picture_box.h"
@@ -65,6 +66,14 @@ ChunkWindow::ChunkWindow(QWidget* owner) : QWidget(owner, Qt::Window)
     connect(close, &QPushButton::clicked, this, &ChunkWindow::CloseClicked);
 
     SetTabOrder({lineList_, close});
+
+    // Never smaller than the layout; larger, the dump takes the room, the
+    // labels and the picture keep their place, the Close button stays below.
+    setMinimumSize(size());
+    auto* inWindow = new Growth(*this);
+    inWindow->Add(*frame, grow::kBoth);
+    inWindow->Add(*close, grow::kBottomWide);
+    (new Growth(*frame))->Add(*lineList_, grow::kBoth);
 }
 
 void ChunkWindow::SetHeader(const ChunkHeaderTexts& texts)

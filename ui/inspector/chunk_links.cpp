@@ -18,7 +18,7 @@ QString TypeText(std::string_view type) { return CodePageText(std::string(type),
 
 QString ChunkLinkText(const InspectorContext& context, std::string_view type, std::uint32_t id)
 {
-    const QString name = TypeText(type) + u' ' + QString::number(id);
+    const QString name = TypeText(ChunkName(type, id));
     const ChunkNumber found = context.Find(type, id);
     if (found == 0)
         return name + QStringLiteral(" (not in this file)");
@@ -53,7 +53,7 @@ QTableWidgetItem* MakeLinkItem(const InspectorContext& context, std::string_view
         QFont font = item->font();
         font.setUnderline(true);
         item->setFont(font);
-        item->setToolTip(QStringLiteral("Double-click or press Enter to open"));
+        item->setToolTip(QStringLiteral("Click or press Enter to open"));
     }
     return item;
 }
@@ -65,10 +65,14 @@ ChunkNumber LinkedChunk(const QTableWidgetItem& item)
 
 void ConnectLinks(QTableWidget& table, const InspectorContext& context)
 {
-    QObject::connect(&table, &QTableWidget::itemActivated, &table, [&context](QTableWidgetItem* item) {
-        if (item != nullptr)
+    const auto follow = [&context](QTableWidgetItem* item) {
+        if (item != nullptr && LinkedChunk(*item) != 0)
             context.Follow(LinkedChunk(*item));
-    });
+    };
+    // A click on a link cell follows it, as on any link; a double-click or
+    // Enter too, where the keyboard is.
+    QObject::connect(&table, &QTableWidget::itemClicked, &table, follow);
+    QObject::connect(&table, &QTableWidget::itemActivated, &table, follow);
 }
 
 }  // namespace tarnwick

@@ -12,7 +12,7 @@ class QTableWidgetItem;
 
 namespace tarnwick {
 
-// "BHAV 4096 Label", the way the inspector names a chunk; with "(not in this
+// "BHAV 4096 (0x1000) Label", the way the inspector names a chunk; with "(not in this
 // file)" when the file has no chunk of that type and ID.
 [[nodiscard]] QString ChunkLinkText(const InspectorContext& context, std::string_view type, std::uint32_t id);
 
@@ -26,7 +26,7 @@ namespace tarnwick {
 [[nodiscard]] QTableWidgetItem* MakeLinkItem(const InspectorContext& context, std::string_view type,
                                              std::uint32_t id);
 
-// A double-click or Enter on a link cell of `table` follows its link.
+// A click, a double-click or Enter on a link cell of `table` follows its link.
 void ConnectLinks(QTableWidget& table, const InspectorContext& context);
 
 // The chunk a cell links to (1-based), or 0.

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "model/container/chunk_summary.h"
+#include "ui/inspector/inspector_settings.h"
 #include "ui/inspector/inspector_view.h"
 #include "ui/inspector/save_dialogs.h"
 #include "ui/inspector/save_files.h"
@@ -26,8 +27,6 @@ namespace {
 
 const QString kGeometryKey = QStringLiteral("Inspector/geometry");
 
-QSettings Settings() { return QSettings(QStringLiteral("Tarnwick"), QStringLiteral("Tarnwick")); }
-
 QString Hex(std::uint64_t value, int digits)
 {
     return QStringLiteral("0x") + QString::number(value, 16).toUpper().rightJustified(digits, u'0');
@@ -35,16 +34,18 @@ QString Hex(std::uint64_t value, int digits)
 
 QString Text(const std::string& bytes) { return CodePageText(bytes, CodePage::Windows1252); }
 
-// "STR# 128 Names", as the caption and the file names say it.
+// "STR# 128 (0x0080) Names", as the caption says it.
 QString ChunkTitle(const ChunkSummary& summary)
 {
-    return Text(summary.type) + u' ' + QString::number(summary.id) + u' ' + Text(summary.label);
+    return Text(ChunkName(summary.type, summary.id)) + u' ' + Text(summary.label);
 }
 
-// A file name made of the chunk's title, without characters file systems refuse.
+// A file name of the chunk's type, ID and label, "STR# 128 Names", without
+// characters file systems refuse.
 QString FileStem(const ChunkSummary& summary)
 {
-    QString stem = ChunkTitle(summary).trimmed();
+    QString stem =
+        (Text(summary.type) + u' ' + QString::number(summary.id) + u' ' + Text(summary.label)).trimmed();
     for (QChar& c : stem)
         if (QStringLiteral("\\/:*?\"<>|#").contains(c) || c.unicode() < 32)
             c = u'_';
@@ -121,7 +122,7 @@ InspectorWindow::InspectorWindow(const OpenFile& openFile, QWidget* owner)
     connect(back_, &QAction::triggered, this, &InspectorWindow::GoBack);
     connect(forward_, &QAction::triggered, this, &InspectorWindow::GoForward);
 
-    if (!restoreGeometry(Settings().value(kGeometryKey).toByteArray()))
+    if (!restoreGeometry(InspectorSettings().value(kGeometryKey).toByteArray()))
         resize(780, 600);
     Clear();
 }
@@ -157,10 +158,9 @@ void InspectorWindow::ShowChunk(ChunkNumber number)
     const ChunkSummary summary = SummariseChunk(*chunk_, openFile_.FileData.size());
     setWindowTitle(QStringLiteral("Inspector - ") + ChunkTitle(summary));
     header_->setText(
-        QStringLiteral("Type %1     ID %2 (%3)     Label %4\nSize %5 bytes     Offset %6 (%7)     Flags %8")
+        QStringLiteral("Type %1     ID %2     Label %3\nSize %4 bytes     Offset %5 (%6)     Flags %7")
             .arg(Text(summary.type))
-            .arg(summary.id)
-            .arg(Hex(summary.id, 4))
+            .arg(QString::fromStdString(ChunkIdText(summary.id)))
             .arg(Text(summary.label))
             .arg(summary.size)
             .arg(summary.offset)
@@ -253,19 +253,33 @@ void InspectorWindow::FillSaveMenu()
     if (!view_)
         return;
     const bool sprite = !view_->Frames().empty();
-    const auto add = [this](const QString& text, Save what) {
-        saveMenu_->addAction(text, this, [this, what] { AskAndSave(what); });
+    const auto add = [this](const QString& text, Save what, const QString& suffix, const QString& filter) {
+        saveMenu_->addAction(text, this, [this, what, suffix, filter] { AskAndSave(what, suffix, filter); });
     };
-    if (!view_->CurrentPicture().isNull())
-        add(sprite ? QStringLiteral("Current frame as PNG...") : QStringLiteral("Picture as PNG..."),
-            Save::Picture);
+    const QString png = QStringLiteral("PNG picture (*.png)");
+    const QString bmp = QStringLiteral("BMP picture (*.bmp)");
+    if (!view_->CurrentPicture().isNull()) {
+        const QString picture = sprite ? QStringLiteral("Current frame") : QStringLiteral("Picture");
+        add(picture + QStringLiteral(" as PNG..."), Save::Picture, QStringLiteral(".png"), png);
+        add(picture + QStringLiteral(" as BMP, transparency on white..."), Save::Picture,
+            QStringLiteral(".bmp"), bmp);
+    }
     if (sprite) {
-        add(QStringLiteral("All frames as PNGs into a folder..."), Save::AllFrames);
-        add(QStringLiteral("All frames as one sprite sheet..."), Save::SpriteSheet);
+        add(QStringLiteral("All frames as PNGs into a folder..."), Save::AllFrames, {}, {});
+        add(QStringLiteral("All frames as one PNG sprite sheet..."), Save::SpriteSheet,
+            QStringLiteral(".png"), png);
+        add(QStringLiteral("All frames as one BMP sprite sheet, transparency on white..."), Save::SpriteSheet,
+            QStringLiteral(".bmp"), bmp);
     }
     if (!view_->TableText().isEmpty())
-        add(QStringLiteral("Table as tab-separated text..."), Save::Table);
-    add(QStringLiteral("Raw bytes of the chunk..."), Save::RawBytes);
+        add(QStringLiteral("Table as tab-separated text..."), Save::Table, QStringLiteral(".txt"),
+            QStringLiteral("Text (*.txt)"));
+    saveMenu_->addSeparator();
+    const QString any = QStringLiteral("Any file (*)");
+    add(QStringLiteral("Contents of the chunk, without its header..."), Save::Contents,
+        QStringLiteral(".bin"), any);
+    add(QStringLiteral("Whole chunk, with its 76-byte header..."), Save::WholeChunk,
+        QStringLiteral(" with header.bin"), any);
 }
 
 QString InspectorWindow::SaveTo(Save what, const QString& path) const
@@ -281,31 +295,21 @@ QString InspectorWindow::SaveTo(Save what, const QString& path) const
         return SaveImage(path, SpriteSheet(view_->Frames()));
     case Save::Table:
         return SaveText(path, view_->TableText());
-    case Save::RawBytes:
+    case Save::Contents:
+        return SaveBytes(path, ChunkBody(*chunk_));
+    case Save::WholeChunk:
         return SaveBytes(path, chunk_->Data.span());
     }
     return {};
 }
 
-void InspectorWindow::AskAndSave(Save what)
+void InspectorWindow::AskAndSave(Save what, const QString& suffix, const QString& filter)
 {
     if (!chunk_)
         return;
     const QString stem = FileStem(SummariseChunk(*chunk_, 0));
-    QString path;
-    if (what == Save::AllFrames) {
-        path = AskFramesFolder(this, stem, view_->Frames());
-    } else {
-        const bool text = what == Save::Table;
-        const bool raw = what == Save::RawBytes;
-        path = AskSaveFile(this,
-                           stem + (text  ? QStringLiteral(".txt")
-                                   : raw ? QStringLiteral(".bin")
-                                         : QStringLiteral(".png")),
-                           text  ? QStringLiteral("Text (*.txt)")
-                           : raw ? QStringLiteral("Any file (*)")
-                                 : QStringLiteral("PNG picture (*.png)"));
-    }
+    const QString path = what == Save::AllFrames ? AskFramesFolder(this, stem, view_->Frames())
+                                                 : AskSaveFile(this, stem + suffix, filter);
     if (path.isEmpty())
         return;
     if (const QString why = SaveTo(what, path); !why.isEmpty())
@@ -344,7 +348,7 @@ bool InspectorWindow::eventFilter(QObject* watched, QEvent* event)
 
 void InspectorWindow::closeEvent(QCloseEvent* event)
 {
-    Settings().setValue(kGeometryKey, saveGeometry());
+    InspectorSettings().setValue(kGeometryKey, saveGeometry());
     event->accept();
 }
 

@@ -24,7 +24,10 @@ namespace tarnwick {
 // geometry is kept between runs.
 class InspectorWindow : public QWidget {
 public:
-    enum class Save { Picture, AllFrames, SpriteSheet, Table, RawBytes };
+    // What "Save as" writes. A picture or a sheet is written as BMP when its
+    // name ends in ".bmp", else as PNG; a chunk's contents leave out its
+    // 76-byte header, the whole chunk keeps it.
+    enum class Save { Picture, AllFrames, SpriteSheet, Table, Contents, WholeChunk };
 
     explicit InspectorWindow(const OpenFile& openFile, QWidget* owner = nullptr);
 
@@ -65,7 +68,7 @@ private:
     void ClearView();
     bool GoByMouse(Qt::MouseButton button);
     void FillSaveMenu();
-    void AskAndSave(Save what);
+    void AskAndSave(Save what, const QString& suffix, const QString& filter);
     void PickOffset(std::int32_t offset);
     void Select(ChunkNumber number);
     void UpdateHistoryActions();

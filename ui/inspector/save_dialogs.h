@@ -9,7 +9,7 @@ class QWidget;
 namespace tarnwick {
 
 // The questions of the inspector's "Save as". Each returns the path chosen,
-// or an empty text when the user cancels.
+// or an empty text when the user cancels, and opens in the folder chosen last.
 
 // A folder for the frames "<stem>-000.png" ...; asks before any of them is
 // replaced, as the folder dialog cannot.

@@ -44,7 +44,14 @@ QString SaveImage(const QString& path, const QImage& image)
 {
     if (image.isNull())
         return QStringLiteral("There is no picture to save.");
-    return Write(path, [&](QSaveFile& file) { return image.save(&file, "PNG"); });
+    if (!path.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive))
+        return Write(path, [&](QSaveFile& file) { return image.save(&file, "PNG"); });
+    // A BMP keeps no transparency: what is see-through lies on white instead
+    // of whatever colour its pixels happen to hold.
+    QImage opaque(image.size(), QImage::Format_RGB32);
+    opaque.fill(Qt::white);
+    QPainter(&opaque).drawImage(0, 0, image);
+    return Write(path, [&](QSaveFile& file) { return opaque.save(&file, "BMP"); });
 }
 
 QStringList FrameFileNames(const QString& stem, const std::vector<QImage>& frames)

@@ -13,8 +13,10 @@ namespace tarnwick {
 // file is written, else the reason it is not. A file is replaced only when
 // its new contents are complete, so a failed write loses nothing.
 [[nodiscard]] QString SaveBytes(const QString& path, ByteSpan bytes);
-[[nodiscard]] QString SaveText(const QString& path, const QString& text);   // as UTF-8
-[[nodiscard]] QString SaveImage(const QString& path, const QImage& image);  // as PNG
+[[nodiscard]] QString SaveText(const QString& path, const QString& text);  // as UTF-8
+// As BMP when `path` ends in ".bmp", on white since a BMP has no transparency;
+// as PNG otherwise.
+[[nodiscard]] QString SaveImage(const QString& path, const QImage& image);
 
 // The file names of the frames a folder receives: "<stem>-000.png" for frame
 // 0 ... Blank frames have no picture and no file.

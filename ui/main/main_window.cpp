@@ -17,6 +17,7 @@
 #include "ui/common/control_names.h"
 #include "ui/common/controls.h"
 #include "ui/inspector/inspector_link.h"
+#include "ui/main/main_window_growth.h"
 #include "ui/main/places_menu.h"
 #include "ui/main/start_folder.h"
 #include "widgets/cut_line_tool_tips.h"
@@ -51,7 +52,10 @@ MainWindow::MainWindow(OpenFile& openFile, Registry& registry, std::vector<GameI
     // The layout's size is the client area below the menu bar.
     auto* client = new QWidget(this);
     setCentralWidget(client);
-    client->setFixedSize(TwipsToPixels(QSize(7830, 5820), *client));
+    // Never smaller than the layout, which holds at that size; larger, the
+    // lists take the room.
+    client->setMinimumSize(TwipsToPixels(QSize(7830, 5820), *client));
+    client->resize(client->minimumSize());
 
     auto* fileSelectFrame = MakeControl<QGroupBox>(client, names::kFileSelectFrame, 60, 0, 2115, 5655);
     fileSelectFrame->setTitle(QStringLiteral("File Select"));
@@ -80,6 +84,7 @@ MainWindow::MainWindow(OpenFile& openFile, Registry& registry, std::vector<GameI
     }
     chunkList_ = MakeControl<ListBox>(detailsFrame_, names::kChunkList, 120, 1020, 5295, 4350);
     ShowCutLinesInToolTips(*chunkList_);
+    LetMainWindowGrow(*client);
 
     SetTabOrder({driveList_, folderList_, fileList_, chunkList_, iffOption_, wallsOption_, floorsOption_});
 
@@ -174,6 +179,8 @@ void MainWindow::FileClicked()
     std::string path = fileList_->FilePathBytes();
     if (path.empty())
         return;
+    if (!loading_ && ShowsUnchanged(path))
+        return;
     nextLoad_ = PendingLoad{std::move(path), fileList_->FileNameBytes()};
     // A click during a walk ends that walk; the load below then takes the newest
     // file, so loads never nest and only one file is held at a time.
@@ -183,9 +190,20 @@ void MainWindow::FileClicked()
     while (nextLoad_ && !closing_) {
         const PendingLoad load = *std::exchange(nextLoad_, std::nullopt);
         display_.LetGoOfTheFile();
+        // Taken before reading: a file changed meanwhile is read again next time.
+        std::optional<FileStamp> stamp = FileStamp::Of(load.path);
         LoadChunkFile(openFile_, load.path, load.name, *this);
+        // A load cut short by another click or by closing shows the file in
+        // part, and one that could not be read shows nothing: both are read again.
+        if (!nextLoad_ && !closing_ && !openFile_.FileData.empty())
+            loadedStamp_ = std::move(stamp);
     }
     loading_ = false;
+}
+
+bool MainWindow::ShowsUnchanged(const std::string& path) const
+{
+    return loadedStamp_ && loadedStamp_->path == path && FileStamp::Of(path) == loadedStamp_;
 }
 
 void MainWindow::IffChosen(bool on)
@@ -250,6 +268,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::ClearChunkList()
 {
+    loadedStamp_.reset();
     inspection_->Clear();
     chunkList_->clear();
     sinceEventsRan_.invalidate();

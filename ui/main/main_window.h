@@ -11,6 +11,7 @@
 #include "system/game_install.h"
 #include "system/registry.h"
 #include "ui/chunk/chunk_display.h"
+#include "ui/main/file_stamp.h"
 #include "ui/main/open_target.h"
 
 class QGroupBox;
@@ -53,6 +54,8 @@ private:
     void DriveChanged();
     void FolderChanged();
     void FileClicked();
+    // True when `path` is the file shown, loaded whole and unchanged on disk since.
+    [[nodiscard]] bool ShowsUnchanged(const std::string& path) const;
     void IffChosen(bool on);
     void WallsChosen(bool on);
     void FloorsChosen(bool on);
@@ -82,6 +85,7 @@ private:
     };
     std::optional<PendingLoad> nextLoad_;
     bool loading_ = false;
+    std::optional<FileStamp> loadedStamp_;  // the file shown, as it was when loaded
 
     FileListBox* fileList_;
     QRadioButton* iffOption_;

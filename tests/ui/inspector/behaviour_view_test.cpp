@@ -197,8 +197,8 @@ private slots:
         QTableWidget* interactions = Table("Interactions");
         QVERIFY(interactions);
         QCOMPARE(Column(interactions, 1), (QStringList{QStringLiteral("Wash"), QStringLiteral("Sit")}));
-        QCOMPARE(Column(interactions, 2),
-                 (QStringList{QStringLiteral("BHAV 4097 Wash hands"), QStringLiteral("BHAV 4096 Main")}));
+        QCOMPARE(Column(interactions, 2), (QStringList{QStringLiteral("BHAV 4097 (0x1001) Wash hands"),
+                                                       QStringLiteral("BHAV 4096 (0x1000) Main")}));
         QCOMPARE(Column(interactions, 4),
                  (QStringList{QStringLiteral("0x00000103 visitors, joinable, auto first select"),
                               QStringLiteral("0x00000000")}));

@@ -1,5 +1,6 @@
 #include <QAbstractItemModelTester>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QTableView>
@@ -15,6 +16,8 @@
 #include "tests/ui/support/window_test.h"
 #include "ui/common/control_names.h"
 #include "ui/inspector/inspector_link.h"
+#include "ui/inspector/inspector_settings.h"
+#include "ui/inspector/save_dialogs.h"
 #include "ui/inspector/views/hex_view.h"
 #include "ui/inspector/views/palette_view.h"
 #include "ui/inspector/views/picture_view.h"
@@ -73,6 +76,28 @@ const char* Kind(const InspectorView* view)
     if (dynamic_cast<const HexView*>(view))
         return "hex";
     return "none";
+}
+
+// Answers the next file dialog with `path` (cancels it when empty), and tells
+// the folder it opened in.
+void AnswerFileDialog(const QString& path, QString* openedIn)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, path, openedIn] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        *openedIn = dialog->directory().absolutePath();
+        if (path.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept();  // QFileDialog's own, checking the name
+    });
+    poll->start(10);
 }
 
 QByteArray Contents(const QString& path)
@@ -190,7 +215,7 @@ private slots:
         }
         QVERIFY(Inspector() && Inspector()->isVisible());
         QCOMPARE(Inspector()->objectName(), QStringLiteral("Inspector"));
-        QCOMPARE(Inspector()->windowTitle(), QStringLiteral("Inspector - PALT 300 Colours"));
+        QCOMPARE(Inspector()->windowTitle(), QStringLiteral("Inspector - PALT 300 (0x012C) Colours"));
         QCOMPARE(ShownType(), QStringLiteral("PALT"));  // the chunk display, as a click left it
         QCOMPARE(Chunks()->currentRow(), 1);
     }
@@ -225,9 +250,9 @@ private slots:
         QTest::newRow("palette") << 1 << "palette"
                                  << "3 colours";
         QTest::newRow("SPR2 with the palette its header names") << 2 << "sprite"
-                                                                << "PALT 300";
+                                                                << "PALT 300 (0x012C)";
         QTest::newRow("SPR# with the palette its header names") << 3 << "sprite"
-                                                                << "PALT 300";
+                                                                << "PALT 300 (0x012C)";
         QTest::newRow("bitmap") << 4 << "picture"
                                 << "48 x 32";
         QTest::newRow("a declined sprite, as bytes") << 5 << "hex"
@@ -249,6 +274,14 @@ private slots:
         QVERIFY(Find<QLabel>(Inspector(), "Header")->text().contains(QStringLiteral("Offset ")));
     }
 
+    // The header and the title show a chunk's ID as the links and notes do.
+    void showsAChunksIdOneWay()
+    {
+        Inspect(7);
+        QVERIFY(Find<QLabel>(Inspector(), "Header")->text().contains(QStringLiteral("ID 8 (0x0008)")));
+        QCOMPARE(Inspector()->windowTitle(), QStringLiteral("Inspector - DATA 8 (0x0008) Plain"));
+    }
+
     void decodesEachLanguageInItsCodePage()
     {
         Inspect(0);
@@ -258,6 +291,9 @@ private slots:
             values << strings->item(row, 2)->text();
         QCOMPARE(values,
                  (QStringList{"Bath Towel", QString::fromUtf8("バスタオル"), QString::fromUtf8("Ręcznik")}));
+        // Counted as the game counts, and said so beside the chunk display's count from 1.
+        QCOMPARE(strings->item(0, 0)->text(), QStringLiteral("0"));
+        QCOMPARE(strings->horizontalHeaderItem(0)->text(), QStringLiteral("Index from 0"));
         QVERIFY(Find<QWidget>(Inspector(), "Languages")->isVisible());
     }
 
@@ -275,7 +311,11 @@ private slots:
     void aResourceMapEntryPicksItsChunk()
     {
         Inspect(6);
-        emit Find<QTableWidget>(Inspector(), "Entries")->cellDoubleClicked(0, 0);
+        auto* entries = Find<QTableWidget>(Inspector(), "Entries");
+        // The ID as the inspector shows IDs, apart from the flags the map keeps beside it.
+        QCOMPARE(entries->item(0, 1)->text(), QStringLiteral("300 (0x012C)"));
+        QCOMPARE(entries->item(0, 2)->text(), QStringLiteral("0x0000"));
+        emit entries->cellDoubleClicked(0, 0);
         QCOMPARE(Chunks()->currentRow(), 1);
         QCOMPARE(ShownType(), QStringLiteral("PALT"));
     }
@@ -302,14 +342,65 @@ private slots:
         QCOMPARE(Inspector()->SaveTo(InspectorWindow::Save::Table, Out("towel.txt")), QString());
         QCOMPARE(QString::fromUtf8(Contents(Out("towel.txt"))).split(u'\n')[2],
                  QString::fromUtf8("0\tJapanese\tバスタオル\t"));
-        QCOMPARE(Inspector()->SaveTo(InspectorWindow::Save::RawBytes, Out("raw.bin")), QString());
-        QCOMPARE(Contents(Out("raw.bin")).size(),
-                 static_cast<qsizetype>(window_->Module().Chunks.Find(1)->Data.size()));
+        // The contents alone, and the chunk with its 76-byte header.
+        const ChunkInfo& towel = *window_->Module().Chunks.Find(1);
+        QCOMPARE(Inspector()->SaveTo(InspectorWindow::Save::Contents, Out("towel.bin")), QString());
+        QCOMPARE(Contents(Out("towel.bin")),
+                 QByteArray(reinterpret_cast<const char*>(towel.Data.span().data()) + 76,
+                            static_cast<qsizetype>(towel.Data.size() - 76)));
+        QCOMPARE(Inspector()->SaveTo(InspectorWindow::Save::WholeChunk, Out("whole.bin")), QString());
+        QCOMPARE(Contents(Out("whole.bin")).size(), static_cast<qsizetype>(towel.Data.size()));
+        QVERIFY(Contents(Out("whole.bin")).startsWith("CTSS"));
         Inspect(2);
         QCOMPARE(Inspector()->SaveTo(InspectorWindow::Save::AllFrames, Out("")), QString());
         QCOMPARE(QImage(Out("SPR2 300 Dot-000.png")).size(), QSize(2, 1));
         QCOMPARE(Inspector()->SaveTo(InspectorWindow::Save::SpriteSheet, Out("sheet.png")), QString());
         QCOMPARE(QImage(Out("sheet.png")).pixel(0, 0), qRgba(0xFF, 0x80, 0x00, 0xFF));
+        // As BMP, by the name: opaque, what was see-through on white.
+        QCOMPARE(Inspector()->SaveTo(InspectorWindow::Save::SpriteSheet, Out("sheet.BMP")), QString());
+        QVERIFY(Contents(Out("sheet.BMP")).startsWith("BM"));
+        const QImage sheet(Out("sheet.BMP"), "BMP");
+        QCOMPARE(sheet.pixel(0, 0), qRgb(0xFF, 0x80, 0x00));
+        QCOMPARE(sheet.pixel(1, 0), qRgb(0xFF, 0xFF, 0xFF));
+        Inspect(4);
+        QCOMPARE(Inspector()->SaveTo(InspectorWindow::Save::Picture, Out("picture.bmp")), QString());
+        QCOMPARE(QImage(Out("picture.bmp"), "BMP").size(), QSize(48, 32));
+    }
+
+    // The save dialog opens in the folder saved into last, and a name typed
+    // without an extension gets the one offered.
+    void theSaveDialogRemembersItsFolder()
+    {
+        InspectorSettings().remove(QStringLiteral("Inspector/saveFolder"));
+        const QString folder = QDir(Out("")).absolutePath();
+        QString openedIn;
+        AnswerFileDialog(QDir(folder).filePath(QStringLiteral("first")), &openedIn);
+        QCOMPARE(AskSaveFile(nullptr, QStringLiteral("a.bmp"), QStringLiteral("BMP picture (*.bmp)")),
+                 QDir(folder).filePath(QStringLiteral("first.bmp")));
+        QVERIFY(openedIn != folder);
+        AnswerFileDialog({}, &openedIn);
+        QCOMPARE(AskSaveFile(nullptr, QStringLiteral("b.png"), QStringLiteral("PNG picture (*.png)")),
+                 QString());
+        QCOMPARE(openedIn, folder);
+    }
+
+    // A click on the file shown keeps the chunk shown and the inspector; once
+    // the file changed on disk, the click reads it again.
+    void aClickOnTheFileShownReloadsItOnlyOnceChanged()
+    {
+        Inspect(1);
+        auto* files = Find<FileListBox>(&window_->Form(), names::kFileList);
+        QVERIFY(files->ChooseFile(QStringLiteral("e.IFF")));
+        QCOMPARE(Inspector()->ChunkIndex(), ListedChunk(1));
+        QCOMPARE(Chunks()->currentRow(), 1);
+        Bytes longer = InspectedFile();
+        const Bytes extra = fixtures::IffBuilder().Chunk("DATA", "More", Bytes(8, 1), {}).Build();
+        longer.insert(longer.end(), extra.begin() + 64, extra.end());
+        std::ofstream(window_->Game().Characters().toStdString() + "/e.IFF", std::ios::binary)
+            .write(reinterpret_cast<const char*>(longer.data()), static_cast<std::streamsize>(longer.size()));
+        QVERIFY(files->ChooseFile(QStringLiteral("e.IFF")));
+        QCOMPARE(Chunks()->count(), 9);
+        QCOMPARE(Inspector()->ChunkIndex(), 0);
     }
 
     void refusesToWriteWhereItCannotAndLosesNothing()
@@ -322,7 +413,7 @@ private slots:
         QFile::setPermissions(Out("kept.png"), QFile::ReadOwner | QFile::ReadOther);
         {
             fixtures::OrdinaryUserFileAccess user;
-            QVERIFY(Inspector()->SaveTo(InspectorWindow::Save::RawBytes, Out("kept.png")) != QString());
+            QVERIFY(Inspector()->SaveTo(InspectorWindow::Save::WholeChunk, Out("kept.png")) != QString());
         }
         QCOMPARE(Contents(Out("kept.png")), kept);
     }

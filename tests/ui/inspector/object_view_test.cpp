@@ -130,7 +130,7 @@ private slots:
     {
         Follow(QStringLiteral("Main behaviour"));
         ExpectShown(kBehaviourRow);
-        QVERIFY(Inspector()->windowTitle().endsWith(QStringLiteral("BHAV 4096 main")));
+        QVERIFY(Inspector()->windowTitle().endsWith(QStringLiteral("BHAV 4096 (0x1000) main")));
         QTest::keyClick(Inspector(), Qt::Key_Left, Qt::AltModifier);
         ExpectShown(kObjectRow);
         QTest::keyClick(Inspector(), Qt::Key_Right, Qt::AltModifier);
@@ -139,6 +139,25 @@ private slots:
         ExpectShown(kObjectRow);
         QVERIFY(!Inspector()->GoBack());
         QVERIFY(Inspector()->GoForward());
+        ExpectShown(kBehaviourRow);
+    }
+
+    // One click on a link cell follows it, as on a link anywhere; one on a
+    // plain cell of the same row only selects.
+    void aClickOnALinkCellFollowsIt()
+    {
+        const int row = FieldRow(*Fields(), QStringLiteral("Main behaviour"));
+        QVERIFY(row >= 0);
+        const auto click = [this, row](int column) {
+            QTableWidgetItem* cell = Fields()->item(row, column);
+            Fields()->scrollToItem(cell);
+            QTest::mouseClick(Fields()->viewport(), Qt::LeftButton, {},
+                              Fields()->visualItemRect(cell).center());
+        };
+        click(2);
+        QTest::qWait(50);
+        QCOMPARE(Inspector()->ChunkIndex(), ListedChunk(kObjectRow));
+        click(3);
         ExpectShown(kBehaviourRow);
     }
 
@@ -229,7 +248,7 @@ private slots:
     void aLinkToAnAbsentChunkSaysSoAndStays()
     {
         const int row = FieldRow(*Fields(), QStringLiteral("Tree table"));
-        QCOMPARE(Fields()->item(row, 3)->text(), QStringLiteral("TTAB 4097 (not in this file)"));
+        QCOMPARE(Fields()->item(row, 3)->text(), QStringLiteral("TTAB 4097 (0x1001) (not in this file)"));
         Follow(QStringLiteral("Tree table"));
         QTest::qWait(20);
         QCOMPARE(Inspector()->ChunkIndex(), kObjectRow + 1);

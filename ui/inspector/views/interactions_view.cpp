@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 #include <set>
 
+#include "model/container/chunk_summary.h"
 #include "model/container/chunk_types.h"
 #include "model/decoders/interaction_names.h"
 #include "model/decoders/linked_chunks.h"
@@ -113,7 +114,8 @@ QString InteractionsView::Note() const
                  .arg(table_.encoding == InteractionEncoding::BitPacked ? QStringLiteral("bit-packed")
                                                                         : QStringLiteral("plain"));
     if (!texts_)
-        lines << QStringLiteral("No readable TTAs %1 in this file: the texts are missing.").arg(id_);
+        lines << QStringLiteral("No readable %1 in this file: the texts are missing.")
+                     .arg(QString::fromStdString(ChunkName(chunk_type::kInteractionStrings, id_)));
     if (!table_.warning.empty())
         lines << QString::fromStdString(table_.warning);
     if (table_.bitsPastTheEnd > 0)

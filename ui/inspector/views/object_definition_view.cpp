@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <set>
 
+#include "model/container/chunk_summary.h"
 #include "model/container/chunk_types.h"
 #include "model/decoders/linked_chunks.h"
 #include "ui/inspector/chunk_links.h"
@@ -183,8 +184,10 @@ void ObjectDefinitionView::ShowCatalogueTexts()
                 description = CodePageText(entry->value, entry->codePage);
         }
     } else {
-        description = id == 0 ? QStringLiteral("(no catalogue strings)")
-                              : QStringLiteral("(CTSS %1 is not in this file)").arg(id);
+        description = id == 0
+                          ? QStringLiteral("(no catalogue strings)")
+                          : QStringLiteral("(%1 is not in this file)")
+                                .arg(QString::fromStdString(ChunkName(chunk_type::kCatalogueStrings, id)));
     }
     name_->setText(name);
     description_->setText(description);

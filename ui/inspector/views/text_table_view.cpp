@@ -54,8 +54,13 @@ TextTableView::TextTableView(TextTable table, InspectorContext& context, QWidget
     languages_->setVisible(present.size() > 1);
 
     rows_->setColumnCount(4);
-    rows_->setHorizontalHeaderLabels({QStringLiteral("Index"), QStringLiteral("Language"),
+    // Counted from 0, as the game's references to a string count (an object's
+    // name is string 0 of its catalogue); the chunk display numbers from 1.
+    rows_->setHorizontalHeaderLabels({QStringLiteral("Index from 0"), QStringLiteral("Language"),
                                       QStringLiteral("Value"), QStringLiteral("Comment")});
+    rows_->horizontalHeaderItem(0)->setToolTip(
+        QStringLiteral("String k of its language, counted from 0 as the game's references count; the chunk "
+                       "display numbers it k + 1."));
     rows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     rows_->setSelectionBehavior(QAbstractItemView::SelectRows);
     rows_->verticalHeader()->hide();
