@@ -119,7 +119,7 @@ void OneMemberOfA1GiBArchive(benchmark::State& state)
                    static_cast<std::streamsize>(bytes.size() - 16));
     }
     const auto manifestBytes =
-        static_cast<double>(std::filesystem::file_size(path) - 16 - kMembers * kMemberSize);
+        static_cast<double>(std::filesystem::file_size(path) - 16 - std::uint64_t{kMembers} * kMemberSize);
     double peak = 0;
     for (auto _ : state) {
         ResetPeakBytes();

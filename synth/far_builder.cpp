@@ -4,16 +4,6 @@
 
 namespace tarnwick::fixtures {
 
-namespace {
-
-void AppendLe(Bytes& out, std::uint32_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
-
-}  // namespace
-
 FarBuilder& FarBuilder::Member(std::string name, Bytes bytes)
 {
     entries_.push_back({std::move(name), std::move(bytes), {}, {}, {}, {}});
@@ -72,18 +62,18 @@ FarBuilder& FarBuilder::AfterManifest(Bytes bytes)
 Bytes FarBuilder::Build() const
 {
     Bytes out = ToBytes(kFarMagic);
-    AppendLe(out, version_, 4);
-    AppendLe(out, 0, 4);  // the manifest offset, written once it is known
+    AppendLittleEndian(out, version_, 4);
+    AppendLittleEndian(out, 0, 4);  // the manifest offset, written once it is known
     Bytes manifest;
-    AppendLe(manifest, count_.value_or(static_cast<std::uint32_t>(entries_.size())), 4);
+    AppendLittleEndian(manifest, count_.value_or(static_cast<std::uint32_t>(entries_.size())), 4);
     for (const Entry& entry : entries_) {
         const auto offset = static_cast<std::uint32_t>(out.size());
         out.insert(out.end(), entry.bytes.begin(), entry.bytes.end());
         const auto size = static_cast<std::uint32_t>(entry.bytes.size());
-        AppendLe(manifest, entry.size.value_or(size), 4);
-        AppendLe(manifest, entry.secondSize.value_or(size), 4);
-        AppendLe(manifest, entry.offset.value_or(offset), 4);
-        AppendLe(manifest, entry.nameLength.value_or(static_cast<std::uint32_t>(entry.name.size())),
+        AppendLittleEndian(manifest, entry.size.value_or(size), 4);
+        AppendLittleEndian(manifest, entry.secondSize.value_or(size), 4);
+        AppendLittleEndian(manifest, entry.offset.value_or(offset), 4);
+        AppendLittleEndian(manifest, entry.nameLength.value_or(static_cast<std::uint32_t>(entry.name.size())),
                  layout_ == FarLayout::Version1a ? 4 : 2);
         manifest.insert(manifest.end(), entry.name.begin(), entry.name.end());
     }

@@ -99,6 +99,7 @@ TEST_P(ExtractAllMembers, WritesOnlyInsideTheChosenFolder)
     options.replaceExisting = [&](const std::string&) { return row.replace; };
     const std::vector<ExtractedMember> report = ExtractAll(archive, manifest, scene.chosen.string(), options);
     std::vector<std::string> lines;
+    lines.reserve(report.size());
     for (const ExtractedMember& member : report)
         lines.push_back(Line(member));
     EXPECT_EQ(lines, row.lines);
