@@ -74,7 +74,7 @@ Bytes FarBuilder::Build() const
         AppendLittleEndian(manifest, entry.secondSize.value_or(size), 4);
         AppendLittleEndian(manifest, entry.offset.value_or(offset), 4);
         AppendLittleEndian(manifest, entry.nameLength.value_or(static_cast<std::uint32_t>(entry.name.size())),
-                 layout_ == FarLayout::Version1a ? 4 : 2);
+                           layout_ == FarLayout::Version1a ? 4 : 2);
         manifest.insert(manifest.end(), entry.name.begin(), entry.name.end());
     }
     const auto manifestAt = static_cast<std::uint32_t>(out.size());
