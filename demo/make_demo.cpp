@@ -1,6 +1,7 @@
 // Writes a demo game folder inside a Wine-style prefix: a system.reg naming
-// the game's folder, the C: drive link, and character, wall and floor files
-// that show every view. Usage: tarnwick_make_demo <prefix folder>
+// the game's folder, the C: drive link, character, wall and floor files that
+// show every view, the behaviour file the game's folder is known by, and an
+// archive of objects as the game packs them. Usage: tarnwick_make_demo <prefix folder>
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "synth/bmp_builder.h"
+#include "synth/far_builder.h"
 #include "synth/iff_builder.h"
 #include "synth/multi_tile_object.h"
 #include "synth/showcase.h"
@@ -109,6 +111,14 @@ void Write(const fs::path& file, const Bytes& bytes)
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
+IffBuilder ObjectFile()
+{
+    IffBuilder object;
+    object.Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0);
+    tarnwick::fixtures::AddShowcaseObjectFile(object);
+    return object;
+}
+
 void WriteGameFiles(const fs::path& characters)
 {
     Write(characters / "Demo Character.IFF",
@@ -129,10 +139,7 @@ void WriteGameFiles(const fs::path& characters)
               {"FBMP", "Large picture", BmpFile(Gradient(320, 240, 24)), 600},
           }));
 
-    IffBuilder object;
-    object.Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0);
-    tarnwick::fixtures::AddShowcaseObjectFile(object);
-    Write(characters / "Demo Object.IFF", object.Build());
+    Write(characters / "Demo Object.IFF", ObjectFile().Build());
 
     for (const auto& [name, tiles] :
          {std::pair{"Demo Bench (2 tiles).IFF", tarnwick::fixtures::kTwoTileBench},
@@ -164,6 +171,35 @@ void WriteGameFiles(const fs::path& characters)
                                                       {"STR#", "Floor name", Strings(0xFF, {"Oak"}), 2}}));
 }
 
+// GameData: Behavior.iff, which marks a game folder, and Objects\Objects.far,
+// its members in folders as the game's are.
+void WriteGameData(const fs::path& gameData)
+{
+    Write(gameData / "Behavior.iff",
+          FileWithMap({{"STR#", "Behaviour names", Strings(0xFF, {"Idle", "Wander"}), 128},
+                       {"BHAV", "Idle", ToBytes("A behaviour, shown as a dump."), 4096}}));
+    const auto person = [](const std::string& name) {
+        return FileWithMap({{"STR#", "Names", Strings(0xFF, {name}), 128},
+                            {"BMP_", "Portrait", BmpFile(Gradient(32, 32, 24)), 200}});
+    };
+    Write(gameData / "Objects" / "Objects.far",
+          tarnwick::fixtures::FarBuilder()
+              .Member("Demo Object.iff", ObjectFile().Build())
+              .Member("People\\Bella.iff", person("Bella"))
+              .Member("People\\Mortimer.iff", person("Mortimer"))
+              .Member("People\\Maid.iff", person("Maid"))
+              .Member("Ball.iff",
+                      FileWithMap({{"PALT", "Warm colours", tarnwick::fixtures::ShowcasePalette(), 300},
+                                   {"SPR2", "Ball", tarnwick::fixtures::ShowcaseSprite2(300), 300}}))
+              .Member("Towel.iff", FileWithMap({{"CTSS", "Bath towel (8 languages)",
+                                                 tarnwick::fixtures::ShowcaseTextTable(), 500}}))
+              .Member("Walls\\Brick.wll", FileWithMap({{"SPR#", "Wall sprite", SpriteBytes(2600), 1},
+                                                       {"STR#", "Wall name", Strings(0xFF, {"Brick"}), 2}}))
+              .Member("Floors\\Oak.flr", FileWithMap({{"SPR#", "Floor sprite", SpriteBytes(1800), 1},
+                                                      {"STR#", "Floor name", Strings(0xFF, {"Oak"}), 2}}))
+              .Build());
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -186,7 +222,9 @@ int main(int argc, char* argv[])
     std::ofstream(marker) << "Written by tarnwick_make_demo.\n";
     // On disk the folders' case differs from the registry's path, as it often
     // does under Wine: the program matches names without regard to case.
-    WriteGameFiles(prefix / "drive_c" / "Program Files" / "Maxis" / "The Sims" / "userdata" / "characters");
+    const fs::path game = prefix / "drive_c" / "Program Files" / "Maxis" / "The Sims";
+    WriteGameFiles(game / "userdata" / "characters");
+    WriteGameData(game / "GameData");
     fs::create_directories(prefix / "dosdevices");
     fs::create_directory_symlink("../drive_c", prefix / "dosdevices" / "c:");
     std::ofstream registry(prefix / "system.reg", std::ios::trunc);
