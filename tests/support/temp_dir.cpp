@@ -1,18 +1,10 @@
 #include "tests/support/temp_dir.h"
 
-#include <cstdlib>
 #include <fstream>
-#include <stdexcept>
 
 namespace tarnwick::fixtures {
 
-TempDir::TempDir()
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "tarnwick-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr)
-        throw std::runtime_error("cannot create a temporary folder");
-    path_ = pattern;
-}
+// The constructor, which makes the folder, is in temp_dir_posix.cpp or temp_dir_windows.cpp.
 
 TempDir::~TempDir()
 {
