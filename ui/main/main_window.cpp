@@ -12,17 +12,21 @@
 #include <QRadioButton>
 #include <utility>
 
+#include "model/archive/member_loader.h"
 #include "model/text/windows1252.h"
+#include "system/archive_folders.h"
 #include "system/game_path.h"
 #include "ui/common/control_names.h"
 #include "ui/common/controls.h"
 #include "ui/inspector/inspector_link.h"
+#include "ui/main/archive_menu.h"
 #include "ui/main/places_menu.h"
 #include "ui/main/start_folder.h"
 #include "widgets/cut_line_tool_tips.h"
 #include "widgets/dir_list_box.h"
 #include "widgets/drive_list_box.h"
 #include "widgets/file_list_box.h"
+#include "widgets/folder_watch.h"
 #include "widgets/list_box.h"
 #include "widgets/path_text.h"
 
@@ -88,6 +92,7 @@ MainWindow::MainWindow(OpenFile& openFile, Registry& registry, std::vector<GameI
     auto* aboutCommand = menuBar()->addAction(QStringLiteral("&About"));
     aboutCommand->setObjectName(QString::fromLatin1(names::kAboutCommand));
     AddPlacesMenu(*menuBar(), installs_, [this](const Place& place) { GoToPlace(place); });
+    archiveMenu_ = new ArchiveMenu(*menuBar(), *this);
 
     connect(driveList_, &DriveListBox::changed, this, &MainWindow::DriveChanged);
     connect(folderList_, &DirListBox::changed, this, &MainWindow::FolderChanged);
@@ -107,9 +112,9 @@ MainWindow::MainWindow(OpenFile& openFile, Registry& registry, std::vector<GameI
     driveList_->setFocus();
 }
 
-QString MainWindow::Open(const QString& path)
+QString MainWindow::Open(const QString& path, const QString& member)
 {
-    const auto target = FindOpenTarget(path);
+    const auto target = FindOpenTarget(path, member);
     if (const auto* problem = std::get_if<QString>(&target))
         return *problem;
     return Show(std::get<OpenTarget>(target));
@@ -166,7 +171,12 @@ void MainWindow::GoToPlace(const Place& place)
 
 void MainWindow::DriveChanged() { folderList_->SetPath(driveList_->Drive()); }
 
-void MainWindow::FolderChanged() { fileList_->SetPath(folderList_->Path()); }
+void MainWindow::FolderChanged()
+{
+    fileList_->SetPath(folderList_->Path());
+    const auto place = FindArchivePlace(PathBytes(folderList_->Path()));
+    archiveMenu_->SetArchive(place ? PathFromBytes(place->Archive) : QString());
+}
 
 void MainWindow::FileClicked()
 {
@@ -183,9 +193,30 @@ void MainWindow::FileClicked()
     while (nextLoad_ && !closing_) {
         const PendingLoad load = *std::exchange(nextLoad_, std::nullopt);
         display_.LetGoOfTheFile();
-        LoadChunkFile(openFile_, load.path, load.name, *this);
+        if (const auto place = FindArchivePlace(load.path)) {
+            LoadMember(*place, load.name);
+        } else {
+            archiveMenu_->SetMember(std::nullopt);
+            LoadChunkFile(openFile_, load.path, load.name, *this);
+        }
     }
     loading_ = false;
+}
+
+void MainWindow::LoadMember(const ArchivePlace& place, const std::string& shownName)
+{
+    // The manifest the file list was filled from, unless the archive changed since.
+    const auto contents = FolderWatch::Instance().Archive(PathFromBytes(place.Archive));
+    const auto index = contents->Tree.MemberAt(place.Inner);
+    FarMember member;
+    if (index)
+        member = contents->Manifest.members[*index];
+    else
+        member.damage = "the archive no longer holds this member";
+    const std::string_view archiveName = std::string_view(place.Archive).substr(place.Archive.rfind('/') + 1);
+    archiveMenu_->SetMember(index ? std::optional<ShownMember>({place.Archive, member, ShownName(shownName)})
+                                  : std::nullopt);
+    LoadArchiveMember(openFile_, place.Archive, archiveName, member, *this);
 }
 
 void MainWindow::IffChosen(bool on)
