@@ -21,6 +21,7 @@
 #include "ui/main/command_line.h"
 #include "widgets/dir_list_box.h"
 #include "widgets/file_list_box.h"
+#include "ui/main/archive_menu.h"
 
 namespace tarnwick {
 
@@ -367,6 +368,77 @@ private slots:
         QVERIFY2(error.contains(said), qPrintable(error));
         QCOMPARE(Folder(), Top());
         QCOMPARE(Details(), QStringLiteral("File Details"));
+    }
+
+    // The Archive menu's commands are there when there is something to take out.
+    void theArchiveMenuFollowsWhatIsShown()
+    {
+        auto* save = Main()->findChild<QAction*>(QStringLiteral("saveMember"));
+        auto* extract = Main()->findChild<QAction*>(QStringLiteral("extractAll"));
+        QVERIFY(!save->isEnabled() && !extract->isEnabled());
+        QCOMPARE(Main()->Open(Top() + "/Objects.far", "table.iff"), QString());
+        QVERIFY(save->isEnabled() && extract->isEnabled());
+        QVERIFY(Enter(files_->Path().filename().c_str()));
+        QVERIFY(save->isEnabled() && !extract->isEnabled());  // the member is still shown
+        QVERIFY(window_->Pick(names::kFileList, "loose.IFF"));
+        QVERIFY(!save->isEnabled());
+    }
+
+    void savesTheMemberShown()
+    {
+        const fixtures::TempDir out;
+        const QString path = QString::fromStdString((out.Path() / "saved.iff").string());
+        QVERIFY(Main()->Archives().SaveMemberTo(path) != QString());  // none shown yet
+        QCOMPARE(Main()->Open(Top() + "/Objects.far", "People\\maid.iff"), QString());
+        QCOMPARE(Main()->Archives().SaveMemberTo(path), QString());
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const Bytes object = ObjectFile();
+        QCOMPARE(saved.readAll(), QByteArray(reinterpret_cast<const char*>(object.data()),
+                                             static_cast<qsizetype>(object.size())));
+    }
+
+    void extractsOnlyIntoTheChosenFolder_data()
+    {
+        QTest::addColumn<bool>("replace");
+        QTest::newRow("replacing what is there") << true;
+        QTest::newRow("keeping what is there") << false;
+    }
+
+    void extractsOnlyIntoTheChosenFolder()
+    {
+        QFETCH(bool, replace);
+        files_->Write("Hostile.far", fixtures::FarBuilder()
+                                         .Member("good.iff", OneChunk("Good"))
+                                         .Member("People\\maid.iff", ObjectFile())
+                                         .Member("..\\escape.iff", OneChunk("Escape"))
+                                         .Member("a\\..\\..\\up.iff", OneChunk("Up"))
+                                         .Build());
+        const fixtures::TempDir around;
+        const std::filesystem::path out = around.Path() / "out";
+        std::filesystem::create_directories(out);
+        around.Write("out/good.iff", fixtures::ToBytes("old"));
+        QTRY_VERIFY(Enter("Hostile.far"));  // once the list has seen it
+        int asked = 0;
+        const QString report = Main()->Archives().ExtractAllTo(
+            QString::fromStdString(out.string()), [&](int existing, const QString& example) {
+                ++asked;
+                return existing == 1 && example == QLatin1String("good.iff") && replace;
+            });
+        QCOMPARE(asked, 1);
+        QVERIFY2(report.startsWith(QStringLiteral("Extracted ")), qPrintable(report));
+        QVERIFY2(report.contains(QStringLiteral("\n  ..\\escape.iff: ")), qPrintable(report));
+        QVERIFY2(report.contains(QStringLiteral("  a\\..\\..\\up.iff: ")), qPrintable(report));
+        QVERIFY(std::filesystem::is_regular_file(out / "People" / "maid.iff"));
+        QCOMPARE(std::filesystem::file_size(out / "good.iff"),
+                 static_cast<std::uintmax_t>(replace ? OneChunk("Good").size() : 3));
+        // Nothing beside the chosen folder, nor above it.
+        std::vector<std::string> around_it;
+        for (const auto& entry : std::filesystem::directory_iterator(around.Path()))
+            around_it.push_back(entry.path().filename().string());
+        QCOMPARE(around_it, std::vector<std::string>{"out"});
+        QVERIFY(!std::filesystem::exists(files_->Path() / "escape.iff"));
+        QVERIFY(!std::filesystem::exists(around.Path().parent_path() / "escape.iff"));
     }
 };
 
