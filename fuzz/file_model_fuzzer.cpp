@@ -17,8 +17,11 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "model/archive/far_archive.h"
+#include "model/archive/member_path.h"
 #include "model/chunk_window/chunk_dump.h"
 #include "model/chunk_window/chunk_texts.h"
 #include "model/chunk_window/chunk_view.h"
@@ -44,6 +47,8 @@ namespace {
 // picked: the first, the last and some evenly between.
 constexpr std::size_t kChunksSampled = 16;
 constexpr std::size_t kEntriesSampled = 5;
+// Of an archive's members, at most this many are opened as chunk files.
+constexpr std::size_t kMembersSampled = 4;
 
 // Whether item `index` of `count` is among the `sampled` chosen.
 bool InSample(std::size_t index, std::size_t count, std::size_t sampled)
@@ -209,6 +214,20 @@ void ShowContents(const OpenFile& openFile, const ChunkInfo& chunk)
     }
 }
 
+// Opens a sample of a loaded file's chunks, as clicks on their lines do.
+void OpenSampleOfChunks(const OpenFile& openFile)
+{
+    const std::size_t count = openFile.Chunks.Count();
+    for (std::size_t number = 1; number <= count; ++number) {
+        if (!InSample(number - 1, count, kChunksSampled))
+            continue;
+        const ChunkInfo& chunk = *openFile.Chunks.Find(number);
+        ShowHeaderAndDump(chunk);
+        ShowContents(openFile, chunk);
+        InspectChunk(chunk, openFile.Chunks, openFile.FileData.size());
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -221,14 +240,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     OpenFile openFile;
     MainWindowTexts window;
     LoadChunkFile(openFile, path, name, window);
-    const std::size_t count = openFile.Chunks.Count();
-    for (std::size_t number = 1; number <= count; ++number) {
-        if (!InSample(number - 1, count, kChunksSampled))
+    OpenSampleOfChunks(openFile);
+
+    // The same bytes as an archive: listed, its names made into paths, and a
+    // sample of its usable members opened as chunk files.
+    const FarManifest manifest = ReadFarManifest(path);
+    for (const MemberPath& memberPath : PlanMemberPaths(manifest.members))
+        shownLength += memberPath.path.size();
+    const std::size_t members = manifest.members.size();
+    for (std::size_t i = 0; i < members; ++i) {
+        const FarMember& member = manifest.members[i];
+        ShowText(member.name);
+        if (!member.usable() || !InSample(i, members, kMembersSampled))
             continue;
-        const ChunkInfo& chunk = *openFile.Chunks.Find(number);
-        ShowHeaderAndDump(chunk);
-        ShowContents(openFile, chunk);
-        InspectChunk(chunk, openFile.Chunks, openFile.FileData.size());
+        FileReadResult read = ReadFarMember(path, member);
+        OpenFile memberFile;
+        LoadChunkBytes(memberFile, ByteString(std::move(read.bytes)), window);
+        OpenSampleOfChunks(memberFile);
     }
     return 0;
 }

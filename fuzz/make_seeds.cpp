@@ -1,6 +1,8 @@
 // Writes the file model fuzzer's seeds, each under 8 KB, with the project's
 // file builders: a file for each view and for each way the walk ends, so that
-// mutations start from every path. Usage: tarnwick_make_seeds <folder>
+// mutations start from every path; and the archive fuzzer's seeds, archives of
+// both layouts holding some of those files.
+// Usage: tarnwick_make_seeds <folder> [archive seeds' folder]
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -9,6 +11,7 @@
 #include "synth/behaviour_builder.h"
 #include "synth/bmp_builder.h"
 #include "synth/draw_group_builder.h"
+#include "synth/far_builder.h"
 #include "synth/iff_builder.h"
 #include "synth/object_builder.h"
 #include "synth/sprite_builder.h"
@@ -83,8 +86,8 @@ void Write(const fs::path& file, const Bytes& bytes)
 
 int main(int argc, char* argv[])
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: %s <folder> [archive seeds' folder]\n", argv[0]);
         return 2;
     }
     const fs::path folder = argv[1];
@@ -154,5 +157,38 @@ int main(int argc, char* argv[])
     Write(folder / "negative size.IFF",
           File().ChunkWithSizeField("DATA", 0xFFFFFFF0, "", Bytes(4)).Chunk("MORE", "", {}).Build());
     Write(folder / "header only.IFF", File().Build());
+
+    // Archives: a file model seed of its own, and the archive fuzzer's seeds.
+    using tarnwick::FarLayout;
+    using tarnwick::fixtures::FarBuilder;
+    const Bytes small = File().Chunk("STR#", "Names", StringTableContents(0xFF, 1, {0, 'A', 0}), 128).Build();
+    const Bytes objects = FarBuilder()
+                              .Member("strings.iff", small)
+                              .Member("People\\maid.iff", File().Chunk("DATA", "", Bytes(8, 1)).Build())
+                              .Build();
+    Write(folder / "Objects.far", objects);
+    if (argc == 3) {
+        const fs::path archives = argv[2];
+        fs::create_directories(archives);
+        Write(archives / "objects.far", objects);
+        Write(archives / "online.far",
+              FarBuilder(FarLayout::Version1b).Member("a.iff", small).Member("b", {}).Build());
+        Write(archives / "empty.far", FarBuilder().Build());
+        Write(archives / "hostile names.far", FarBuilder()
+                                                  .Member("..\\..\\evil.iff", small)
+                                                  .Member("C:\\con.iff", {1})
+                                                  .Member("caf\xE9 .iff.", {2})
+                                                  .Member("A.IFF", {3})
+                                                  .Member("a.iff", {4})
+                                                  .Build());
+        Write(archives / "damaged.far", FarBuilder()
+                                            .Member("a.iff", small)
+                                            .SecondSize(1)
+                                            .Member("b.iff", {5})
+                                            .Offset(0xFFFFFF00)
+                                            .Build());
+        Write(archives / "version 3.far", FarBuilder().Version(3).Member("a.iff", {}).Build());
+        Write(archives / "nested.far", FarBuilder().Member("inner.far", objects).Build());
+    }
     return 0;
 }

@@ -82,10 +82,17 @@ int PutInPlace(int folder, const std::string& temporary, const std::string& name
 {
     if (replaceExisting)
         return ::renameat(folder, temporary.c_str(), folder, name.c_str()) == 0 ? 0 : errno;
-    if (::linkat(folder, temporary.c_str(), folder, name.c_str(), 0) != 0)
-        return errno;
-    ::unlinkat(folder, temporary.c_str(), 0);
-    return 0;
+    if (::linkat(folder, temporary.c_str(), folder, name.c_str(), 0) == 0) {
+        ::unlinkat(folder, temporary.c_str(), 0);
+        return 0;
+    }
+    if (errno == EEXIST)
+        return EEXIST;
+    // File systems without hard links (FAT, some network ones): look, then rename.
+    struct stat there {};
+    if (::fstatat(folder, name.c_str(), &there, AT_SYMLINK_NOFOLLOW) == 0)
+        return EEXIST;
+    return ::renameat(folder, temporary.c_str(), folder, name.c_str()) == 0 ? 0 : errno;
 }
 
 }  // namespace
