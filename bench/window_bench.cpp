@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "bench/bench_files.h"
+#include "synth/far_builder.h"
 #include "tests/support/memory_registry.h"
 #include "tests/support/temp_dir.h"
 #include "tests/ui/support/game_files.h"
@@ -225,6 +226,36 @@ void ClickFile(benchmark::State& state)
         state.SkipWithError("the chunk list is not whole");
 }
 BENCHMARK(ClickFile)->Unit(benchmark::kMillisecond);
+
+// An archive of this many one-chunk members, all at its top, opened in the
+// folder list: from the path set to both lists shown.
+void OpenArchive(benchmark::State& state)
+{
+    const fixtures::TempDir folder;
+    fixtures::FarBuilder archive;
+    const Bytes member = fixtures::IffBuilder().Chunk("GLOB", "G", fixtures::ToBytes("abc")).Build();
+    for (std::int64_t i = 0; i < state.range(0); ++i)
+        archive.Member("object" + std::to_string(i) + ".iff", member);
+    const QString path = QString::fromStdString(folder.Write("Objects.far", archive.Build()));
+    OpenFile openFile;
+    fixtures::MemoryRegistry noGame;
+    MainWindow form(openFile, noGame);
+    form.show();
+    auto* folders = fixtures::Find<DirListBox>(&form, names::kFolderList);
+    const QString outside = QString::fromStdString(folder.Path().string());
+    for (auto _ : state) {
+        state.PauseTiming();
+        folders->SetPath(outside);
+        LetWindowsSettle();
+        state.ResumeTiming();
+        folders->SetPath(path);
+        LetWindowsSettle();
+    }
+    const auto* files = fixtures::Find<QAbstractItemView>(&form, names::kFileList);
+    if (files->model()->rowCount() != state.range(0))
+        state.SkipWithError("the file list does not show the members");
+}
+BENCHMARK(OpenArchive)->ArgName("members")->Arg(10000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -38,6 +38,9 @@ private:
 struct FolderRead {
     bool Opened = false;
     std::string Reason;  // the system's reason when the folder could not be read
+    // A folder of an archive that is there: read from its manifest, or, when
+    // the archive was declined, its top folder with the reason why.
+    bool InArchive = false;
     FolderListing Entries;
 };
 
@@ -49,5 +52,7 @@ struct FolderRead {
 
 // Whether `path` names a folder, readable or not; nothing is opened.
 [[nodiscard]] bool IsFolder(const std::string& path);
+// Whether `path` names a regular file, links followed; nothing is opened.
+[[nodiscard]] bool IsFile(const std::string& path);
 
 }  // namespace tarnwick

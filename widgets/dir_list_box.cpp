@@ -6,6 +6,8 @@
 #include <QStyle>
 #include <QStyledItemDelegate>
 
+#include "system/archive_folders.h"
+#include "widgets/archive_icon.h"
 #include "widgets/drive_list_box.h"
 #include "widgets/folder_names_model.h"
 #include "widgets/folder_watch.h"
@@ -160,13 +162,21 @@ bool DirListBox::Show(const QString& path)
     const std::shared_ptr<const FolderRead> folder = FolderWatch::Instance().Read(path);
     // A folder that cannot be read is still entered (the file list says why);
     // anything else, such as a pipe named like a folder, is never opened.
-    if (!folder->Opened && !IsFolder(PathBytes(path)))
+    // A declined archive is entered too, as the file list says why.
+    if (!folder->Opened && !folder->InArchive && !IsFolder(PathBytes(path)))
         return false;
     std::vector<std::uint32_t> subfolders;
     const FolderListing& entries = folder->Entries;
     for (std::uint32_t i = 0; i < entries.Size(); ++i)
         if (entries.Kind(i) == EntryKind::Folder && !entries.Name(i).starts_with('.'))
             subfolders.push_back(i);
+    // A folder's archives follow its subfolders, opened as folders are.
+    const std::size_t folderCount = subfolders.size();
+    if (!folder->InArchive)
+        for (std::uint32_t i = 0; i < entries.Size(); ++i)
+            if (entries.Kind(i) == EntryKind::File && !entries.Name(i).starts_with('.') &&
+                IsArchiveName(entries.Name(i)))
+                subfolders.push_back(i);
 
     // Listing the drives reads the mounts and the Wine links: once a folder.
     const QList<DriveEntry> drives = Drives();
@@ -182,6 +192,7 @@ bool DirListBox::Show(const QString& path)
     }
     lines_->SetLook(style()->standardIcon(QStyle::SP_DirOpenIcon), style()->standardIcon(QStyle::SP_DirIcon),
                     static_cast<int>(ancestry.size()));
+    lines_->SetLaterLook(ArchiveIcon(*style()), folderCount);
 
     if (path != path_) {
         if (!path_.isEmpty())
@@ -201,8 +212,8 @@ void DirListBox::FolderChanged(const QString& path)
     // The folder itself may have gone: the nearest folder above that remains
     // is shown instead, and the file list follows it.
     for (QString folder = path_;; folder = Parent(folder)) {
-        if (FolderWatch::Instance().Read(folder)->Opened || IsFolder(PathBytes(folder)) ||
-            Parent(folder) == folder) {
+        const auto read = FolderWatch::Instance().Read(folder);
+        if (read->Opened || read->InArchive || IsFolder(PathBytes(folder)) || Parent(folder) == folder) {
             const int firstShown = verticalScrollBar()->value();
             const bool moved = folder != path_;
             Show(folder);

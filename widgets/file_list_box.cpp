@@ -144,8 +144,11 @@ void FileListBox::Fill(std::shared_ptr<const FolderRead> folder, bool keepPlace)
     }
     QList<FolderNamesModel::Line> message;
     if (!folder_->Opened)
-        message.append(
-            {QStringLiteral("Cannot open this folder: ") + QString::fromStdString(folder_->Reason), {}, 0});
+        message.append({(folder_->InArchive ? QStringLiteral("Cannot open this archive: ")
+                                            : QStringLiteral("Cannot open this folder: ")) +
+                            QString::fromStdString(folder_->Reason),
+                        {},
+                        0});
 
     // The same file, still there, stays selected without a new Click.
     clicks_->SetQuiet(true);

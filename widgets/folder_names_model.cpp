@@ -21,6 +21,12 @@ void FolderNamesModel::SetLook(const QIcon& lineIcon, const QIcon& entryIcon, in
     entryDepth_ = entryDepth;
 }
 
+void FolderNamesModel::SetLaterLook(const QIcon& icon, std::size_t first)
+{
+    laterIcon_ = icon;
+    firstLater_ = first;
+}
+
 std::string_view FolderNamesModel::EntryName(int row) const
 {
     return folder_->Entries.Name(entries_[static_cast<std::size_t>(row - LineCount())]);
@@ -50,7 +56,9 @@ QVariant FolderNamesModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return own ? lines_[row].Text : ShownName(EntryName(row));
     case Qt::DecorationRole: {
-        const QIcon& icon = own ? lineIcon_ : entryIcon_;
+        const bool later =
+            !own && !laterIcon_.isNull() && static_cast<std::size_t>(row - LineCount()) >= firstLater_;
+        const QIcon& icon = own ? lineIcon_ : later ? laterIcon_ : entryIcon_;
         return icon.isNull() || (own && lines_[row].Path.isEmpty()) ? QVariant() : QVariant(icon);
     }
     case kDepthRole:

@@ -32,6 +32,9 @@ public:
               std::vector<std::uint32_t> entries);
     // Icons of the own lines and of the entries, and the entries' depth.
     void SetLook(const QIcon& lineIcon, const QIcon& entryIcon, int entryDepth);
+    // The icon of the entries from the `first`-th on (the archives after a
+    // folder's subfolders); none with a null icon.
+    void SetLaterLook(const QIcon& icon, std::size_t first);
 
     [[nodiscard]] int LineCount() const { return static_cast<int>(lines_.size()); }
     [[nodiscard]] const Line& LineAt(int row) const { return lines_[row]; }
@@ -52,6 +55,8 @@ private:
     QIcon lineIcon_;
     QIcon entryIcon_;
     int entryDepth_ = 0;
+    QIcon laterIcon_;
+    std::size_t firstLater_ = 0;
 };
 
 }  // namespace tarnwick

@@ -1,8 +1,11 @@
 // Saves a picture of each window, filled from a synthesised game folder, into
 // the folder given as the one argument.
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
+#include <QFile>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
@@ -19,6 +22,7 @@
 #include "synth/showcase_object.h"
 #include "synth/sprite_builder.h"
 #include "synth/text_table_builder.h"
+#include "synth/far_builder.h"
 #include "tests/ui/support/game_window.h"
 #include "tests/ui/support/window_test.h"
 #include "ui/common/control_names.h"
@@ -267,6 +271,40 @@ bool SaveEveryTypePictures(const QDir& out)
     return every;
 }
 
+// The main window with an archive beside the characters' folders, then inside
+// it with a member of one of its folders loaded.
+void SaveArchivePictures(tarnwick::fixtures::GameWindow& window, const QDir& out)
+{
+    using namespace tarnwick::fixtures;
+    IffBuilder object;
+    object.Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0);
+    AddShowcaseObjectFile(object);
+    const Bytes table = IffBuilder().Chunk("GLOB", "Table", ToBytes("abc")).Build();
+    const QString archive = window.Game().Characters() + "/Objects.far";
+    QFile file(archive);
+    const Bytes bytes = FarBuilder()
+                            .Member("table.iff", table)
+                            .Member("People\\maid.iff", object.Build())
+                            .Member("People\\butler.iff", table)
+                            .Member("Lamps\\floor lamp.iff", table)
+                            .Build();
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size())) !=
+            static_cast<qint64>(bytes.size()))
+        return;
+    file.close();
+    tarnwick::MainWindow& form1 = window.Form();
+    form1.Open(window.Game().Characters());
+    // The lists show the new archive once the folder's change has settled.
+    QEventLoop settle;
+    QTimer::singleShot(500, &settle, &QEventLoop::quit);
+    settle.exec();
+    Find<QAbstractItemView>(&form1, names::kFolderList)->scrollToBottom();
+    Save(form1, out, "form1-archives");
+    form1.Open(archive, QStringLiteral("People\\maid.iff"));
+    Save(form1, out, "form1-archive-member");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -312,5 +350,6 @@ int main(int argc, char* argv[])
     SaveObjectPictures(out);
     SaveMultiTilePictures(out);
     SaveBehaviourPictures(out);
+    SaveArchivePictures(window, out);
     return SaveEveryTypePictures(out) ? 0 : 1;
 }

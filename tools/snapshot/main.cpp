@@ -22,7 +22,7 @@ int main(int argc, char* argv[])
     const auto registry = tarnwick::MakeSystemRegistry();
     tarnwick::MainWindow window(openFile, *registry);
     window.show();
-    tarnwick::OpenAtStart(window, arguments.value(2), stderr);
+    tarnwick::OpenAtStart(window, {arguments.value(2), {}}, stderr);
     const QString& file = arguments.at(1);
     // Once the window has been laid out and painted.
     QTimer::singleShot(500, [&] { QApplication::exit(window.grab().save(file) ? 0 : 1); });

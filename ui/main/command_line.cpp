@@ -2,16 +2,19 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <cstdlib>
 #include <cstring>
 
+#include "system/archive_folders.h"
 #include "system/install_search.h"
+#include "widgets/path_text.h"
 
 #include "ui/main/main_window.h"
 
 namespace tarnwick {
 
-QString PathFromCommandLine(const QStringList& arguments)
+CommandLinePath PathFromCommandLine(const QStringList& arguments)
 {
     QCoreApplication::setApplicationVersion(QStringLiteral(TARNWICK_VERSION));
     QCommandLineParser parser;
@@ -21,16 +24,24 @@ QString PathFromCommandLine(const QStringList& arguments)
     parser.addOption(
         QCommandLineOption(QString::fromLatin1(kListInstallsOption + 2),
                            QStringLiteral("Print the game's installs found, one block each, and exit.")));
-    parser.addPositionalArgument(QStringLiteral("FILE or FOLDER"),
-                                 QStringLiteral("A game file to load, or a folder to show."),
-                                 QStringLiteral("[FILE or FOLDER]"));
+    parser.addPositionalArgument(
+        QStringLiteral("FILE or FOLDER"),
+        QStringLiteral("A game file to load, or a folder or archive (*.far) to show."),
+        QStringLiteral("[FILE or FOLDER]"));
+    parser.addPositionalArgument(QStringLiteral("MEMBER"),
+                                 QStringLiteral("After an archive: the member to load, as the archive "
+                                                "names it (People\\maid.iff or People/maid.iff)."),
+                                 QStringLiteral("[MEMBER]"));
     parser.process(arguments);
     const QStringList paths = parser.positionalArguments();
-    if (paths.size() > 1) {
-        std::fprintf(stderr, "tarnwick: give one file or folder at most (see --help)\n");
+    const bool member = paths.size() == 2 && IsArchiveName(PathBytes(QFileInfo(paths.first()).fileName()));
+    if (paths.size() > 2 || (paths.size() == 2 && !member)) {
+        std::fprintf(stderr,
+                     "tarnwick: give one file or folder at most, or an archive and one of its "
+                     "members (see --help)\n");
         std::exit(EXIT_FAILURE);
     }
-    return paths.isEmpty() ? QString() : paths.first();
+    return {paths.value(0), paths.value(1)};
 }
 
 bool AsksForInstallList(int argc, const char* const* argv)
@@ -50,11 +61,11 @@ int ListInstalls(std::FILE* out, std::FILE* errors)
     return search.Installs.empty() ? EXIT_FAILURE : EXIT_SUCCESS;
 }
 
-void OpenAtStart(MainWindow& window, const QString& path, std::FILE* errors)
+void OpenAtStart(MainWindow& window, const CommandLinePath& path, std::FILE* errors)
 {
-    if (path.isEmpty())
+    if (path.Path.isEmpty())
         return;
-    const QString problem = window.Open(path);
+    const QString problem = window.Open(path.Path, path.Member);
     if (!problem.isEmpty())
         std::fprintf(errors, "%s\n", problem.toLocal8Bit().constData());
 }

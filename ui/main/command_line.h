@@ -10,10 +10,16 @@ class MainWindow;
 
 inline constexpr char kListInstallsOption[] = "--list-installs";
 
-// The file or folder the command line names ("tarnwick [FILE or FOLDER]"), or
-// an empty text. Answers --help and --version, and a wrong command line with
-// one line of usage, then ends the program as QCommandLineParser does.
-[[nodiscard]] QString PathFromCommandLine(const QStringList& arguments);
+// What the command line names: "tarnwick [FILE or FOLDER]", or "tarnwick
+// ARCHIVE.far MEMBER" for one member of an archive; empty texts for neither.
+struct CommandLinePath {
+    QString Path;
+    QString Member;
+};
+
+// Answers --help and --version, and a wrong command line with one line of
+// usage, then ends the program as QCommandLineParser does.
+[[nodiscard]] CommandLinePath PathFromCommandLine(const QStringList& arguments);
 
 // Whether the command line asks for the list of installs: answered before any
 // window system is needed, so that it works over a plain terminal.
@@ -24,8 +30,8 @@ inline constexpr char kListInstallsOption[] = "--list-installs";
 // install was found, 1 when none was.
 int ListInstalls(std::FILE* out, std::FILE* errors);
 
-// Opens `path` in `window` as a drop does. A path that cannot be opened is
-// reported as one line on `errors`, and the window stays as it started.
-void OpenAtStart(MainWindow& window, const QString& path, std::FILE* errors);
+// Opens `path` (and its member) in `window` as a drop does. A path that cannot
+// be opened is reported as one line on `errors`, and the window stays as it started.
+void OpenAtStart(MainWindow& window, const CommandLinePath& path, std::FILE* errors);
 
 }  // namespace tarnwick

@@ -12,7 +12,7 @@ int main(int argc, char* argv[])
     if (tarnwick::AsksForInstallList(argc, argv))
         return tarnwick::ListInstalls(stdout, stderr);
     QApplication app(argc, argv);
-    const QString path = tarnwick::PathFromCommandLine(QApplication::arguments());
+    const tarnwick::CommandLinePath path = tarnwick::PathFromCommandLine(QApplication::arguments());
     tarnwick::OpenFile openFile;
     const auto registry = tarnwick::MakeSystemRegistry();
     tarnwick::MainWindow window(openFile, *registry,

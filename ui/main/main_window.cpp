@@ -12,11 +12,14 @@
 #include <QRadioButton>
 #include <utility>
 
+#include "model/archive/member_loader.h"
 #include "model/text/windows1252.h"
+#include "system/archive_folders.h"
 #include "system/game_path.h"
 #include "ui/common/control_names.h"
 #include "ui/common/controls.h"
 #include "ui/inspector/inspector_link.h"
+#include "ui/main/archive_menu.h"
 #include "ui/main/main_window_growth.h"
 #include "ui/main/places_menu.h"
 #include "ui/main/start_folder.h"
@@ -24,6 +27,7 @@
 #include "widgets/dir_list_box.h"
 #include "widgets/drive_list_box.h"
 #include "widgets/file_list_box.h"
+#include "widgets/folder_watch.h"
 #include "widgets/list_box.h"
 #include "widgets/path_text.h"
 
@@ -93,6 +97,7 @@ MainWindow::MainWindow(OpenFile& openFile, Registry& registry, std::vector<GameI
     auto* aboutCommand = menuBar()->addAction(QStringLiteral("&About"));
     aboutCommand->setObjectName(QString::fromLatin1(names::kAboutCommand));
     AddPlacesMenu(*menuBar(), installs_, [this](const Place& place) { GoToPlace(place); });
+    archiveMenu_ = new ArchiveMenu(*menuBar(), *this);
 
     connect(driveList_, &DriveListBox::changed, this, &MainWindow::DriveChanged);
     connect(folderList_, &DirListBox::changed, this, &MainWindow::FolderChanged);
@@ -112,9 +117,9 @@ MainWindow::MainWindow(OpenFile& openFile, Registry& registry, std::vector<GameI
     driveList_->setFocus();
 }
 
-QString MainWindow::Open(const QString& path)
+QString MainWindow::Open(const QString& path, const QString& member)
 {
-    const auto target = FindOpenTarget(path);
+    const auto target = FindOpenTarget(path, member);
     if (const auto* problem = std::get_if<QString>(&target))
         return *problem;
     return Show(std::get<OpenTarget>(target));
@@ -171,7 +176,12 @@ void MainWindow::GoToPlace(const Place& place)
 
 void MainWindow::DriveChanged() { folderList_->SetPath(driveList_->Drive()); }
 
-void MainWindow::FolderChanged() { fileList_->SetPath(folderList_->Path()); }
+void MainWindow::FolderChanged()
+{
+    fileList_->SetPath(folderList_->Path());
+    const auto place = FindArchivePlace(PathBytes(folderList_->Path()));
+    archiveMenu_->SetArchive(place ? PathFromBytes(place->Archive) : QString());
+}
 
 void MainWindow::FileClicked()
 {
@@ -190,13 +200,19 @@ void MainWindow::FileClicked()
     while (nextLoad_ && !closing_) {
         const PendingLoad load = *std::exchange(nextLoad_, std::nullopt);
         display_.LetGoOfTheFile();
-        // Taken before reading: a file changed meanwhile is read again next time.
-        std::optional<FileStamp> stamp = FileStamp::Of(load.path);
-        LoadChunkFile(openFile_, load.path, load.name, *this);
-        // A load cut short by another click or by closing shows the file in
-        // part, and one that could not be read shows nothing: both are read again.
-        if (!nextLoad_ && !closing_ && !openFile_.FileData.empty())
-            loadedStamp_ = std::move(stamp);
+        if (const auto place = FindArchivePlace(load.path)) {
+            loadedStamp_.reset();
+            LoadMember(*place, load.name);
+        } else {
+            archiveMenu_->SetMember(std::nullopt);
+            // Taken before reading: a file changed meanwhile is read again next time.
+            std::optional<FileStamp> stamp = FileStamp::Of(load.path);
+            LoadChunkFile(openFile_, load.path, load.name, *this);
+            // A load cut short by another click or by closing shows the file in
+            // part, and one that could not be read shows nothing: both are read again.
+            if (!nextLoad_ && !closing_ && !openFile_.FileData.empty())
+                loadedStamp_ = std::move(stamp);
+        }
     }
     loading_ = false;
 }
@@ -204,6 +220,22 @@ void MainWindow::FileClicked()
 bool MainWindow::ShowsUnchanged(const std::string& path) const
 {
     return loadedStamp_ && loadedStamp_->path == path && FileStamp::Of(path) == loadedStamp_;
+}
+
+void MainWindow::LoadMember(const ArchivePlace& place, const std::string& shownName)
+{
+    // The manifest the file list was filled from, unless the archive changed since.
+    const auto contents = FolderWatch::Instance().Archive(PathFromBytes(place.Archive));
+    const auto index = contents->Tree.MemberAt(place.Inner);
+    FarMember member;
+    if (index)
+        member = contents->Manifest.members[*index];
+    else
+        member.damage = "the archive no longer holds this member";
+    const std::string_view archiveName = std::string_view(place.Archive).substr(place.Archive.rfind('/') + 1);
+    archiveMenu_->SetMember(index ? std::optional<ShownMember>({place.Archive, member, ShownName(shownName)})
+                                  : std::nullopt);
+    LoadArchiveMember(openFile_, place.Archive, archiveName, member, *this);
 }
 
 void MainWindow::IffChosen(bool on)

@@ -20,11 +20,13 @@ class QRadioButton;
 
 namespace tarnwick {
 
+class ArchiveMenu;
 class DirListBox;
 class DriveListBox;
 class FileListBox;
 class InspectorLink;
 class ListBox;
+struct ArchivePlace;
 struct Place;
 
 // The main window: pick a file on the left, see its header and chunk list on
@@ -37,11 +39,13 @@ public:
 
     [[nodiscard]] ChunkDisplay& Display() { return display_; }
     [[nodiscard]] InspectorLink& Inspection() { return *inspection_; }
+    [[nodiscard]] ArchiveMenu& Archives() { return *archiveMenu_; }
 
     // Shows the folder `path` names, or the folder of the file it names with
-    // that file selected and loaded as a click on it does. Returns one line
-    // saying why when it cannot, leaving the window as it was; else nothing.
-    QString Open(const QString& path);
+    // that file selected and loaded as a click on it does; an archive is a
+    // folder, and `member` one of its files. Returns one line saying why when
+    // it cannot, leaving the window as it was; else nothing.
+    QString Open(const QString& path, const QString& member = {});
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -56,6 +60,7 @@ private:
     void FileClicked();
     // True when `path` is the file shown, loaded whole and unchanged on disk since.
     [[nodiscard]] bool ShowsUnchanged(const std::string& path) const;
+    void LoadMember(const ArchivePlace& place, const std::string& shownName);
     void IffChosen(bool on);
     void WallsChosen(bool on);
     void FloorsChosen(bool on);
@@ -99,6 +104,7 @@ private:
     QLabel* rsmpLocation_;
     ListBox* chunkList_;
     InspectorLink* inspection_;
+    ArchiveMenu* archiveMenu_;
 };
 
 }  // namespace tarnwick

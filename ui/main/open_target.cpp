@@ -6,6 +6,9 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include "system/archive_folders.h"
+#include "widgets/path_text.h"
+
 namespace tarnwick {
 
 namespace {
@@ -29,7 +32,7 @@ FileKind KindOfFile(const QString& fileName)
     return FileKind::Other;
 }
 
-std::variant<OpenTarget, QString> FindOpenTarget(const QString& path)
+std::variant<OpenTarget, QString> FindOpenTarget(const QString& path, const QString& member)
 {
     // A name the system's encoding cannot express was lost on its way in: the
     // decoder put replacement characters where its bytes were.
@@ -52,6 +55,21 @@ std::variant<OpenTarget, QString> FindOpenTarget(const QString& path)
     QFile file(info.filePath());
     if (!file.open(QIODevice::ReadOnly))
         return Refusal(path, file.errorString().toLower());
+    const bool archive = IsArchiveName(PathBytes(info.fileName()));
+    if (!member.isEmpty()) {
+        if (!archive)
+            return Refusal(path, QStringLiteral("only an archive (*.far) holds members"));
+        const MemberPlace place =
+            FindMemberPlace(ReadArchiveContents(PathBytes(absolute)), PathBytes(member));
+        if (!place.Problem.empty())
+            return QStringLiteral("tarnwick: cannot open \"%1\" in \"%2\": %3")
+                .arg(member, QDir::toNativeSeparators(path), QString::fromStdString(place.Problem));
+        const QString inner = PathFromBytes(place.Inner);
+        const qsizetype slash = inner.lastIndexOf(u'/');
+        return OpenTarget{slash < 0 ? absolute : absolute + u'/' + inner.left(slash), inner.mid(slash + 1)};
+    }
+    if (archive)
+        return OpenTarget{absolute, {}};
     return OpenTarget{QFileInfo(absolute).path(), info.fileName()};
 }
 

@@ -44,7 +44,7 @@ private:
     {
         if (how == QLatin1String("start")) {
             std::FILE* errors = std::tmpfile();
-            OpenAtStart(*Main(), PathOf(names.first()), errors);
+            OpenAtStart(*Main(), {PathOf(names.first()), names.value(1)}, errors);
             QByteArray written(4096, '\0');
             std::rewind(errors);
             written.resize(static_cast<qsizetype>(std::fread(written.data(), 1, 4096, errors)));
