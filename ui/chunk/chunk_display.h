@@ -32,7 +32,7 @@ public:
     // larger than kLargestKeptChunk is closed instead, so that switching
     // between two large files never holds both.
     void LetGoOfTheFile();
-    static constexpr std::size_t kLargestKeptChunk = 64 * 1024 * 1024;
+    static constexpr std::size_t kLargestKeptChunk = std::size_t{64} * 1024 * 1024;
 
 private:
     ChunkWindow& OpenWindow();

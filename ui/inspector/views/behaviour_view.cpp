@@ -18,7 +18,7 @@ namespace {
 
 // Numbers are decimal throughout; hex only where bits or bytes are meant: the
 // signature, the opcode in a tooltip, and the operand bytes.
-enum Column { kIndex, kInstruction, kOperands, kTrue, kFalse, kBytes };
+enum InstructionColumn { kNumber, kInstruction, kOperands, kTrue, kFalse, kBytes };
 
 constexpr int kTargetRole = Qt::UserRole + 2;  // the instruction a target cell goes to
 
@@ -90,9 +90,9 @@ BehaviourView::BehaviourView(Behaviour behaviour, const InspectorContext& contex
 
 void BehaviourView::GoToInstruction(int index)
 {
-    rows_->setCurrentCell(index, kIndex);
+    rows_->setCurrentCell(index, kNumber);
     rows_->selectRow(index);
-    rows_->scrollToItem(rows_->item(index, kIndex));
+    rows_->scrollToItem(rows_->item(index, kNumber));
 }
 
 void BehaviourView::Fill(const InspectorContext& context)
@@ -159,7 +159,7 @@ void BehaviourView::Fill(const InspectorContext& context)
 
     FillRows(*rows_, static_cast<int>(count), [&](int row) {
         const Instruction& instruction = behaviour_.instructions[static_cast<std::size_t>(row)];
-        rows_->setItem(row, kIndex, new QTableWidgetItem(QString::number(row)));
+        rows_->setItem(row, kNumber, new QTableWidgetItem(QString::number(row)));
         rows_->setItem(row, kInstruction, opcodeItem(instruction.opcode));
         auto* operands = new QTableWidgetItem(QString::fromStdString(OperandText(instruction)));
         operands->setToolTip(operands->text());
@@ -168,7 +168,8 @@ void BehaviourView::Fill(const InspectorContext& context)
         rows_->setItem(row, kFalse, targetItem(instruction.falseTarget));
         rows_->setItem(row, kBytes, new QTableWidgetItem(BytesText(instruction)));
     });
-    SetColumnWidths(*rows_, {{kIndex, 45}, {kInstruction, 220}, {kOperands, 340}, {kTrue, 80}, {kFalse, 80}});
+    SetColumnWidths(*rows_,
+                    {{kNumber, 45}, {kInstruction, 220}, {kOperands, 340}, {kTrue, 80}, {kFalse, 80}});
 }
 
 QString BehaviourView::Note() const

@@ -18,7 +18,7 @@ namespace tarnwick {
 
 namespace {
 
-enum Column { kIndex, kText, kAction, kTest, kFlags, kAttenuation, kAutonomy, kJoining, kMotives };
+enum InteractionColumn { kIndex, kText, kAction, kTest, kFlags, kAttenuation, kAutonomy, kJoining, kMotives };
 
 QString Hex32(std::uint32_t value)
 {
