@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "model/decoders/decoded_types.h"
 #include "synth/behaviour_builder.h"
 #include "synth/bmp_builder.h"
 #include "synth/draw_group_builder.h"
@@ -86,8 +87,15 @@ void Write(const fs::path& file, const Bytes& bytes)
 
 int main(int argc, char* argv[])
 {
+    // The chunk types with a decoder of their own, as libFuzzer dictionary
+    // lines: the one table of them decides what the fuzzer is told.
+    if (argc == 2 && std::string(argv[1]) == "--chunk-types") {
+        for (const tarnwick::DecodedType& decoded : tarnwick::DecodedTypes())
+            std::printf("\"%.*s\"\n", static_cast<int>(decoded.type.size()), decoded.type.data());
+        return 0;
+    }
     if (argc != 2 && argc != 3) {
-        std::fprintf(stderr, "usage: %s <folder> [archive seeds' folder]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <folder> [archive seeds' folder] | --chunk-types\n", argv[0]);
         return 2;
     }
     const fs::path folder = argv[1];
