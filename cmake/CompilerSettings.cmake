@@ -11,6 +11,11 @@ target_compile_options(tarnwick_warnings INTERFACE
 # buffer, where the address sanitizer alone would see nothing wrong.
 if(TARNWICK_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all
-                      -fno-omit-frame-pointer -g -D_GLIBCXX_ASSERTIONS)
+                      -fno-omit-frame-pointer -D_GLIBCXX_ASSERTIONS)
   add_link_options(-fsanitize=address,undefined -fno-sanitize-recover=all)
+  # Built with clang, the same build also carries the fuzz targets: its code
+  # records the coverage libFuzzer steers by.
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    add_compile_options(-fsanitize=fuzzer-no-link)
+  endif()
 endif()
