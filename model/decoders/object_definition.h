@@ -35,9 +35,12 @@ struct ObjectField {
 // Words of the definition the buyer's view and the links use.
 namespace object_word {
 inline constexpr std::size_t kBaseGraphic = 1;
+inline constexpr std::size_t kMasterId = 8;
+inline constexpr std::size_t kSubIndex = 9;
 inline constexpr std::size_t kGuid = 12;
 inline constexpr std::size_t kPrice = 16;
 inline constexpr std::size_t kCatalogueStrings = 39;
+inline constexpr std::size_t kOriginalGuid = 68;
 }  // namespace object_word
 
 // An "OBJD" body: a 32-bit version, then 16-bit words. Versions 138 and 142
