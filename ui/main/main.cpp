@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "library/scan_command.h"
 #include "model/container/open_file.h"
 #include "system/install_search.h"
 #include "system/registry.h"
@@ -9,6 +10,8 @@
 
 int main(int argc, char* argv[])
 {
+    if (tarnwick::library::AsksForScan(argc, argv))
+        return tarnwick::library::RunScanCommand({argv + 2, argv + argc}, stdout, stderr);
     if (tarnwick::AsksForInstallList(argc, argv))
         return tarnwick::ListInstalls(stdout, stderr);
     QApplication app(argc, argv);
