@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 
 #include "library/conflicts.h"
+#include "library/index_cache.h"
 #include "library/library_scan.h"
 #include "library/scan_output.h"
 
@@ -13,11 +15,12 @@ namespace tarnwick::library {
 namespace {
 
 constexpr int kUsageError = 2;
-constexpr char kUsage[] = "usage: tarnwick scan FOLDER... [--conflicts] [--format tsv|json]\n";
+constexpr char kUsage[] = "usage: tarnwick scan FOLDER... [--conflicts] [--format tsv|json] [--no-cache]\n";
 
 struct ScanRequest {
     std::vector<std::string> roots;
     bool conflicts = false;
+    bool useCache = true;
     OutputFormat format = OutputFormat::Tsv;
 };
 
@@ -28,6 +31,8 @@ std::string ParseArguments(const std::vector<std::string>& arguments, ScanReques
         const std::string& argument = arguments[i];
         if (argument == "--conflicts") {
             request.conflicts = true;
+        } else if (argument == "--no-cache") {
+            request.useCache = false;
         } else if (argument == "--format" || argument.rfind("--format=", 0) == 0) {
             std::string value;
             if (argument == "--format") {
@@ -84,13 +89,26 @@ int RunScanCommand(const std::vector<std::string>& arguments, std::FILE* out, st
     }
     for (std::string& root : request.roots)
         root = AbsoluteRoot(root);
+    std::optional<IndexCache> cache;
     ScanOptions options;
+    if (request.useCache) {
+        cache.emplace(DefaultCacheFile());
+        if (!cache->problem().empty())
+            std::fprintf(errors, "tarnwick scan: the cache %s: %s\n", DefaultCacheFile().string().c_str(),
+                         cache->problem().c_str());
+        if (cache->state() != IndexCache::State::Unavailable)
+            options.known = [&](const ListedFile& file) { return cache->Find(file); };
+    }
     std::vector<FileRecord> files;
     const ScanSummary summary =
         Scan(request.roots, options, {{}, [&](std::vector<FileRecord> records, std::size_t) {
                                           for (FileRecord& record : records)
                                               files.push_back(std::move(record));
                                       }});
+    if (cache && cache->state() != IndexCache::State::Unavailable &&
+        !cache->Update(request.roots, files, !summary.stopped))
+        std::fprintf(errors,
+                     "tarnwick scan: the cache could not be written; the next scan reads every file again\n");
     for (const std::string& problem : summary.problems)
         std::fprintf(errors, "tarnwick scan: cannot read %s\n", problem.c_str());
     SortRecords(files);

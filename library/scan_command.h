@@ -14,8 +14,9 @@ inline constexpr char kScanCommand[] = "scan";
 // window system, as a plain terminal command.
 [[nodiscard]] bool AsksForScan(int argc, const char* const* argv);
 
-// Runs "scan FOLDER... [--conflicts] [--format tsv|json]" on the
-// arguments after "scan": indexes the folders and prints what FormatScan
+// Runs "scan FOLDER... [--conflicts] [--format tsv|json] [--no-cache]" on the
+// arguments after "scan": indexes the folders (with the cache in the user's
+// cache folder unless told not to) and prints what FormatScan
 // makes of them to `out`, folders that could not be read and usage errors to
 // `errors`. Returns 0, 1 when different objects share a GUID or a file is
 // damaged, and 2 for a wrong command line.

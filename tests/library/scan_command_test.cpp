@@ -51,7 +51,7 @@ TEST(ScanCommand, PrintsTheConflictTreeAsTsv)
 {
     const fixtures::TempDir dir;
     fixtures::WriteConflictTree(dir.Path());
-    const CommandRun run = Command(dir, {dir.Path().string(), "--conflicts"});
+    const CommandRun run = Command(dir, {dir.Path().string(), "--conflicts", "--no-cache"});
     EXPECT_EQ(run.status, 1);  // different objects share a GUID, and a file is damaged
     EXPECT_EQ(run.errors, "");
     const std::string expected =
@@ -100,7 +100,7 @@ TEST(ScanCommand, EndsWellWithoutHarm)
     const fixtures::TempDir dir;
     fixtures::WriteFile(dir.Path() / "a.iff", fixtures::ObjectFileBytes({.guid = 1, .label = "a"}));
     fixtures::WriteFile(dir.Path() / "copy" / "a.iff", fixtures::ObjectFileBytes({.guid = 1, .label = "a"}));
-    const CommandRun run = Command(dir, {dir.Path().string()});
+    const CommandRun run = Command(dir, {dir.Path().string(), "--no-cache"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out.find("class\t"), std::string::npos);  // conflicts only when asked
 }
