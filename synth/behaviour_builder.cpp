@@ -6,12 +6,6 @@ namespace tarnwick::fixtures {
 
 namespace {
 
-void AppendLe(Bytes& out, std::uint64_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
-
 // Writes bits most significant first, the last byte padded with zeros.
 class BitWriter {
 public:
@@ -41,7 +35,7 @@ public:
     void Field(std::uint32_t value, Width width)
     {
         if (!bitPacked_) {
-            AppendLe(out_, value, width == Width::Short ? 2 : 4);
+            AppendLittleEndian(out_, value, width == Width::Short ? 2 : 4);
             return;
         }
         // The value as the signed number of its width: it must survive sign extension.
@@ -76,24 +70,24 @@ Bytes BehaviourBody(const BehaviourHeader& header, const std::vector<Instruction
     const std::uint64_t count =
         header.declaredCount >= 0 ? static_cast<std::uint64_t>(header.declaredCount) : instructions.size();
     Bytes out;
-    AppendLe(out, header.signature, 2);
+    AppendLittleEndian(out, header.signature, 2);
     if (header.signature == 0x8003) {
         out.push_back(header.treeType);
         out.push_back(header.argumentCount);
         out.push_back(static_cast<std::uint8_t>(header.localCount));
-        AppendLe(out, 0, 2);
-        AppendLe(out, header.treeVersion, 2);
-        AppendLe(out, count, 4);
+        AppendLittleEndian(out, 0, 2);
+        AppendLittleEndian(out, header.treeVersion, 2);
+        AppendLittleEndian(out, count, 4);
     } else {
-        AppendLe(out, count, 2);
+        AppendLittleEndian(out, count, 2);
         out.push_back(header.treeType);
         out.push_back(header.argumentCount);
-        AppendLe(out, header.localCount, 2);
-        AppendLe(out, header.treeVersion, 2);
-        AppendLe(out, 0, 2);
+        AppendLittleEndian(out, header.localCount, 2);
+        AppendLittleEndian(out, header.treeVersion, 2);
+        AppendLittleEndian(out, 0, 2);
     }
     for (const Instruction& instruction : instructions) {
-        AppendLe(out, instruction.opcode, 2);
+        AppendLittleEndian(out, instruction.opcode, 2);
         out.push_back(instruction.trueTarget);
         out.push_back(instruction.falseTarget);
         out.insert(out.end(), instruction.operands.begin(), instruction.operands.end());
@@ -104,8 +98,8 @@ Bytes BehaviourBody(const BehaviourHeader& header, const std::vector<Instruction
 Bytes InteractionsBody(std::uint16_t version, const std::vector<Interaction>& interactions, bool bitPacked)
 {
     Bytes out;
-    AppendLe(out, interactions.size(), 2);
-    AppendLe(out, version, 2);
+    AppendLittleEndian(out, interactions.size(), 2);
+    AppendLittleEndian(out, version, 2);
     if (version >= 9)
         out.push_back(bitPacked ? 1 : 0);
     FieldWriter fields(out, bitPacked && version >= 9);
@@ -139,7 +133,7 @@ Bytes ConstantsBody(std::uint8_t flags, const std::vector<std::uint16_t>& values
     Bytes out{static_cast<std::uint8_t>(declaredCount >= 0 ? declaredCount : static_cast<int>(values.size())),
               flags};
     for (const std::uint16_t value : values)
-        AppendLe(out, value, 2);
+        AppendLittleEndian(out, value, 2);
     return out;
 }
 

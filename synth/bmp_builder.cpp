@@ -4,12 +4,6 @@ namespace tarnwick::fixtures {
 
 namespace {
 
-void AppendLe(Bytes& out, std::uint32_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
-
 // One stored row: pixels packed from the high bits down, padded to 4 bytes.
 Bytes Row(const Bitmap& bitmap, int y)
 {
@@ -20,7 +14,7 @@ Bytes Row(const Bitmap& bitmap, int y)
     };
     if (bitmap.bitsPerPixel == 24) {
         for (int x = 0; x < bitmap.width; ++x)
-            AppendLe(row, pixel(x), 3);  // blue, green, red
+            AppendLittleEndian(row, pixel(x), 3);  // blue, green, red
     } else {
         const int perByte = 8 / bitmap.bitsPerPixel;
         for (int x = 0; x < bitmap.width; x += perByte) {
@@ -47,22 +41,22 @@ Bytes BmpFile(const Bitmap& bitmap)
     const auto paletteSize = static_cast<std::uint32_t>(bitmap.palette.size());
     const std::uint32_t dataOffset = 14 + 40 + 4 * paletteSize;
     Bytes file = {'B', 'M'};
-    AppendLe(file, dataOffset + static_cast<std::uint32_t>(rows.size()), 4);
-    AppendLe(file, 0, 4);
-    AppendLe(file, dataOffset, 4);
-    AppendLe(file, 40, 4);
-    AppendLe(file, static_cast<std::uint32_t>(bitmap.width), 4);
-    AppendLe(file, static_cast<std::uint32_t>(bitmap.topDown ? -bitmap.height : bitmap.height), 4);
-    AppendLe(file, 1, 2);
-    AppendLe(file, static_cast<std::uint32_t>(bitmap.bitsPerPixel), 2);
-    AppendLe(file, runLength ? (bitmap.bitsPerPixel == 8 ? 1 : 2) : 0, 4);  // RLE8, RLE4 or none
-    AppendLe(file, static_cast<std::uint32_t>(rows.size()), 4);
-    AppendLe(file, 2835, 4);
-    AppendLe(file, 2835, 4);
-    AppendLe(file, paletteSize, 4);
-    AppendLe(file, 0, 4);
+    AppendLittleEndian(file, dataOffset + static_cast<std::uint32_t>(rows.size()), 4);
+    AppendLittleEndian(file, 0, 4);
+    AppendLittleEndian(file, dataOffset, 4);
+    AppendLittleEndian(file, 40, 4);
+    AppendLittleEndian(file, static_cast<std::uint32_t>(bitmap.width), 4);
+    AppendLittleEndian(file, static_cast<std::uint32_t>(bitmap.topDown ? -bitmap.height : bitmap.height), 4);
+    AppendLittleEndian(file, 1, 2);
+    AppendLittleEndian(file, static_cast<std::uint32_t>(bitmap.bitsPerPixel), 2);
+    AppendLittleEndian(file, runLength ? (bitmap.bitsPerPixel == 8 ? 1 : 2) : 0, 4);  // RLE8, RLE4 or none
+    AppendLittleEndian(file, static_cast<std::uint32_t>(rows.size()), 4);
+    AppendLittleEndian(file, 2835, 4);
+    AppendLittleEndian(file, 2835, 4);
+    AppendLittleEndian(file, paletteSize, 4);
+    AppendLittleEndian(file, 0, 4);
     for (const std::uint32_t colour : bitmap.palette)
-        AppendLe(file, colour, 4);  // blue, green, red, 0
+        AppendLittleEndian(file, colour, 4);  // blue, green, red, 0
     file.insert(file.end(), rows.begin(), rows.end());
     return file;
 }

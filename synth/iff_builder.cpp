@@ -14,6 +14,12 @@ Bytes Concat(std::initializer_list<Bytes> parts)
     return out;
 }
 
+void AppendLittleEndian(Bytes& out, std::uint64_t value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
 namespace {
 
 void AppendU32Le(Bytes& out, std::uint32_t value)

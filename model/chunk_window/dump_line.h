@@ -17,7 +17,7 @@ inline constexpr std::size_t kWholeLineBytes = 16;
 // Each byte's two hex digits and the blank after them, four bytes apart, so a
 // byte takes one table copy instead of formatting digits.
 inline constexpr auto kHexAndBlank = [] {
-    std::array<char, 256 * 4> table{};
+    std::array<char, std::size_t{256} * 4> table{};
     for (std::size_t byte = 0; byte < 256; ++byte) {
         table[byte * 4] = kHexDigits[byte >> 4];
         table[byte * 4 + 1] = kHexDigits[byte & 0x0F];

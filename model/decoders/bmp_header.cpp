@@ -9,7 +9,7 @@ namespace tarnwick {
 
 namespace {
 
-constexpr std::size_t kFileHeaderSize = 14;
+constexpr std::size_t kBmpFileHeaderSize = 14;
 constexpr std::uint32_t kCoreHeaderSize = 12;
 
 bool KnownInfoSize(std::uint32_t size)
@@ -48,7 +48,7 @@ std::optional<BmpHeader> ReadBmpHeader(ByteSpan bytes)
     const auto pixelsAt = reader.Skip(4) ? reader.U32le() : std::nullopt;
     const auto infoSize = reader.U32le();
     if (!fileSize || !pixelsAt || !infoSize || !KnownInfoSize(*infoSize) ||
-        bytes.size() - kFileHeaderSize < *infoSize)
+        bytes.size() - kBmpFileHeaderSize < *infoSize)
         return std::nullopt;
     header.FileSize = *fileSize;
     header.PixelsAt = *pixelsAt;
@@ -72,7 +72,7 @@ std::optional<std::size_t> BmpLength(const BmpHeader& header, std::size_t availa
 {
     if (header.Width == 0 || header.Height == 0 || !KnownEncoding(header.BitsPerPixel, header.Compression))
         return std::nullopt;
-    if (header.PixelsAt < kFileHeaderSize + header.InfoSize || header.PixelsAt > available)
+    if (header.PixelsAt < kBmpFileHeaderSize + header.InfoSize || header.PixelsAt > available)
         return std::nullopt;
     if (header.FileSize != 0 && (header.FileSize > available || header.FileSize < header.PixelsAt))
         return std::nullopt;

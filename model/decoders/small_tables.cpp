@@ -11,8 +11,6 @@ namespace {
 // A name's first byte below '0' is a length: no file name starts that way.
 constexpr std::uint8_t kFirstNameCharacter = 0x30;
 
-std::string AsText(ByteSpan bytes) { return {bytes.begin(), bytes.end()}; }
-
 }  // namespace
 
 Decoded<Constants> DecodeConstants(ByteSpan body)
@@ -45,7 +43,7 @@ Decoded<GlobalName> DecodeGlobalName(ByteSpan body)
         const std::size_t length = body[0];
         const ByteSpan rest = body.subspan(1);
         const std::size_t taken = std::min(length, rest.size());
-        global.name = AsText(rest.first(taken));
+        global.name = BytesAsText(rest.first(taken));
         global.trailingBytes = rest.size() - taken;
         if (taken < length)
             global.warning = "The name's length says " + std::to_string(length) + " bytes; " +
@@ -54,10 +52,10 @@ Decoded<GlobalName> DecodeGlobalName(ByteSpan body)
     }
     ByteReader reader(body);
     if (const auto text = reader.NulEndedText()) {
-        global.name = AsText(*text);
+        global.name = BytesAsText(*text);
         global.trailingBytes = reader.Remaining();
     } else {
-        global.name = AsText(body);
+        global.name = BytesAsText(body);
         global.warning = "The name has no NUL at its end.";
     }
     return Decoded<GlobalName>::Of(std::move(global));

@@ -9,8 +9,6 @@ namespace tarnwick {
 
 namespace {
 
-std::string AsText(ByteSpan bytes) { return {bytes.begin(), bytes.end()}; }
-
 TextEntry Entry(std::size_t index, int language, std::string value, std::string comment, CodePage codePage)
 {
     return {index, language, std::move(value), std::move(comment), codePage};
@@ -44,7 +42,7 @@ std::optional<std::string> Utf8Text(ByteReader& reader)
     const auto bytes = reader.Bytes(*length);
     if (!bytes)
         return std::nullopt;
-    return AsText(*bytes);
+    return BytesAsText(*bytes);
 }
 
 // The Pascal layout's strings read with `count` from `from`; nothing when they
@@ -66,7 +64,7 @@ std::optional<PascalReading> ReadPascal(ByteSpan body, std::size_t from, std::si
         const auto text = length ? reader.Bytes(*length) : std::nullopt;
         if (!text)
             return std::nullopt;
-        reading.entries.push_back(Entry(i, 1, AsText(*text), {}, CodePage::Windows1252));
+        reading.entries.push_back(Entry(i, 1, BytesAsText(*text), {}, CodePage::Windows1252));
     }
     reading.end = reader.Position();
     return reading;
@@ -124,7 +122,7 @@ TextTable DecodeZeroEnded(ByteReader& reader, TextTableLayout layout, std::size_
             break;
         const std::size_t index = nextIndex[static_cast<std::size_t>(language)]++;
         table.entries.push_back(
-            Entry(index, language, AsText(*value), AsText(*comment), LanguageCodePage(language)));
+            Entry(index, language, BytesAsText(*value), BytesAsText(*comment), LanguageCodePage(language)));
     }
     if (table.entries.size() < count)
         table.warning = CutShort(table.entries.size(), count);
