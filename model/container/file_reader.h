@@ -24,4 +24,22 @@ inline constexpr std::uint64_t kLargestReadableFile = 0x7FFFFFFF;
 // readable size.
 [[nodiscard]] FileReadResult ReadWholeFile(const std::string& path);
 
+// Up to `size` bytes from `offset` of a file, and the file's size when it was
+// opened.
+struct FileRangeResult {
+    std::vector<std::uint8_t> bytes;
+    std::uint64_t fileSize = 0;
+    std::string error;  // as FileReadResult's
+
+    [[nodiscard]] bool ok() const { return error.empty(); }
+};
+
+// Reads the bytes [offset, offset + size) of a regular file by their position,
+// without reading what lies before or after them: fewer when the file ends
+// first, none when it ends before `offset`. Refuses what ReadWholeFile
+// refuses (folders, devices, pipes, never opened for reading) and a range
+// longer than the largest readable size.
+[[nodiscard]] FileRangeResult ReadFileRange(const std::string& path, std::uint64_t offset,
+                                            std::uint64_t size);
+
 }  // namespace tarnwick

@@ -3,11 +3,13 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <new>
 #include <optional>
 #include <system_error>
+#include <utility>
 
 namespace tarnwick {
 
@@ -17,17 +19,27 @@ FileReadResult Failure(int error) { return {{}, std::generic_category().message(
 
 FileReadResult Failure(const char* reason) { return {{}, reason}; }
 
-// Why a file of this kind and size cannot be read whole, or nothing if it can.
-std::optional<FileReadResult> RefusalFor(const struct stat& info)
+// Why a file of this kind cannot be read at all, or nothing if it can.
+std::optional<FileReadResult> KindRefusalFor(const struct stat& info)
 {
     if (S_ISDIR(info.st_mode))
         return Failure(EISDIR);
     if (!S_ISREG(info.st_mode))
         return Failure("Not a regular file");
+    return std::nullopt;
+}
+
+// Why a file of this kind and size cannot be read whole, or nothing if it can.
+std::optional<FileReadResult> RefusalFor(const struct stat& info)
+{
+    if (auto refusal = KindRefusalFor(info))
+        return refusal;
     if (static_cast<std::uint64_t>(info.st_size) > kLargestReadableFile)
         return Failure(EFBIG);
     return std::nullopt;
 }
+
+FileRangeResult RangeFailure(FileReadResult failure) { return {{}, 0, std::move(failure.error)}; }
 
 // How much is read at a time past the size the system reports.
 constexpr std::size_t kReadStep = std::size_t{16} * 1024;
@@ -39,6 +51,24 @@ ssize_t ReadUpTo(int fd, std::uint8_t* into, std::size_t count)
     std::size_t done = 0;
     while (done < count) {
         const ssize_t got = ::read(fd, into + done, count - done);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return -1;
+        if (got == 0)
+            break;
+        done += static_cast<std::size_t>(got);
+    }
+    return static_cast<ssize_t>(done);
+}
+
+// Reads from `offset` until `count` bytes are in or the file ends; the number
+// read, or -1 with errno set.
+ssize_t ReadUpToAt(int fd, std::uint8_t* into, std::size_t count, std::uint64_t offset)
+{
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t got = ::pread(fd, into + done, count - done, static_cast<off_t>(offset + done));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
@@ -113,6 +143,42 @@ FileReadResult ReadWholeFile(const std::string& path)
     } catch (const std::bad_alloc&) {
         return Failure(ENOMEM);
     }
+}
+
+FileRangeResult ReadFileRange(const std::string& path, std::uint64_t offset, std::uint64_t size)
+{
+    if (size > kLargestReadableFile)
+        return RangeFailure(Failure(EFBIG));
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return RangeFailure(Failure(errno));
+    if (auto refusal = KindRefusalFor(info))
+        return RangeFailure(*refusal);
+
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (file.get() < 0)
+        return RangeFailure(Failure(errno));
+    if (::fstat(file.get(), &info) != 0)
+        return RangeFailure(Failure(errno));
+    if (auto refusal = KindRefusalFor(info))
+        return RangeFailure(*refusal);
+
+    FileRangeResult result;
+    result.fileSize = static_cast<std::uint64_t>(info.st_size);
+    if (offset >= result.fileSize)
+        return result;
+    // Only what the file holds is allocated, however large the range asked.
+    const std::uint64_t available = std::min(size, result.fileSize - offset);
+    try {
+        result.bytes.resize(static_cast<std::size_t>(available));
+    } catch (const std::bad_alloc&) {
+        return RangeFailure(Failure(ENOMEM));
+    }
+    const ssize_t got = ReadUpToAt(file.get(), result.bytes.data(), result.bytes.size(), offset);
+    if (got < 0)
+        return RangeFailure(Failure(errno));
+    result.bytes.resize(static_cast<std::size_t>(got));  // less when the file shrank since it was opened
+    return result;
 }
 
 }  // namespace tarnwick

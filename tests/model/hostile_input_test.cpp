@@ -9,6 +9,7 @@
 #include <fstream>
 #include <functional>
 
+#include "model/archive/far_archive.h"
 #include "model/chunk_window/chunk_dump.h"
 #include "model/chunk_window/chunk_texts.h"
 #include "model/chunk_window/offset_view.h"
@@ -16,6 +17,7 @@
 #include "model/decoders/bmp_header.h"
 #include "model/decoders/resource_map.h"
 #include "synth/bmp_builder.h"
+#include "synth/far_builder.h"
 #include "synth/iff_builder.h"
 #include "tests/model/recording_output.h"
 #include "tests/support/case_name.h"
@@ -27,6 +29,7 @@ namespace {
 namespace fs = std::filesystem;
 using fixtures::Bytes;
 using fixtures::Concat;
+using fixtures::FarBuilder;
 using fixtures::IffBuilder;
 using fixtures::ResourceMapBuilder;
 
@@ -261,6 +264,195 @@ TEST(HostileInput, AFileIsReadToItsEndWhateverItsSizeSays)
         EXPECT_EQ(BytesAsText(openFile.FileData.span()), contents);
     }
 }
+
+// Archives that are damaged, cut short, huge, of another game or no archives
+// at all: each row says what the archive's list shows, a member by its name
+// and size as read, or by its damage, and the notes after them.
+std::string Listed(const FarManifest& manifest, const std::string& path, const Bytes& file)
+{
+    if (!manifest.ok())
+        return "declined: " + manifest.error;
+    std::string text = manifest.layout == FarLayout::Version1a ? "1a" : "1b";
+    for (const FarMember& member : manifest.members) {
+        text += "; " + member.name;
+        if (!member.usable()) {
+            text += " (" + member.damage + ")";
+            continue;
+        }
+        const FileReadResult read = ReadFarMember(path, member);
+        text += " " + (read.ok() ? std::to_string(read.bytes.size()) : read.error);
+        // The member is the archive's bytes at its place, whatever it overlaps.
+        if (read.ok() && !file.empty()) {
+            EXPECT_EQ(read.bytes, Bytes(file.begin() + static_cast<long>(member.offset),
+                                        file.begin() + static_cast<long>(member.offset + member.size)));
+        }
+    }
+    for (const std::string& note : manifest.notes)
+        text += "; note: " + note;
+    return text;
+}
+
+struct HostileArchiveCase {
+    const char* name;
+    Bytes file;  // written as x.far; or, when empty, `make` makes the path
+    std::string listed;
+    MakeFile make = nullptr;
+    std::string lastMemberAsChunkFile = "";  // the chunk loader's last line for the last member's bytes
+};
+
+void PrintTo(const HostileArchiveCase& row, std::ostream* out) { *out << row.name; }
+
+class HostileArchive : public testing::TestWithParam<HostileArchiveCase> {};
+
+TEST_P(HostileArchive, ListsWhatItCanAndOpensOnlyUsableMembers)
+{
+    const HostileArchiveCase& row = GetParam();
+    const fixtures::TempDir folder;
+    const std::string path = row.make ? row.make(folder.Path()) : FileOf(row.file, "x.far")(folder.Path());
+    const FarManifest manifest = ReadFarManifest(path);
+    EXPECT_EQ(Listed(manifest, path, row.file), row.listed);
+    // Reading from disk and from memory agree.
+    if (!row.make) {
+        EXPECT_EQ(Listed(ParseFarManifest(row.file), path, row.file), row.listed);
+    }
+    std::string lastLine;
+    if (manifest.ok() && !manifest.members.empty() && manifest.members.back().usable()) {
+        OpenFile openFile;
+        RecordingOutput output;
+        LoadChunkBytes(openFile, ByteString(ReadFarMember(path, manifest.members.back()).bytes), output);
+        lastLine = output.lines.empty() ? "" : output.lines.back();
+    }
+    EXPECT_EQ(lastLine, row.lastMemberAsChunkFile);
+}
+
+const Bytes kAbc = fixtures::ToBytes("abc");
+const Bytes kDefg = fixtures::ToBytes("defg");
+// Header (16) + "abc" + "defg": the manifest of Two() starts at 23.
+FarBuilder Two(FarLayout layout = FarLayout::Version1a)
+{
+    return std::move(FarBuilder(layout).Member("a.iff", kAbc).Member("b.iff", kDefg));
+}
+const Bytes kInnerArchive = FarBuilder().Member("x.iff", kOneChunk).Build();
+
+INSTANTIATE_TEST_SUITE_P(
+    Archives, HostileArchive,
+    testing::Values(
+        HostileArchiveCase{"two members", Two().Build(), "1a; a.iff 3; b.iff 4"},
+        HostileArchiveCase{"two members in the online layout", Two(FarLayout::Version1b).Build(),
+                           "1b; a.iff 3; b.iff 4"},
+        HostileArchiveCase{"no members", FarBuilder().Build(), "1a"},
+        HostileArchiveCase{"a zero-byte file",
+                           {},
+                           "declined: Not a FAR archive: the file is empty",
+                           [](const fs::path& folder) { return FileOf({}, "x.far")(folder); }},
+        HostileArchiveCase{"a header cut short", fixtures::ToBytes("FAR!byAZ\x01\0\0"),
+                           "declined: Not a FAR archive: the file ends inside the 16-byte header"},
+        HostileArchiveCase{"a chunk file", kOneChunk,
+                           "declined: Not a FAR archive: the file does not begin with FAR!byAZ"},
+        HostileArchiveCase{
+            "version 3", Two().Version(3).Build(),
+            "declined: An archive of The Sims Online (version 3), which this game does not use"},
+        HostileArchiveCase{"version 2", Two().Version(2).Build(),
+                           "declined: An archive of an unknown version (2)"},
+        HostileArchiveCase{
+            "the manifest offset past the end", Two().ManifestOffset(1000).Build(),
+            "declined: The manifest offset (1000) lies past the end of the archive (69 bytes)"},
+        HostileArchiveCase{"the manifest offset at the end", Two().ManifestOffset(69).Build(),
+                           "declined: The manifest offset (69) lies past the end of the archive (69 bytes)"},
+        HostileArchiveCase{"the manifest offset inside the header", Two().ManifestOffset(8).Build(),
+                           "declined: The manifest offset (8) lies inside the header"},
+        HostileArchiveCase{"a manifest too short for its count", Two().ManifestOffset(66).Build(),
+                           "declined: The manifest ends before its member count"},
+        HostileArchiveCase{"a count of four billion", Two().Count(0xFFFFFFFF).Build(),
+                           "1a; a.iff 3; b.iff 4; note: The manifest counts 4294967295 members but holds 2"},
+        HostileArchiveCase{"a count one more than the entries", Two().Count(3).Build(),
+                           "1a; a.iff 3; b.iff 4; note: The manifest counts 3 members but holds 2"},
+        HostileArchiveCase{"a count one less: the last entry is left out", Two().Count(1).Build(),
+                           "1a; a.iff 3"},
+        HostileArchiveCase{"an entry past the end", Two().Offset(0xFFFFFFF0).Build(),
+                           "1a; a.iff 3; b.iff (it lies past the end of the archive (bytes 4294967280 to "
+                           "4294967284 of 69))"},
+        HostileArchiveCase{"a size past the end", Two().Size(51).Build(),
+                           "1a; a.iff 3; b.iff (it lies past the end of the archive (bytes 19 to 70 of 69))"},
+        HostileArchiveCase{
+            "a size of four billion", Two().Size(0xFFFFFFFF).Build(),
+            "1a; a.iff 3; b.iff (it lies past the end of the archive (bytes 19 to 4294967314 of 69))"},
+        HostileArchiveCase{"a member running over the manifest to the last byte", Two().Size(50).Build(),
+                           "1a; a.iff 3; b.iff 50"},
+        HostileArchiveCase{"two sizes that differ", Two().SecondSize(5).Build(),
+                           "1a; a.iff 3; b.iff (its two sizes differ (4 and 5))"},
+        HostileArchiveCase{"overlapping members, both readable", Two().Offset(17).Build(),
+                           "1a; a.iff 3; b.iff 4; note: 1 member starts inside another member's bytes"},
+        HostileArchiveCase{"one member inside the header", Two().Offset(0).Build(), "1a; a.iff 3; b.iff 4"},
+        HostileArchiveCase{"members of no bytes",
+                           FarBuilder().Member("a.iff", {}).Member("b.iff", {}).Build(),
+                           "1a; a.iff 0; b.iff 0"},
+        HostileArchiveCase{
+            "a name of length four billion", Two().NameLength(0xFFFFFFFF).Member("c.iff", kAbc).Build(),
+            "1a; a.iff 3;  (its name length (4294967295) runs past the end of the manifest); note: Entry 2's "
+            "name length is wrong, so the entry after it cannot be found"},
+        HostileArchiveCase{"a first name of length four billion",
+                           FarBuilder().Member("a.iff", kAbc).NameLength(0xFFFFFFFF).Build(),
+                           "1a;  (its name length (4294967295) runs past the end of the manifest)"},
+        HostileArchiveCase{"a name one byte too long", Two().NameLength(6).Build(),
+                           "1a; a.iff 3;  (its name length (6) runs past the end of the manifest)"},
+        HostileArchiveCase{"an online archive whose first name starts with two NUL bytes",
+                           FarBuilder(FarLayout::Version1b)
+                               .Member(std::string("\0\0a.iff", 7), kAbc)
+                               .Member("b.iff", kDefg)
+                               .Build(),
+                           "1b; " + std::string("\0\0a.iff", 7) + " 3; b.iff 4"},
+        HostileArchiveCase{"an online archive whose second name is too long",
+                           Two(FarLayout::Version1b).NameLength(9).Build(),
+                           "1b; a.iff 3;  (its name length (9) runs past the end of the manifest)"},
+        HostileArchiveCase{"bytes after the manifest", Two().AfterManifest(Bytes(40, 0)).Build(),
+                           "1a; a.iff 3; b.iff 4"},
+        HostileArchiveCase{"a member that is itself an archive",
+                           FarBuilder().Member("a.iff", kOneChunk).Member("inner.far", kInnerArchive).Build(),
+                           "1a; a.iff 160; inner.far " + std::to_string(kInnerArchive.size()), nullptr,
+                           "1:      [    DATA]"},
+        HostileArchiveCase{"a chunk file as the last member", FarBuilder().Member("a.iff", kOneChunk).Build(),
+                           "1a; a.iff 160", nullptr, "1: DATA []"},
+        HostileArchiveCase{"a 3 GiB sparse archive, its manifest at the end",
+                           {},
+                           "1a; a.iff 3",
+                           [](const fs::path& folder) {
+                               const fs::path path = folder / "x.far";
+                               Bytes archive =
+                                   FarBuilder().Member("a.iff", kAbc).ManifestOffset(0xC0000000).Build();
+                               const Bytes manifest(archive.begin() + 19, archive.end());
+                               archive.resize(19);
+                               std::ofstream(path, std::ios::binary)
+                                   .write(reinterpret_cast<const char*>(archive.data()), 19);
+                               fs::resize_file(path, 0xC0000000);
+                               std::ofstream(path, std::ios::binary | std::ios::app)
+                                   .write(reinterpret_cast<const char*>(manifest.data()),
+                                          static_cast<std::streamsize>(manifest.size()));
+                               return path.string();
+                           }},
+        HostileArchiveCase{"a missing file",
+                           {},
+                           "declined: No such file or directory",
+                           [](const fs::path& folder) { return (folder / "x.far").string(); }},
+        HostileArchiveCase{"a folder named x.far",
+                           {},
+                           "declined: Is a directory",
+                           [](const fs::path& folder) {
+                               fs::create_directory(folder / "x.far");
+                               return (folder / "x.far").string();
+                           }},
+        HostileArchiveCase{"a FIFO named x.far",
+                           {},
+                           "declined: Not a regular file",
+                           [](const fs::path& folder) {
+                               mkfifo((folder / "x.far").c_str(), 0644);
+                               return (folder / "x.far").string();
+                           }},
+        HostileArchiveCase{"an endless device",
+                           {},
+                           "declined: Not a regular file",
+                           [](const fs::path&) { return std::string("/dev/zero"); }}),
+    fixtures::RowName());
 
 }  // namespace
 }  // namespace tarnwick
