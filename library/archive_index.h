@@ -1,6 +1,5 @@
 #pragma once
 
-#include <string>
 #include <vector>
 
 #include "library/folder_walk.h"
@@ -8,12 +7,11 @@
 
 namespace tarnwick::library {
 
-// The records of an archive (*.far): one per member, each indexed as a chunk
-// file with the archive's path and the member's stored name.
-//
-// Until the archive reader is part of the model, an archive is one record of
-// its own with no chunks and a line saying its members are not read; this
-// function is then the one place that changes.
+// The records of an archive (*.far): first the archive itself (its size and
+// time, no chunks, damage when the archive as a whole is declined), then each
+// member that is a chunk file by its name, indexed as one, with the archive's
+// path and time, the member's stored name and its own size. A member the
+// manifest marks as damaged is a record with that damage.
 [[nodiscard]] std::vector<FileRecord> IndexArchive(const ListedFile& archive);
 
 }  // namespace tarnwick::library

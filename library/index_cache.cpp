@@ -184,12 +184,14 @@ bool IndexCache::Update(const std::vector<std::string>& roots, const std::vector
 {
     if (db_ == nullptr)
         return false;
-    // An archive's members share its row.
+    // An archive's members share its row, keyed by the archive's size and time.
     std::map<std::string, Row> current;
     for (const FileRecord& record : records) {
         Row& row = current[record.path];
-        row.size = record.size;
-        row.modified = record.modified;
+        if (record.member.empty()) {  // the file itself; its members have sizes of their own
+            row.size = record.size;
+            row.modified = record.modified;
+        }
         row.records.push_back(record);
     }
     if (!Execute("BEGIN IMMEDIATE;"))

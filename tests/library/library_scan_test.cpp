@@ -7,7 +7,9 @@
 #include <filesystem>
 #include <map>
 #include <numeric>
+#include <tuple>
 
+#include "synth/far_builder.h"
 #include "synth/library_tree_builder.h"
 #include "tests/support/temp_dir.h"
 
@@ -131,15 +133,39 @@ TEST(Scan, UnreadableFilesAndFoldersAreSaidSo)
     EXPECT_EQ(absent.damage[0].rfind("unreadable: ", 0), 0U) << absent.damage[0];
 }
 
-TEST(Scan, AnArchiveIsListedAsAwaitingItsReader)
+TEST(Scan, IndexesTheChunkFilesInsideAnArchive)
 {
     const fixtures::TempDir dir;
-    fixtures::WriteFile(dir.Path() / "Objects.FAR", {'F', 'A', 'R', '!'});
+    const fixtures::Bytes chair =
+        fixtures::ObjectFileBytes({.guid = 77, .label = "Chair", .englishName = "Chair"});
+    fixtures::WriteFile(dir.Path() / "Objects.FAR",
+                        fixtures::FarBuilder()
+                            .Member("chair.iff", chair)
+                            .Member("People\\maid.IFF", fixtures::Bytes(10, 0))
+                            .Member("readme.txt", fixtures::ToBytes("not a chunk file"))
+                            .Build());
+    fixtures::WriteFile(dir.Path() / "Broken.far", fixtures::ToBytes("FAR!byAZ"));
     Collected collected;
-    (void)Scan({dir.Path().string()}, {}, Collect(collected));
-    const FileRecord& archive = collected.byPath.at((dir.Path() / "Objects.FAR").string());
-    EXPECT_FALSE(archive.damaged());
-    EXPECT_EQ(archive.notes, (std::vector<std::string>{"an archive: its members are not indexed yet"}));
+    std::vector<FileRecord> all;
+    (void)Scan({dir.Path().string()}, {}, {{}, [&](std::vector<FileRecord> records, std::size_t) {
+                                               all.insert(all.end(), records.begin(), records.end());
+                                           }});
+    std::sort(all.begin(), all.end(), [](const FileRecord& a, const FileRecord& b) {
+        return std::tie(a.path, a.member) < std::tie(b.path, b.member);
+    });
+    ASSERT_EQ(all.size(), 4U);
+    EXPECT_EQ(fs::path(all[0].path).filename(), "Broken.far");
+    ASSERT_EQ(all[0].damage.size(), 1U);
+    EXPECT_EQ(all[0].damage[0].rfind("archive: ", 0), 0U) << all[0].damage[0];
+    EXPECT_EQ(all[1].member, "");
+    EXPECT_EQ(all[1].notes, (std::vector<std::string>{"an archive of 3 members, 2 of them chunk files"}));
+    EXPECT_EQ(all[2].member, "People\\maid.IFF");
+    EXPECT_TRUE(all[2].damaged());  // ten zero bytes are no chunk file
+    EXPECT_EQ(all[3].member, "chair.iff");
+    EXPECT_EQ(all[3].size, chair.size());
+    EXPECT_FALSE(all[3].damaged());
+    ASSERT_EQ(all[3].objects.size(), 1U);
+    EXPECT_EQ(all[3].objects[0].guid, 77U);
 }
 
 }  // namespace
