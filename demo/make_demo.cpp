@@ -10,6 +10,7 @@
 
 #include "synth/bmp_builder.h"
 #include "synth/iff_builder.h"
+#include "synth/library_tree_builder.h"
 #include "synth/showcase.h"
 #include "synth/showcase_object.h"
 #include "synth/sprite_builder.h"
@@ -175,7 +176,11 @@ int main(int argc, char* argv[])
     std::ofstream(marker) << "Written by tarnwick_make_demo.\n";
     // On disk the folders' case differs from the registry's path, as it often
     // does under Wine: the program matches names without regard to case.
-    WriteGameFiles(prefix / "drive_c" / "Program Files" / "Maxis" / "The Sims" / "userdata" / "characters");
+    const fs::path game = prefix / "drive_c" / "Program Files" / "Maxis" / "The Sims";
+    WriteGameFiles(game / "userdata" / "characters");
+    // Downloads with a GUID conflict of every class and a damaged download,
+    // and the game object one of them overrides, for the library.
+    tarnwick::fixtures::WriteConflictTree(game);
     fs::create_directories(prefix / "dosdevices");
     fs::create_directory_symlink("../drive_c", prefix / "dosdevices" / "c:");
     std::ofstream registry(prefix / "system.reg", std::ios::trunc);
