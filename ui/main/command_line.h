@@ -9,6 +9,7 @@ namespace tarnwick {
 class MainWindow;
 
 inline constexpr char kListInstallsOption[] = "--list-installs";
+inline constexpr char kLibraryOption[] = "--library";
 
 // The file or folder the command line names ("tarnwick [FILE or FOLDER]"), or
 // an empty text. Answers --help and --version, and a wrong command line with
@@ -18,6 +19,9 @@ inline constexpr char kListInstallsOption[] = "--list-installs";
 // Whether the command line asks for the list of installs: answered before any
 // window system is needed, so that it works over a plain terminal.
 [[nodiscard]] bool AsksForInstallList(int argc, const char* const* argv);
+
+// Whether the command line asks for the library window ("--library [FOLDER]").
+[[nodiscard]] bool AsksForLibrary(const QStringList& arguments);
 
 // Prints the installs found (one block each) to `out` and the settings files
 // that were refused to `errors`. Returns the program's exit status: 0 when an

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFile>
 #include <cstdio>
 
 #include "library/scan_command.h"
@@ -21,6 +22,10 @@ int main(int argc, char* argv[])
     tarnwick::MainWindow window(openFile, *registry,
                                 tarnwick::FindInstalls(tarnwick::SearchPlaces::OfThisUser()).Installs);
     window.show();
-    tarnwick::OpenAtStart(window, path, stderr);
+    if (tarnwick::AsksForLibrary(QApplication::arguments()))
+        window.ShowLibrary(path.isEmpty() ? std::vector<std::string>{}
+                                          : std::vector<std::string>{QFile::encodeName(path).toStdString()});
+    else
+        tarnwick::OpenAtStart(window, path, stderr);
     return QApplication::exec();
 }

@@ -21,6 +21,7 @@ namespace tarnwick {
 
 class DirListBox;
 class DriveListBox;
+class LibraryWindow;
 class FileListBox;
 class InspectorLink;
 class ListBox;
@@ -41,6 +42,14 @@ public:
     // that file selected and loaded as a click on it does. Returns one line
     // saying why when it cannot, leaving the window as it was; else nothing.
     QString Open(const QString& path);
+
+    // Opens the file `path` as Open does and shows its chunk `chunk` (1-based),
+    // selected in the list when the list shows it.
+    QString OpenAtChunk(const QString& path, ChunkNumber chunk);
+
+    // Shows the library window, indexing `roots`, or every install's folders
+    // when there are none.
+    LibraryWindow& ShowLibrary(const std::vector<std::string>& roots = {});
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -95,6 +104,7 @@ private:
     QLabel* rsmpLocation_;
     ListBox* chunkList_;
     InspectorLink* inspection_;
+    LibraryWindow* library_ = nullptr;
 };
 
 }  // namespace tarnwick
