@@ -39,7 +39,7 @@ QVariant LibraryTable::data(const QModelIndex& index, int role) const
     if (role == Qt::UserRole)
         return column.number ? QVariant(column.number(index.row()))
                              : QVariant(column.text(index.row()).toLower());
-    if (role == Qt::TextAlignmentRole && column.number)
+    if (role == Qt::TextAlignmentRole && column.number && column.showsNumber)
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     return {};
 }

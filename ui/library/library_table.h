@@ -18,6 +18,7 @@ public:
         QString header;
         std::function<QString(int row)> text;
         std::function<qlonglong(int row)> number;  // set for columns sorted as numbers
+        bool showsNumber = true;                   // a number column's text is the number, aligned right
     };
 
     LibraryTable(std::vector<Column> columns, QObject* parent);

@@ -128,7 +128,7 @@ LibraryWindow::LibraryWindow(std::filesystem::path cacheFile, QWidget* parent)
              [=, this](int row) {
                  return Utf8(std::string(library::ConflictClassName(groups_[conflict(row).first].kind)));
              },
-             [=, this](int row) { return static_cast<qlonglong>(groups_[conflict(row).first].kind); }},
+             [=, this](int row) { return static_cast<qlonglong>(groups_[conflict(row).first].kind); }, false},
             {QStringLiteral("GUID"),
              [=, this](int row) { return Utf8(library::GuidText(groups_[conflict(row).first].guid)); },
              {}},
@@ -240,6 +240,8 @@ QTableView* LibraryWindow::AddTable(const QString& caption, LibraryTable& table,
     view->verticalHeader()->hide();
     view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 4);
     view->horizontalHeader()->setStretchLastSection(true);
+    // Columns fitted to the first rows' texts, however many rows there are.
+    view->horizontalHeader()->setResizeContentsPrecision(200);
     view->setWordWrap(false);
     connect(view, &QTableView::doubleClicked, this, &LibraryWindow::Activated);
     tabs_->addTab(view, caption);
@@ -373,6 +375,8 @@ void LibraryWindow::Finish()
             conflictRows_.emplace_back(group, place);
     conflictsTable_->SetRowCount(static_cast<int>(conflictRows_.size()));
     counts_->setText(CountsText());
+    for (QTableView* view : {objectsView_, filesView_, conflictsView_})
+        view->resizeColumnsToContents();
     status_->setText(stopped ? QStringLiteral("Cancelled")
                              : QStringLiteral("Done in %1 s")
                                    .arg(static_cast<double>(elapsed_.elapsed()) / 1000.0, 0, 'f', 1));

@@ -84,10 +84,11 @@ private slots:
         OpenFile openFile;
         MainWindow form(openFile, registry, installs_);
         const QList<QAction*> commands = form.menuBar()->actions();
-        QCOMPARE(commands.size(), 3);
+        QCOMPARE(commands.size(), 4);
         QCOMPARE(commands[0]->text(), QStringLiteral("E&xit"));
         QCOMPARE(commands[1]->text(), QStringLiteral("&About"));
         QCOMPARE(commands[2]->text(), QStringLiteral("&Places"));
+        QCOMPARE(commands[3]->text(), QStringLiteral("&Library"));
     }
 
     void aPlaceMovesTheLists_data()
