@@ -13,8 +13,10 @@
 #include "model/container/chunk_summary.h"
 #include "model/decoders/draw_group_composite.h"
 #include "model/decoders/object_definition.h"
+#include "model/decoders/object_picture.h"
 #include "model/decoders/text_table.h"
 #include "synth/draw_group_builder.h"
+#include "synth/multi_tile_object.h"
 #include "synth/showcase_object.h"
 #include "synth/sprite_builder.h"
 #include "tests/ui/support/game_files.h"
@@ -100,6 +102,22 @@ void ComposeTwelveViews(benchmark::State& state)
 }
 // 0 the showcase object, 1 the heavy one.
 BENCHMARK(ComposeTwelveViews)->ArgName("heavy")->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
+
+// A multi-tile master's twelve views: its tiles found among the file's
+// definitions, each tile's draw group read, all of them put together.
+void ComposeWholeObject(benchmark::State& state)
+{
+    fixtures::IffBuilder file;
+    file.Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0);
+    fixtures::AddMultiTileObjectFile(file, fixtures::kNineTileStage);
+    OpenFile stage;
+    fixtures::LoadBytes(stage, file.Build());
+    for (auto _ : state) {
+        const ObjectTiles tiles = FindObjectTiles(stage.Chunks, fixtures::kNineTileStage.masterId);
+        benchmark::DoNotOptimize(ComposeObjectViews(tiles, stage.Chunks));
+    }
+}
+BENCHMARK(ComposeWholeObject)->Unit(benchmark::kMillisecond);
 
 // From the call to the window painted: decode, composite, build the view, lay out, paint.
 void ShowDrawGroup(benchmark::State& state)

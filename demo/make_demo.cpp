@@ -6,11 +6,13 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "synth/bmp_builder.h"
 #include "synth/iff_builder.h"
 #include "synth/library_tree_builder.h"
+#include "synth/multi_tile_object.h"
 #include "synth/showcase.h"
 #include "synth/showcase_object.h"
 #include "synth/sprite_builder.h"
@@ -132,6 +134,15 @@ void WriteGameFiles(const fs::path& characters)
     object.Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0);
     tarnwick::fixtures::AddShowcaseObjectFile(object);
     Write(characters / "Demo Object.IFF", object.Build());
+
+    for (const auto& [name, tiles] :
+         {std::pair{"Demo Bench (2 tiles).IFF", tarnwick::fixtures::kTwoTileBench},
+          std::pair{"Demo Stage (9 tiles).IFF", tarnwick::fixtures::kNineTileStage}}) {
+        tarnwick::fixtures::IffBuilder multiTile;
+        multiTile.Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0);
+        tarnwick::fixtures::AddMultiTileObjectFile(multiTile, tiles);
+        Write(characters / name, multiTile.Build());
+    }
 
     IffBuilder many;
     many.Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0);

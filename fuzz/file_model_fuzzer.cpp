@@ -32,6 +32,7 @@
 #include "model/decoders/bmp_header.h"
 #include "model/decoders/decoded_types.h"
 #include "model/decoders/hex_rows.h"
+#include "model/decoders/object_picture.h"
 #include "model/decoders/resource_map.h"
 #include "model/text/hex_text.h"
 #include "model/text/windows1252.h"
@@ -189,6 +190,17 @@ void InspectChunk(const ChunkInfo& chunk, const ChunkTable& chunks, std::size_t 
     }
 }
 
+// --- An object's picture as the buyer's card draws it: a multi-tile master's
+// tiles found among all the file's definitions and put together in every view.
+void DrawObject(const ChunkInfo& chunk, const ChunkTable& chunks)
+{
+    if (chunk.Type != chunk_type::kObjectDefinition)
+        return;
+    const Decoded<ObjectDefinition> definition = DecodeObjectDefinition(ChunkBody(chunk));
+    if (definition.value)
+        shownLength += ComposeObjectPicture(chunks, *definition.value).notes.size();
+}
+
 void ShowContents(const OpenFile& openFile, const ChunkInfo& chunk)
 {
     switch (ChunkViewFor(chunk.Type)) {
@@ -229,6 +241,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ShowHeaderAndDump(chunk);
         ShowContents(openFile, chunk);
         InspectChunk(chunk, openFile.Chunks, openFile.FileData.size());
+        DrawObject(chunk, openFile.Chunks);
     }
     return 0;
 }

@@ -113,50 +113,65 @@ const DrawGroupCompositor::Colours& DrawGroupCompositor::ColoursOf(LoadedSprite&
 
 Decoded<Composite> DrawGroupCompositor::Compose(const DrawGroupImage& image)
 {
+    const ShiftedImage alone{&image, 0, 0, {}};
+    return Compose(std::span(&alone, 1));
+}
+
+Decoded<Composite> DrawGroupCompositor::Compose(std::span<const ShiftedImage> images)
+{
     Composite result;
     std::vector<Placement> placements;
     std::int64_t left = 0, top = 0, right = 0, bottom = 0;
-    for (std::size_t i = 0; i < image.sprites.size(); ++i) {
-        const DrawGroupSprite& entry = image.sprites[i];
-        const std::string which = "Entry " + std::to_string(i) + ": ";
-        LoadedSprite& loaded = Load(entry.spriteId);
-        if (!loaded.sprite) {
-            result.warnings.push_back(which + loaded.problem);
-            continue;
+    std::int64_t painted = 0;
+    for (const ShiftedImage& shifted : images)
+        for (std::size_t i = 0; i < shifted.image->sprites.size(); ++i) {
+            const DrawGroupSprite& entry = shifted.image->sprites[i];
+            const std::string which = shifted.name.empty()
+                                          ? "Entry " + std::to_string(i) + ": "
+                                          : shifted.name + ", entry " + std::to_string(i) + ": ";
+            LoadedSprite& loaded = Load(entry.spriteId);
+            if (!loaded.sprite) {
+                result.warnings.push_back(which + loaded.problem);
+                continue;
+            }
+            if (entry.frame >= loaded.sprite->frames.size()) {
+                result.warnings.push_back(which + "SPR2 " + std::to_string(entry.spriteId) +
+                                          " has no frame " + std::to_string(entry.frame));
+                continue;
+            }
+            const SpriteFrame& frame = loaded.sprite->frames[entry.frame];
+            const std::size_t area =
+                static_cast<std::size_t>(frame.width) * static_cast<std::size_t>(frame.height);
+            if (area == 0)
+                continue;                        // a blank frame draws nothing
+            if (frame.indices.size() != area) {  // refused by the decoder: too large, or over the budget
+                result.warnings.push_back(which + "SPR2 " + std::to_string(entry.spriteId) + " frame " +
+                                          std::to_string(entry.frame) + " cannot be drawn: " + frame.problem);
+                continue;
+            }
+            const Colours& colours = ColoursOf(loaded, entry.frame);
+            const std::string& note = loaded.paletteNotes[entry.frame];
+            if (!note.empty() &&
+                std::find(result.palettes.begin(), result.palettes.end(), note) == result.palettes.end())
+                result.palettes.push_back(note);
+            painted += static_cast<std::int64_t>(area);
+            if (painted > kMaxCompositePaint)
+                return Decoded<Composite>::Decline("The image's frames hold more than " +
+                                                   std::to_string(kMaxCompositePaint) + " pixels.");
+            // The bottom edge sits at y.
+            const std::int64_t entryBottom = entry.y + shifted.y;
+            const Placement placed{&frame, &colours, entry.x + shifted.x, entryBottom - frame.height,
+                                   entry.Mirrored()};
+            const std::int64_t placedRight = placed.left + frame.width;
+            const std::int64_t placedBottom = entryBottom;
+            if (placements.empty())
+                left = placed.left, top = placed.top, right = placedRight, bottom = placedBottom;
+            left = std::min(left, placed.left);
+            top = std::min(top, placed.top);
+            right = std::max(right, placedRight);
+            bottom = std::max(bottom, placedBottom);
+            placements.push_back(placed);
         }
-        if (entry.frame >= loaded.sprite->frames.size()) {
-            result.warnings.push_back(which + "SPR2 " + std::to_string(entry.spriteId) + " has no frame " +
-                                      std::to_string(entry.frame));
-            continue;
-        }
-        const SpriteFrame& frame = loaded.sprite->frames[entry.frame];
-        const std::size_t area =
-            static_cast<std::size_t>(frame.width) * static_cast<std::size_t>(frame.height);
-        if (area == 0)
-            continue;                        // a blank frame draws nothing
-        if (frame.indices.size() != area) {  // refused by the decoder: too large, or over the budget
-            result.warnings.push_back(which + "SPR2 " + std::to_string(entry.spriteId) + " frame " +
-                                      std::to_string(entry.frame) + " cannot be drawn: " + frame.problem);
-            continue;
-        }
-        const Colours& colours = ColoursOf(loaded, entry.frame);
-        const std::string& note = loaded.paletteNotes[entry.frame];
-        if (!note.empty() &&
-            std::find(result.palettes.begin(), result.palettes.end(), note) == result.palettes.end())
-            result.palettes.push_back(note);
-        // The bottom edge sits at y.
-        const Placement placed{&frame, &colours, entry.x, std::int64_t{entry.y} - frame.height,
-                               entry.Mirrored()};
-        const std::int64_t placedRight = placed.left + frame.width;
-        const std::int64_t placedBottom = entry.y;
-        if (placements.empty())
-            left = placed.left, top = placed.top, right = placedRight, bottom = placedBottom;
-        left = std::min(left, placed.left);
-        top = std::min(top, placed.top);
-        right = std::max(right, placedRight);
-        bottom = std::max(bottom, placedBottom);
-        placements.push_back(placed);
-    }
     if (right - left > kMaxCompositeSide || bottom - top > kMaxCompositeSide)
         return Decoded<Composite>::Decline("The image spans " + std::to_string(right - left) + " x " +
                                            std::to_string(bottom - top) + " pixels, more than " +

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -17,6 +18,9 @@ namespace tarnwick {
 
 // A draw group image wider or taller than this is declined, not allocated.
 inline constexpr std::int64_t kMaxCompositeSide = 4096;
+// Nor is one whose frames together hold more pixels than this, so that many
+// entries naming one large frame cannot keep the painter busy for minutes.
+inline constexpr std::int64_t kMaxCompositePaint = std::int64_t{64} << 20;
 
 // One image of a draw group as the game draws it.
 struct Composite {
@@ -27,6 +31,15 @@ struct Composite {
     std::vector<std::uint32_t> pixels;  // width * height, row by row: 0xAARRGGBB, straight alpha
     std::vector<std::string> warnings;  // entries left out: "Entry 3: no SPR2 512"
     std::vector<std::string> palettes;  // palettes not found, and what was drawn with instead
+};
+
+// A draw group image placed in a larger picture (a tile of an object): its
+// entries shifted by (x, y) pixels, its warnings headed by its name.
+struct ShiftedImage {
+    const DrawGroupImage* image = nullptr;
+    std::int64_t x = 0;
+    std::int64_t y = 0;
+    std::string name;  // "Tile (1, 0)"; empty for a draw group alone
 };
 
 // Composites the images of draw groups against the sprites and palettes of
@@ -42,6 +55,9 @@ public:
     // or frame is absent are left out with a warning; an image spanning more
     // than kMaxCompositeSide pixels a side is declined.
     [[nodiscard]] Decoded<Composite> Compose(const DrawGroupImage& image);
+    // Several images in one canvas with one depth buffer, as if their shifted
+    // entries were one image's, in the order given.
+    [[nodiscard]] Decoded<Composite> Compose(std::span<const ShiftedImage> images);
 
 private:
     using Colours = std::array<std::uint32_t, 256>;  // 0x00RRGGBB by palette index

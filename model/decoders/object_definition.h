@@ -35,8 +35,8 @@ struct ObjectField {
 // Words of the definition the buyer's view and the links use.
 namespace object_word {
 inline constexpr std::size_t kBaseGraphic = 1;
-inline constexpr std::size_t kMasterId = 8;
-inline constexpr std::size_t kSubIndex = 9;
+inline constexpr std::size_t kMasterId = 8;  // a multi-tile group's; 0 for a single tile
+inline constexpr std::size_t kSubIndex = 9;  // the tile's place; 0xFFFF for the group's master
 inline constexpr std::size_t kGuid = 12;
 inline constexpr std::size_t kPrice = 16;
 inline constexpr std::size_t kCatalogueStrings = 39;

@@ -15,6 +15,7 @@
 #include "model/decoders/decoded_types.h"
 #include "synth/behaviour_builder.h"
 #include "synth/library_tree_builder.h"
+#include "synth/multi_tile_object.h"
 #include "synth/showcase.h"
 #include "synth/showcase_object.h"
 #include "synth/sprite_builder.h"
@@ -132,6 +133,37 @@ void SaveObjectPictures(const QDir& out)
     Save(inspector, out, "inspector-object-main");
 }
 
+// The inspector on the masters of the two-tile bench and the nine-tile stage:
+// the buyer's card, the whole object's grid, and each rotation near at four
+// times its size to look for seams.
+void SaveMultiTilePictures(const QDir& out)
+{
+    using namespace tarnwick::fixtures;
+    for (const MultiTileObject& object : {kTwoTileBench, kNineTileStage}) {
+        const std::string stem =
+            "inspector-multi-tile-" + std::to_string(object.width) + "x" + std::to_string(object.depth);
+        tarnwick::OpenFile openFile;
+        IffBuilder file;
+        file.Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0);
+        AddMultiTileObjectFile(file, object);
+        LoadBytes(openFile, file.Build());
+        tarnwick::InspectorWindow inspector(openFile);
+        inspector.resize(1120, 760);
+        inspector.show();
+        inspector.ShowChunk(tarnwick::FindChunk(openFile.Chunks, "OBJD", kMultiTileMasterId));
+        Save(inspector, out, (stem + "-card").c_str());
+        inspector.View()->findChild<QTabWidget*>(QStringLiteral("Pages"))->setCurrentIndex(1);
+        QApplication::processEvents();
+        Save(inspector, out, (stem + "-whole").c_str());
+        const std::vector<QImage> views = inspector.View()->Frames();
+        for (int rotation = 0; rotation < 4; ++rotation)
+            views[static_cast<std::size_t>(rotation)]
+                .scaled(views[static_cast<std::size_t>(rotation)].size() * 4)
+                .save(out.filePath(QString::fromStdString(stem) +
+                                   QStringLiteral("-rotation-%1.png").arg(rotation)));
+    }
+}
+
 // The inspector on an object's behaviour, interactions, constants and
 // semi-global name.
 void SaveBehaviourPictures(const QDir& out)
@@ -139,14 +171,29 @@ void SaveBehaviourPictures(const QDir& out)
     using namespace tarnwick::fixtures;
     using tarnwick::Instruction;
     const std::vector<Instruction> main = {
-        {4097, 1, 4, {0, 0, 0, 0, 0, 0, 0, 0}},     {2, 2, 253, {0x11, 0, 1, 0, 7, 0, 0, 0}},
-        {8193, 3, 255, {0, 0, 0, 0, 0, 0, 0, 0}},   {280, 254, 5, {2, 0, 0, 0, 0, 0, 0, 0}},
-        {4098, 254, 255, {0, 0, 0, 0, 0, 0, 0, 0}}, {8, 6, 40, {0x19, 0, 0x1A, 0, 0, 0, 0, 0}},
-        {4099, 254, 255, {0, 0, 0, 0, 0, 0, 0, 0}},
+        {4097, 1, 9, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},  // check water, temps as arguments
+        {2, 2, 253, {0x00, 0x00, 0x02, 0x00, 0x00, 0x05, 0x08, 0x00}},   // temp 0 := my attribute 2
+        {2, 3, 6, {0x00, 0x00, 0x0A, 0x00, 0x00, 0x00, 0x08, 0x07}},     // temp 0 > literal 10
+        {44, 4, 253, {0x2C, 0x01, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00}},  // animate 300, global
+        {8193, 5, 255, {0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00}},
+        {280, 254, 6, {0x02, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00}},
+        {8, 7, 253, {0x00, 0x00, 0x19, 0x00, 0x0A, 0x00, 0x07, 0x00}},  // local 0 := random below 10
+        {0, 8, 8, {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00}},    // sleep
+        {13, 254, 253, {0x01, 0x00, 0x03, 0x00, 0x00, 0x00, 0x00, 0x00}},
+        {4098, 254, 255, {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00}},
     };
     const std::vector<tarnwick::Interaction> menu = {
-        {4098, 4100, 0x0002, 0, 3, 0x3DCCCCCD, 50, -1, {{0, 25, 0}, {-20, 10, 2}}, 0},
-        {4099, 4100, 0x0010, 1, 2, 0x3F000000, 30, -1, {{0, 40, 0}}, 0},
+        {4098, 4100, 0x0002, 0, 3, 0x3DCCCCCD, 50, -1, {{}, {}, {}, {}, {}, {0, 25, 0}, {}, {-20, 40, 2}}, 0},
+        {4099,
+         4100,
+         0x0110,
+         1,
+         0,
+         0x3F000000,
+         30,
+         -1,
+         {{}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {0, 10, 0}},
+         0},
         {4101, 0, 0x0400, 2, 1, 0xA3A30AD7, 0, 1, {}, 0},
     };
     const Bytes texts = TextTableBody(tarnwick::TextTableLayout::Languages, {{1, "Take Bath", ""},
@@ -162,7 +209,7 @@ void SaveBehaviourPictures(const QDir& out)
     LoadBytes(openFile,
               IffBuilder()
                   .Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0)
-                  .Chunk("BHAV", "Main", BehaviourBody({0x8002, 0, 0, 3, 0, -1}, main), ChunkId(4096))
+                  .Chunk("BHAV", "Main", BehaviourBody({0x8002, 0, 2, 3, 0, -1}, main), ChunkId(4096))
                   .Chunk("BHAV", "Check water", small(2), ChunkId(4097))
                   .Chunk("BHAV", "Take bath", small(4097), ChunkId(4098))
                   .Chunk("BHAV", "Clean tub", small(280), ChunkId(4099))
@@ -173,7 +220,7 @@ void SaveBehaviourPictures(const QDir& out)
                   .Chunk("GLOB", "Semi-global", Concat({{0x0B}, ToBytes("DoorGlobals.iff")}), ChunkId(128))
                   .Build());
     tarnwick::InspectorWindow inspector(openFile);
-    inspector.resize(900, 420);
+    inspector.resize(1100, 440);
     inspector.show();
     const auto show = [&](tarnwick::ChunkNumber chunk, const char* name) {
         inspector.ShowChunk(chunk);
@@ -272,6 +319,7 @@ int main(int argc, char* argv[])
     SaveInspectorPictures(out);
     SaveDrawGroupPictures(out);
     SaveObjectPictures(out);
+    SaveMultiTilePictures(out);
     SaveBehaviourPictures(out);
     SaveLibraryPictures(out);
     return SaveEveryTypePictures(out) ? 0 : 1;

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "model/container/open_file.h"
+#include "model/decoders/instruction_text.h"
 
 namespace tarnwick {
 
@@ -17,6 +18,9 @@ struct InspectorContext {
     const OpenFile& openFile;
     int language = 1;  // 1-20, English (US) until the user picks another
     std::function<void(ChunkNumber number)> follow;
+    // Names of the global and semi-global behaviours that instructions call,
+    // where the game's files are at hand; none numbers them.
+    CalledBehaviourNames calledNames = {};
 
     // The number of chunk TYPE ID, or 0 when the file has none.
     [[nodiscard]] ChunkNumber Find(std::string_view type, std::uint32_t id) const;

@@ -31,7 +31,15 @@ Bytes ObjectFile()
     const Bytes main = fixtures::BehaviourBody({}, {{4097, 1, 9, {}}, {8192, 254, 255, {}}});
     const Bytes wash = fixtures::BehaviourBody({0x8003, 0, 0, 0, 0, -1}, {{2, 254, 255, {}}});
     const Bytes interactions = fixtures::InteractionsBody(
-        9, {{4097, 4096, 0, 1, 3, 0, 0, 0, {}, 0}, {4096, 0, 0, 0, 1, 0, 0, 0, {}, 0}}, true);
+        9,
+        {{4097, 4096, 0x0103, 1, 3, 0, 0, 0, {{}, {}, {}, {}, {}, {}, {}, {0, 30, 0}}, 0},
+         {4096, 0, 0, 0, 1, 0, 0, 0, {}, 0}},
+        true);
+    // temp 0 := literal 3; animate 12 from the global list; call 4097 with temps.
+    const Bytes bathe = fixtures::BehaviourBody(
+        {0x8002, 0, 2, 1, 0, -1}, {{2, 1, 253, {0x00, 0x00, 0x03, 0x00, 0x00, 0x05, 0x08, 0x07}},
+                                   {44, 2, 255, {0x0C, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00}},
+                                   {4097, 254, 0, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}}});
     const Bytes texts =
         fixtures::TextTableBody(TextTableLayout::Languages,
                                 {{1, "Sit", ""}, {1, "Wash", ""}, {3, "S'asseoir", ""}, {3, "Laver", ""}});
@@ -44,6 +52,7 @@ Bytes ObjectFile()
         .Chunk("BCON", "Tuning", fixtures::ConstantsBody(0x80, {5, 0xFFFF}), ChunkId(4096))
         .Chunk("GLOB", "Semi", fixtures::Concat({{0x0B}, fixtures::ToBytes("DoorGlobals.iff")}), ChunkId(128))
         .Chunk("TTAB", "Old", {1, 0, 3, 0, 0, 0}, ChunkId(201))
+        .Chunk("BHAV", "Bathe", bathe, ChunkId(4098))
         .Build();
 }
 
@@ -94,7 +103,7 @@ private slots:
         std::ofstream(window_->Game().Characters().toStdString() + "/o.IFF", std::ios::binary)
             .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
         QTRY_VERIFY(window_->Pick(names::kFileList, QStringLiteral("o.IFF")));
-        QCOMPARE(Chunks()->count(), 7);
+        QCOMPARE(Chunks()->count(), 8);
     }
     void cleanup() { window_.reset(); }
 
@@ -103,10 +112,10 @@ private slots:
         Inspect(0);
         QTableWidget* instructions = Table("Instructions");
         QVERIFY(instructions);
-        QCOMPARE(Column(instructions, 1), (QStringList{QStringLiteral("local BHAV 4097 Wash hands"),
+        QCOMPARE(Column(instructions, 1), (QStringList{QStringLiteral("local 4097 Wash hands"),
                                                        QStringLiteral("semi-global 8192 in DoorGlobals")}));
-        QCOMPARE(Column(instructions, 2), (QStringList{QStringLiteral("1"), QStringLiteral("return true")}));
-        QCOMPARE(Column(instructions, 3),
+        QCOMPARE(Column(instructions, 3), (QStringList{QStringLiteral("1"), QStringLiteral("return true")}));
+        QCOMPARE(Column(instructions, 4),
                  (QStringList{QStringLiteral("9 (past the end)"), QStringLiteral("return false")}));
         QVERIFY(Inspector()->findChild<QLabel*>(QStringLiteral("Note"))->text().contains("past the last"));
         // Ctrl+C copies the selected rows whole, as the table shows them.
@@ -116,8 +125,54 @@ private slots:
         instructions->setFocus();
         QTest::keyClick(instructions, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(),
-                 QStringLiteral("1\tsemi-global 8192 in DoorGlobals\treturn true\treturn false\t"
-                                "00 00 00 00 00 00 00 00\n"));
+                 QStringLiteral("1\tsemi-global 8192 in DoorGlobals\targuments 0, 0, 0, 0\treturn true\t"
+                                "return false\t00 00 00 00 00 00 00 00\n"));
+    }
+
+    void namesPrimitivesAndDecodesTheirOperands()
+    {
+        Inspect(7);
+        QTableWidget* instructions = Table("Instructions");
+        QVERIFY(instructions);
+        QCOMPARE(Column(instructions, 1),
+                 (QStringList{QStringLiteral("expression"), QStringLiteral("animate"),
+                              QStringLiteral("local 4097 Wash hands")}));
+        QCOMPARE(Column(instructions, 2), (QStringList{QStringLiteral("temp 0 := literal 3"),
+                                                       QStringLiteral("animation 12 from global animations"),
+                                                       QStringLiteral("temps 0-3 as arguments")}));
+        QCOMPARE(Column(instructions, 4),
+                 (QStringList{QStringLiteral("error"), QStringLiteral("return false"), QStringLiteral("0")}));
+        // The bytes stay for researchers, the opcode in hex beside its number.
+        QCOMPARE(instructions->item(1, 5)->text(), QStringLiteral("0C 00 00 00 01 00 00 00"));
+        QCOMPARE(instructions->item(1, 1)->toolTip(), QStringLiteral("Opcode 44 (0x002C)"));
+        QCOMPARE(fixtures::Find<QLabel>(Inspector()->View(), "BehaviourHeader")->text(),
+                 QStringLiteral("Signature 0x8002    Tree type 0    Parameters 2    Locals 1    "
+                                "Tree version 0    Instructions 3"));
+    }
+
+    // A click on a target selects the instruction it goes to; a word goes nowhere.
+    void followsTargetsWithinTheBehaviour()
+    {
+        Inspect(7);
+        QTableWidget* instructions = Table("Instructions");
+        const auto click = [&](int row, int column) {
+            instructions->scrollToItem(instructions->item(row, column));
+            const QRect cell = instructions->visualItemRect(instructions->item(row, column));
+            QTest::mouseClick(instructions->viewport(), Qt::LeftButton, {}, cell.center());
+        };
+        click(0, 3);
+        QCOMPARE(instructions->currentRow(), 1);
+        click(1, 3);
+        QCOMPARE(instructions->currentRow(), 2);
+        click(2, 4);
+        QCOMPARE(instructions->currentRow(), 0);
+        click(0, 4);  // error
+        QCOMPARE(instructions->currentRow(), 0);
+        QCOMPARE(instructions->selectionModel()->selectedRows().size(), 1);
+        // Enter on a target follows it too.
+        Activate(instructions, 1, 3);
+        QCOMPARE(instructions->currentRow(), 2);
+        QCOMPARE(Inspector()->ChunkIndex(), 8);
     }
 
     void followsALocalCallAndComesBack()
@@ -144,6 +199,11 @@ private slots:
         QCOMPARE(Column(interactions, 1), (QStringList{QStringLiteral("Wash"), QStringLiteral("Sit")}));
         QCOMPARE(Column(interactions, 2),
                  (QStringList{QStringLiteral("BHAV 4097 Wash hands"), QStringLiteral("BHAV 4096 Main")}));
+        QCOMPARE(Column(interactions, 4),
+                 (QStringList{QStringLiteral("0x00000103 visitors, joinable, auto first select"),
+                              QStringLiteral("0x00000000")}));
+        QCOMPARE(Column(interactions, 5), (QStringList{QStringLiteral("medium"), QStringLiteral("none")}));
+        QCOMPARE(Column(interactions, 8), (QStringList{QStringLiteral("hygiene (7) +30"), QString()}));
         auto* languages = fixtures::Find<QComboBox>(Inspector()->View(), "Language");
         QVERIFY(languages && languages->isVisibleTo(Inspector()));
         languages->setCurrentIndex(languages->findText(QStringLiteral("French")));

@@ -146,6 +146,18 @@ private slots:
         QVERIFY(View()->Frames()[0].isNull());
     }
 
+    void headersOfEmptyRotationsStayApart()
+    {
+        Inspect(5);  // rotations 0x01 and 0x10 have no image at all
+        const QWidget* grid = View()->findChild<QWidget*>(QStringLiteral("Grid"));
+        QVERIFY(grid);
+        int headers = 0;
+        for (const char* header : {"Rotation 0x01", "Rotation 0x04", "Rotation 0x10", "Rotation 0x40"})
+            headers += grid->fontMetrics().horizontalAdvance(QLatin1String(header));
+        // Each column at least as wide as its header, past the zoom names.
+        QVERIFY2(grid->width() > headers + 60, qPrintable(QString::number(grid->width())));
+    }
+
     void thumbnailIsTheNearFirstRotation()
     {
         Inspect(4);
@@ -155,7 +167,8 @@ private slots:
         QCOMPARE(DrawGroupThumbnail(chunks, 101).size(), QSize(122, 120));
         QString why;
         QVERIFY(DrawGroupThumbnail(chunks, 102, &why).isNull());
-        QVERIFY2(why.startsWith(QStringLiteral("DGRP 102: The image spans")), qPrintable(why));
+        QVERIFY2(why.startsWith(QStringLiteral("Rotation 0x01 draws nothing: The image spans")),
+                 qPrintable(why));
         QVERIFY(DrawGroupThumbnail(chunks, 103, &why).isNull());
         QCOMPARE(why, QStringLiteral("The file has no DGRP 103."));
     }

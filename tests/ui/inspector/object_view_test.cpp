@@ -1,10 +1,13 @@
 #include <QComboBox>
 #include <QLabel>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QtTest>
 #include <fstream>
 
 #include "model/container/chunk_lookup.h"
+#include "synth/draw_group_builder.h"
+#include "synth/multi_tile_object.h"
 #include "synth/object_builder.h"
 #include "synth/showcase_object.h"
 #include "synth/sprite_builder.h"
@@ -65,6 +68,7 @@ class ObjectViewTest : public QObject {
 
 private:
     std::unique_ptr<fixtures::GameWindow> window_;
+    fixtures::TempDir out_;
 
     QListWidget* Chunks() const { return window_->List(names::kChunkList); }
     InspectorWindow* Inspector() const { return window_->Form().Inspection().Window(); }
@@ -160,6 +164,66 @@ private slots:
         const std::size_t group = FindChunk(window_->Module().Chunks, "DGRP", fixtures::kShowcaseDrawGroupId);
         ExpectShown(static_cast<int>(group) - 1);
         QCOMPARE(Inspector()->View()->Frames().size(), 12u);
+    }
+
+    void showsAMultiTileObjectWholeAndSavesIt()
+    {
+        fixtures::IffBuilder bench;
+        bench.Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0);
+        fixtures::AddMultiTileObjectFile(bench, fixtures::kTwoTileBench);
+        std::ofstream(window_->Game().Characters().toStdString() + "/bench.IFF", std::ios::binary)
+            .write(reinterpret_cast<const char*>(bench.Build().data()),
+                   static_cast<std::streamsize>(bench.Build().size()));
+        QTRY_VERIFY(window_->Pick(names::kFileList, QStringLiteral("bench.IFF")));
+        const std::size_t master = FindChunk(window_->Module().Chunks, "OBJD", fixtures::kMultiTileMasterId);
+        Inspect(static_cast<int>(master) - 1);
+        // The master has no draw group of its own: its picture is its two tiles'.
+        QCOMPARE(Inspector()->View()->Note(), QString());
+        QCOMPARE(Inspector()->View()->CurrentPicture().size(), QSize(192, 136));
+        const std::vector<QImage> views = Inspector()->View()->Frames();
+        QCOMPARE(views.size(), 12u);
+        for (const QImage& view : views)
+            QVERIFY(!view.isNull());
+        QCOMPARE(Inspector()->View()->CurrentPicture(), views[0]);
+        auto* pages = Find<QTabWidget>(Inspector(), "Pages");
+        QCOMPARE(pages->count(), 2);
+        pages->setCurrentIndex(1);
+        QTest::keyClick(Find<QWidget>(Inspector(), "WholeObject"), Qt::Key_Right);
+        QCOMPARE(Inspector()->View()->CurrentPicture(), views[1]);
+        const QString saved =
+            QDir(QString::fromStdString(out_.Path().string())).filePath(QStringLiteral("bench.png"));
+        QCOMPARE(Inspector()->SaveTo(InspectorWindow::Save::Picture, saved), QString());
+        QCOMPARE(QImage(saved).convertToFormat(QImage::Format_ARGB32), views[1]);
+        // A tile's definition is drawn alone, without the pages.
+        Inspect(
+            static_cast<int>(FindChunk(window_->Module().Chunks, "OBJD", fixtures::kFirstTileDefinitionId)) -
+            1);
+        QCOMPARE(Inspector()->View()->CurrentPicture().size(), QSize(128, 104));
+        QVERIFY(!Inspector()->findChild<QTabWidget*>(QStringLiteral("Pages")));
+    }
+
+    void saysWhyTheFirstRotationDrawsNothing()
+    {
+        const DrawGroupSprite absent{512, 0, 0, 0, 0, 0, 0, 0};
+        fixtures::IffBuilder lamp;
+        lamp.Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0);
+        fixtures::AddShowcaseObject(lamp);
+        lamp.Chunk(
+                "DGRP", "Turned",
+                fixtures::DrawGroupBody(
+                    20004, {{0x01, 3, {}}, {0x04, 3, {absent}}, {0x10, 3, {{301, 0, -61, 29, 0, 0, 0, 0}}}}),
+                ChunkId(101))
+            .Chunk("OBJD", "Turned", fixtures::ObjectDefinitionBody(138, 106, {{1, 101}}), ChunkId(129));
+        std::ofstream(window_->Game().Characters().toStdString() + "/turned.IFF", std::ios::binary)
+            .write(reinterpret_cast<const char*>(lamp.Build().data()),
+                   static_cast<std::streamsize>(lamp.Build().size()));
+        QTRY_VERIFY(window_->Pick(names::kFileList, QStringLiteral("turned.IFF")));
+        Inspect(static_cast<int>(FindChunk(window_->Module().Chunks, "OBJD", 129)) - 1);
+        QVERIFY(!Inspector()->View()->CurrentPicture().isNull());
+        QCOMPARE(Inspector()->View()->Note(),
+                 QStringLiteral("Rotation 0x01 draws nothing: its image places no sprite that shows.\n"
+                                "Rotation 0x04 draws nothing: Entry 0: no SPR2 512.\n"
+                                "The picture shows rotation 0x10."));
     }
 
     void aLinkToAnAbsentChunkSaysSoAndStays()

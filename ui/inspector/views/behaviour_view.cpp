@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "model/container/chunk_types.h"
+#include "model/decoders/instruction_text.h"
 #include "model/decoders/linked_chunks.h"
 #include "ui/inspector/chunk_links.h"
 #include "ui/inspector/table_rows.h"
@@ -15,14 +16,23 @@ namespace tarnwick {
 
 namespace {
 
-enum Column { kIndex, kOpcode, kTrue, kFalse, kOperands };
+// Numbers are decimal throughout; hex only where bits or bytes are meant: the
+// signature, the opcode in a tooltip, and the operand bytes.
+enum Column { kIndex, kInstruction, kOperands, kTrue, kFalse, kBytes };
+
+constexpr int kTargetRole = Qt::UserRole + 2;  // the instruction a target cell goes to
+
+QString Hex(unsigned value, int digits)
+{
+    return QStringLiteral("0x") + QString::number(value, 16).toUpper().rightJustified(digits, u'0');
+}
 
 QString HeaderText(const Behaviour& behaviour)
 {
     return QStringLiteral(
-               "Signature 0x%1    Tree type %2    Arguments %3    Locals %4    Tree version %5    "
+               "Signature %1    Tree type %2    Parameters %3    Locals %4    Tree version %5    "
                "Instructions %6")
-        .arg(QString::number(behaviour.signature, 16).toUpper())
+        .arg(Hex(behaviour.signature, 4))
         .arg(behaviour.treeType)
         .arg(behaviour.argumentCount)
         .arg(behaviour.localCount)
@@ -30,7 +40,7 @@ QString HeaderText(const Behaviour& behaviour)
         .arg(behaviour.declaredCount);
 }
 
-QString OperandsText(const Instruction& instruction)
+QString BytesText(const Instruction& instruction)
 {
     QString text;
     for (const std::uint8_t byte : instruction.operands) {
@@ -41,13 +51,22 @@ QString OperandsText(const Instruction& instruction)
     return text;
 }
 
+void MarkAsLink(QTableWidgetItem& item, const QString& tip)
+{
+    item.setForeground(QColor(0, 0, 0xEE));
+    QFont font = item.font();
+    font.setUnderline(true);
+    item.setFont(font);
+    item.setToolTip(tip);
+}
+
 }  // namespace
 
 BehaviourView::BehaviourView(Behaviour behaviour, const InspectorContext& context, QWidget* parent)
     : InspectorView(parent),
       behaviour_(std::move(behaviour)),
-      rows_(MakeRowsTable({QStringLiteral("Index"), QStringLiteral("Opcode"), QStringLiteral("True"),
-                           QStringLiteral("False"), QStringLiteral("Operands")},
+      rows_(MakeRowsTable({QStringLiteral("Index"), QStringLiteral("Instruction"), QStringLiteral("Operands"),
+                           QStringLiteral("True"), QStringLiteral("False"), QStringLiteral("Bytes")},
                           this))
 {
     rows_->setObjectName(QStringLiteral("Instructions"));
@@ -59,7 +78,21 @@ BehaviourView::BehaviourView(Behaviour behaviour, const InspectorContext& contex
     layout->addWidget(header);
     layout->addWidget(rows_);
     ConnectLinks(*rows_, context);
+    // A click on a target, or Enter on it, selects the instruction it goes to.
+    const auto goToTarget = [this](QTableWidgetItem* item) {
+        if (item != nullptr && item->data(kTargetRole).isValid())
+            GoToInstruction(item->data(kTargetRole).toInt());
+    };
+    connect(rows_, &QTableWidget::itemClicked, this, goToTarget);
+    connect(rows_, &QTableWidget::itemActivated, this, goToTarget);
     Fill(context);
+}
+
+void BehaviourView::GoToInstruction(int index)
+{
+    rows_->setCurrentCell(index, kIndex);
+    rows_->selectRow(index);
+    rows_->scrollToItem(rows_->item(index, kIndex));
 }
 
 void BehaviourView::Fill(const InspectorContext& context)
@@ -67,33 +100,47 @@ void BehaviourView::Fill(const InspectorContext& context)
     const QString semiGlobal =
         CodePageText(SemiGlobalFileName(context.openFile.Chunks), CodePage::Windows1252);
     const std::size_t count = behaviour_.instructions.size();
-    // A link's text costs a search of the file: once per behaviour called.
+    // A local call is named by its chunk's label; the others as the context knows them.
+    const CalledBehaviourNames names = [&context](OpcodeKind kind, std::uint16_t id) -> std::string {
+        if (kind != OpcodeKind::LocalCall)
+            return context.calledNames ? context.calledNames(kind, id) : std::string{};
+        const ChunkNumber found = context.Find(chunk_type::kBehaviour, id);
+        return found != 0 ? context.openFile.Chunks.Find(found)->Label : std::string{};
+    };
+    // A name costs a search of the file: once per behaviour called.
     std::unordered_map<std::uint16_t, QTableWidgetItem*> calls;
     const auto opcodeItem = [&](std::uint16_t opcode) -> QTableWidgetItem* {
+        QTableWidgetItem*& first = calls[opcode];
+        if (first != nullptr)
+            return first->clone();
+        QString text = CodePageText(OpcodeText(opcode, names), CodePage::Windows1252);
         switch (KindOfOpcode(opcode)) {
-        case OpcodeKind::Primitive:
-            return new QTableWidgetItem(QStringLiteral("primitive %1").arg(opcode));
-        case OpcodeKind::GlobalCall:
-            return new QTableWidgetItem(QStringLiteral("global %1").arg(opcode));
-        case OpcodeKind::LocalCall: {
-            QTableWidgetItem*& first = calls[opcode];
-            if (first != nullptr)
-                return first->clone();
+        case OpcodeKind::LocalCall:
             first = MakeLinkItem(context, chunk_type::kBehaviour, opcode);
-            first->setText(QStringLiteral("local ") + first->text());
+            if (LinkedChunk(*first) == 0)
+                text += QStringLiteral(" (not in this file)");
+            first->setText(text);
             return first;
-        }
         case OpcodeKind::SemiGlobalCall:
-            return new QTableWidgetItem(
-                semiGlobal.isEmpty() ? QStringLiteral("semi-global %1").arg(opcode)
-                                     : QStringLiteral("semi-global %1 in %2").arg(opcode).arg(semiGlobal));
+            if (!semiGlobal.isEmpty())
+                text += QStringLiteral(" in ") + semiGlobal;
+            break;
+        case OpcodeKind::Primitive:
+        case OpcodeKind::GlobalCall:
+            break;
         }
-        return nullptr;
+        first = new QTableWidgetItem(text);
+        first->setToolTip(QStringLiteral("Opcode %1 (%2)").arg(opcode).arg(Hex(opcode, 4)));
+        return first;
     };
     const auto targetItem = [&](std::uint8_t target) {
         switch (KindOfTarget(target, count)) {
-        case TargetKind::Instruction:
-            return new QTableWidgetItem(QString::number(target));
+        case TargetKind::Instruction: {
+            auto* item = new QTableWidgetItem(QString::number(target));
+            item->setData(kTargetRole, int{target});
+            MarkAsLink(*item, QStringLiteral("Click to go to instruction %1").arg(target));
+            return item;
+        }
         case TargetKind::Error:
             return new QTableWidgetItem(QStringLiteral("error"));
         case TargetKind::ReturnTrue:
@@ -113,12 +160,15 @@ void BehaviourView::Fill(const InspectorContext& context)
     FillRows(*rows_, static_cast<int>(count), [&](int row) {
         const Instruction& instruction = behaviour_.instructions[static_cast<std::size_t>(row)];
         rows_->setItem(row, kIndex, new QTableWidgetItem(QString::number(row)));
-        rows_->setItem(row, kOpcode, opcodeItem(instruction.opcode));
+        rows_->setItem(row, kInstruction, opcodeItem(instruction.opcode));
+        auto* operands = new QTableWidgetItem(QString::fromStdString(OperandText(instruction)));
+        operands->setToolTip(operands->text());
+        rows_->setItem(row, kOperands, operands);
         rows_->setItem(row, kTrue, targetItem(instruction.trueTarget));
         rows_->setItem(row, kFalse, targetItem(instruction.falseTarget));
-        rows_->setItem(row, kOperands, new QTableWidgetItem(OperandsText(instruction)));
+        rows_->setItem(row, kBytes, new QTableWidgetItem(BytesText(instruction)));
     });
-    SetColumnWidths(*rows_, {{kIndex, 50}, {kOpcode, 240}, {kTrue, 125}, {kFalse, 125}});
+    SetColumnWidths(*rows_, {{kIndex, 45}, {kInstruction, 220}, {kOperands, 340}, {kTrue, 80}, {kFalse, 80}});
 }
 
 QString BehaviourView::Note() const

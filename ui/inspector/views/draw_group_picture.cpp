@@ -2,8 +2,7 @@
 
 #include <cstring>
 
-#include "model/container/chunk_types.h"
-#include "model/decoders/linked_chunks.h"
+#include "model/decoders/object_picture.h"
 
 namespace tarnwick {
 
@@ -36,28 +35,18 @@ QImage CompositeToImage(const Composite& composite)
 
 QImage DrawGroupThumbnail(const ChunkTable& chunks, std::uint32_t drawGroupId, QString* why)
 {
-    const std::optional<Decoded<DrawGroup>> group =
-        DecodeLinked(chunks, chunk_type::kDrawGroup, drawGroupId, DecodeDrawGroup);
-    if (!group)
-        return Refuse(why, QStringLiteral("The file has no DGRP %1.").arg(drawGroupId));
-    if (!group->value)
-        return Refuse(
-            why, QStringLiteral("DGRP %1: %2").arg(drawGroupId).arg(QString::fromStdString(group->declined)));
-    std::optional<std::size_t> image = FindImage(*group->value, kDrawGroupDirections[0], kNearZoom);
-    for (std::size_t i = 0; !image && i < group->value->images.size(); ++i)
-        if (group->value->images[i].zoom == kNearZoom)
-            image = i;
-    if (!image)
-        return Refuse(why, QStringLiteral("DGRP %1 has no image at the near zoom.").arg(drawGroupId));
-    const Decoded<Composite> composite = DrawGroupCompositor(chunks).Compose(group->value->images[*image]);
-    if (!composite.value)
-        return Refuse(
-            why,
-            QStringLiteral("DGRP %1: %2").arg(drawGroupId).arg(QString::fromStdString(composite.declined)));
-    QImage picture = CompositeToImage(*composite.value);
-    if (picture.isNull())
-        return Refuse(why, QStringLiteral("DGRP %1 draws nothing at the near zoom.").arg(drawGroupId));
-    return picture;
+    const CataloguePicture picture = ComposeDrawGroupPicture(chunks, drawGroupId);
+    if (!picture.picture)
+        return Refuse(why, PictureLines(picture.notes).join(u'\n'));
+    return CompositeToImage(*picture.picture);
+}
+
+QStringList PictureLines(const std::vector<std::string>& notes)
+{
+    QStringList lines;
+    for (const std::string& note : notes)
+        lines << QString::fromStdString(note);
+    return lines;
 }
 
 }  // namespace tarnwick

@@ -38,11 +38,23 @@ std::size_t ViewIndex(int rotation, int zoomRow)
     return static_cast<std::size_t>(zoomRow) * DrawGroupView::kRotations + static_cast<std::size_t>(rotation);
 }
 
+QString HeaderText(int rotation) { return QStringLiteral("Rotation ") + Hex(kDrawGroupDirections[rotation]); }
+
 QString CellName(int rotation, int zoomRow)
 {
     return QStringLiteral("%1, rotation %2")
         .arg(QLatin1String(kZoomNames[zoomRow]))
         .arg(Hex(kDrawGroupDirections[rotation]));
+}
+
+QStringList GroupNotes(const DrawGroup& group)
+{
+    QStringList notes;
+    if (!group.warning.empty())
+        notes << QString::fromStdString(group.warning);
+    for (const std::string& note : UnshownImageNotes(group))
+        notes << QString::fromStdString(note);
+    return notes;
 }
 
 }  // namespace
@@ -58,6 +70,10 @@ public:
           heights_(DrawGroupView::kZooms, kMinCellSide)
     {
         setObjectName(QStringLiteral("Grid"));
+        // A column at least as wide as its header, so that empty ones keep theirs apart.
+        for (int column = 0; column < DrawGroupView::kRotations; ++column)
+            widths_[static_cast<std::size_t>(column)] =
+                std::max(kMinCellSide, fontMetrics().horizontalAdvance(HeaderText(column)) + kSpacing);
         for (int row = 0; row < DrawGroupView::kZooms; ++row)
             for (int column = 0; column < DrawGroupView::kRotations; ++column) {
                 const QSize size = Image(column, row).size();
@@ -97,7 +113,7 @@ protected:
             const QRect cell = Cell(column, 0);
             painter.setPen(text);
             painter.drawText(QRect(cell.left(), 0, cell.width(), kHeaderHeight), Qt::AlignCenter,
-                             QStringLiteral("Rotation ") + Hex(kDrawGroupDirections[column]));
+                             HeaderText(column));
         }
         for (int row = 0; row < DrawGroupView::kZooms; ++row) {
             const QRect cell = Cell(0, row);
@@ -191,15 +207,19 @@ private:
 };
 
 DrawGroupView::DrawGroupView(const DrawGroup& group, const ChunkTable& chunks, QWidget* parent)
-    : InspectorView(parent), images_(std::size_t{kRotations} * kZooms), caption_(new QLabel(this))
+    : DrawGroupView(ComposeViews(group, chunks), GroupNotes(group), parent)
 {
-    if (!group.warning.empty())
-        notes_ << QString::fromStdString(group.warning);
-    for (const std::string& note : UnshownImageNotes(group))
-        notes_ << QString::fromStdString(note);
-    const std::vector<std::optional<Decoded<Composite>>> views = ComposeViews(group, chunks);
+}
+
+DrawGroupView::DrawGroupView(const std::vector<std::optional<Decoded<Composite>>>& views, QStringList notes,
+                             QWidget* parent)
+    : InspectorView(parent),
+      images_(std::size_t{kRotations} * kZooms),
+      notes_(std::move(notes)),
+      caption_(new QLabel(this))
+{
     QStringList palettes;
-    for (std::size_t cell = 0; cell < views.size(); ++cell) {
+    for (std::size_t cell = 0; cell < views.size() && cell < images_.size(); ++cell) {
         if (!views[cell])
             continue;
         const auto at = static_cast<int>(cell);

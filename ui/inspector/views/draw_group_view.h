@@ -2,8 +2,11 @@
 
 #include <vector>
 
+#include <optional>
+
 #include "model/container/chunk_table.h"
 #include "model/decoders/draw_group.h"
+#include "model/decoders/draw_group_composite.h"
 #include "ui/inspector/inspector_view.h"
 
 class QLabel;
@@ -23,6 +26,10 @@ public:
     static constexpr int kZooms = 3;
 
     DrawGroupView(const DrawGroup& group, const ChunkTable& chunks, QWidget* parent = nullptr);
+    // Twelve views composited already, as ComposeViews gives them (a whole
+    // multi-tile object's), with lines about them.
+    DrawGroupView(const std::vector<std::optional<Decoded<Composite>>>& views, QStringList notes,
+                  QWidget* parent = nullptr);
 
     [[nodiscard]] QString Note() const override;
     void Copy() const override;

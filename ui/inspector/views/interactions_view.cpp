@@ -6,6 +6,7 @@
 #include <set>
 
 #include "model/container/chunk_types.h"
+#include "model/decoders/interaction_names.h"
 #include "model/decoders/linked_chunks.h"
 #include "ui/inspector/chunk_links.h"
 #include "ui/inspector/language_box.h"
@@ -23,30 +24,11 @@ QString Hex32(std::uint32_t value)
     return QStringLiteral("0x") + QString::number(value, 16).toUpper().rightJustified(8, u'0');
 }
 
-QString AttenuationText(const Interaction& interaction, std::uint16_t version)
+// "0x00000003 visitors, joinable": the raw word first, for researchers.
+QString FlagsText(std::uint32_t flags)
 {
-    // Often junk where the code is not "custom": short, so the code stays in view.
-    QString value = QString::number(static_cast<double>(AttenuationValue(interaction)), 'g', 3);
-    if (version < 7)
-        return value;
-    const QString name = QString::fromLatin1(AttenuationName(interaction.attenuationCode));
-    return QStringLiteral("%1 %2 (%3)").arg(interaction.attenuationCode).arg(name, value);
-}
-
-// "0: min 0 Δ 10 pers 0; 1: ..." (minimum and personality from version 7 on).
-QString MotivesText(const std::vector<MotiveEntry>& motives, std::uint16_t version)
-{
-    QStringList entries;
-    for (std::size_t i = 0; i < motives.size(); ++i) {
-        const MotiveEntry& motive = motives[i];
-        entries << (version < 7 ? QStringLiteral("%1: Δ %2").arg(i).arg(motive.delta)
-                                : QStringLiteral("%1: min %2 Δ %3 pers %4")
-                                      .arg(i)
-                                      .arg(motive.minimum)
-                                      .arg(motive.delta)
-                                      .arg(motive.personality));
-    }
-    return entries.join(QStringLiteral("; "));
+    const std::string names = InteractionFlagNames(flags);
+    return names.empty() ? Hex32(flags) : Hex32(flags) + u' ' + QString::fromStdString(names);
 }
 
 }  // namespace
@@ -90,20 +72,22 @@ void InteractionsView::Fill(const InspectorContext& context)
         set(kIndex, QString::number(row));
         rows_->setItem(row, kAction, MakeLinkItem(context, chunk_type::kBehaviour, interaction.actionId));
         rows_->setItem(row, kTest, MakeLinkItem(context, chunk_type::kBehaviour, interaction.testId));
-        set(kFlags, version == 10 ? Hex32(interaction.flags) + u' ' + Hex32(interaction.moreFlags)
-                                  : Hex32(interaction.flags));
-        set(kAttenuation, AttenuationText(interaction, version));
+        set(kFlags, version == 10 ? FlagsText(interaction.flags) + QStringLiteral("; more ") +
+                                        Hex32(interaction.moreFlags)
+                                  : FlagsText(interaction.flags));
+        rows_->item(row, kFlags)->setToolTip(rows_->item(row, kFlags)->text());
+        set(kAttenuation, QString::fromStdString(AttenuationText(interaction, version)));
         set(kAutonomy, QString::number(interaction.autonomy));
         set(kJoining, QString::number(interaction.joiningIndex));
-        set(kMotives, MotivesText(interaction.motives, version));
+        set(kMotives, QString::fromStdString(MotivesText(interaction.motives, version)));
         rows_->item(row, kMotives)->setToolTip(rows_->item(row, kMotives)->text());
     });
     SetColumnWidths(*rows_, {{kIndex, 40},
                              {kText, 120},
                              {kAction, 150},
                              {kTest, 150},
-                             {kFlags, 85},
-                             {kAttenuation, 120},
+                             {kFlags, 170},
+                             {kAttenuation, 85},
                              {kAutonomy, 65},
                              {kJoining, 55}});
 }

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <set>
@@ -13,6 +14,7 @@
 #include "ui/inspector/language_box.h"
 #include "ui/inspector/table_rows.h"
 #include "ui/inspector/views/draw_group_picture.h"
+#include "ui/inspector/views/draw_group_view.h"
 #include "widgets/code_page_text.h"
 
 namespace tarnwick {
@@ -45,15 +47,34 @@ ObjectDefinitionView::ObjectDefinitionView(ObjectDefinition definition, std::str
 {
     if (!definition_.warning.empty())
         notes_ << QString::fromStdString(definition_.warning);
+    std::optional<ObjectViews> whole;
+    if (IsTileGroupMaster(definition_)) {
+        const ObjectTiles tiles =
+            FindObjectTiles(context_.openFile.Chunks, *definition_.Word(object_word::kMasterId));
+        if (!tiles.tiles.empty() || !tiles.refused.empty())
+            whole = ComposeObjectViews(tiles, context_.openFile.Chunks);
+        if (whole)
+            wholeObject_ = new DrawGroupView(whole->views, PictureLines(whole->notes));
+        if (wholeObject_)
+            wholeObject_->setObjectName(QStringLiteral("WholeObject"));
+    }
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(MakeBuyersCard());
-    layout->addWidget(fields_, 1);
+    layout->addWidget(MakeBuyersCard(whole ? &*whole : nullptr));
     fields_->setObjectName(QStringLiteral("Fields"));
+    if (wholeObject_) {
+        pages_ = new QTabWidget;
+        pages_->setObjectName(QStringLiteral("Pages"));
+        pages_->addTab(fields_, QStringLiteral("Fields"));
+        pages_->addTab(wholeObject_, QStringLiteral("Whole object"));
+        layout->addWidget(pages_, 1);
+    } else {
+        layout->addWidget(fields_, 1);
+    }
     FillFields();
 }
 
-QWidget* ObjectDefinitionView::MakeBuyersCard()
+QWidget* ObjectDefinitionView::MakeBuyersCard(const ObjectViews* whole)
 {
     auto* card = new QFrame;
     card->setObjectName(QStringLiteral("BuyersCard"));
@@ -63,12 +84,10 @@ QWidget* ObjectDefinitionView::MakeBuyersCard()
     picture->setObjectName(QStringLiteral("Thumbnail"));
     picture->setAlignment(Qt::AlignCenter);
     picture->setMinimumSize(64, 64);
-    if (const auto graphic = definition_.Word(object_word::kBaseGraphic)) {
-        QString why;
-        thumbnail_ = DrawGroupThumbnail(context_.openFile.Chunks, *graphic, &why);
-        if (thumbnail_.isNull())
-            notes_ << QStringLiteral("No picture: ") + why;
-    }
+    if (whole)
+        ShowPictureNotes(ChooseCataloguePicture(whole->views));
+    else if (definition_.Word(object_word::kBaseGraphic))
+        ShowPictureNotes(ComposeObjectPicture(context_.openFile.Chunks, definition_));
     if (!thumbnail_.isNull()) {
         const QImage shown = thumbnail_.height() > kThumbnailHeight
                                  ? thumbnail_.scaledToHeight(kThumbnailHeight, Qt::SmoothTransformation)
@@ -118,6 +137,33 @@ QWidget* ObjectDefinitionView::MakeBuyersCard()
     return card;
 }
 
+void ObjectDefinitionView::ShowPictureNotes(const CataloguePicture& picture)
+{
+    if (picture.picture)
+        thumbnail_ = CompositeToImage(*picture.picture);
+    QStringList lines = PictureLines(picture.notes);
+    if (thumbnail_.isNull() && lines.size() == 1)
+        lines.front().prepend(QStringLiteral("No picture: "));
+    else if (thumbnail_.isNull())
+        lines.prepend(QStringLiteral("No picture: no rotation draws anything at the near zoom."));
+    notes_ << lines;
+}
+
+bool ObjectDefinitionView::ShowingWholeObject() const
+{
+    return pages_ != nullptr && pages_->currentWidget() == wholeObject_;
+}
+
+QImage ObjectDefinitionView::CurrentPicture() const
+{
+    return ShowingWholeObject() ? wholeObject_->CurrentPicture() : thumbnail_;
+}
+
+std::vector<QImage> ObjectDefinitionView::Frames() const
+{
+    return wholeObject_ != nullptr ? wholeObject_->Frames() : std::vector<QImage>{};
+}
+
 std::optional<TextTable> ObjectDefinitionView::CatalogueTexts() const
 {
     const std::uint16_t id = definition_.Word(object_word::kCatalogueStrings).value_or(0);
@@ -165,9 +211,21 @@ void ObjectDefinitionView::FillFields()
     ConnectLinks(*fields_, context_);
 }
 
-QString ObjectDefinitionView::Note() const { return notes_.join(u'\n'); }
+QString ObjectDefinitionView::Note() const
+{
+    QStringList lines = notes_;
+    if (wholeObject_ != nullptr && !wholeObject_->Note().isEmpty())
+        lines << wholeObject_->Note();
+    return lines.join(u'\n');
+}
 
-void ObjectDefinitionView::Copy() const { CopySelectedRows(*fields_); }
+void ObjectDefinitionView::Copy() const
+{
+    if (ShowingWholeObject())
+        wholeObject_->Copy();
+    else
+        CopySelectedRows(*fields_);
+}
 
 QString ObjectDefinitionView::TableText() const { return RowsText(*fields_, false); }
 

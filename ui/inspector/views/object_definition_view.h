@@ -3,18 +3,24 @@
 #include <optional>
 
 #include "model/decoders/object_definition.h"
+#include "model/decoders/object_picture.h"
 #include "model/decoders/text_table.h"
 #include "ui/inspector/inspector_context.h"
 #include "ui/inspector/inspector_view.h"
 
 class QLabel;
 class QTableWidget;
+class QTabWidget;
 
 namespace tarnwick {
+
+class DrawGroupView;
 
 // An object definition: above, the object as a buyer sees it (its picture,
 // catalogue name and description in the inspector's language, price and
 // GUID); below, every word by name, those that name other chunks as links.
+// A multi-tile group's master is drawn as its tiles put together, and has a
+// second page of the whole object in every rotation and zoom.
 class ObjectDefinitionView final : public InspectorView {
 public:
     ObjectDefinitionView(ObjectDefinition definition, std::string label, InspectorContext& context,
@@ -22,11 +28,16 @@ public:
 
     [[nodiscard]] QString Note() const override;
     void Copy() const override;
-    [[nodiscard]] QImage CurrentPicture() const override { return thumbnail_; }
+    // The picture on the buyer's card, or the whole object's view in the grid.
+    [[nodiscard]] QImage CurrentPicture() const override;
+    // A master's: the whole object's twelve views.
+    [[nodiscard]] std::vector<QImage> Frames() const override;
     [[nodiscard]] QString TableText() const override;
 
 private:
-    QWidget* MakeBuyersCard();
+    QWidget* MakeBuyersCard(const ObjectViews* whole);
+    void ShowPictureNotes(const CataloguePicture& picture);
+    [[nodiscard]] bool ShowingWholeObject() const;
     // The object's catalogue strings, when the file has them and they read.
     [[nodiscard]] std::optional<TextTable> CatalogueTexts() const;
     void ShowCatalogueTexts();
@@ -40,6 +51,8 @@ private:
     QLabel* name_;
     QLabel* description_;
     QTableWidget* fields_;
+    QTabWidget* pages_ = nullptr;  // a master's: its fields and the whole object
+    DrawGroupView* wholeObject_ = nullptr;
 };
 
 }  // namespace tarnwick
