@@ -13,6 +13,7 @@
 #include "synth/bmp_builder.h"
 #include "synth/far_builder.h"
 #include "synth/iff_builder.h"
+#include "synth/library_tree_builder.h"
 #include "synth/multi_tile_object.h"
 #include "synth/showcase.h"
 #include "synth/showcase_object.h"
@@ -225,6 +226,9 @@ int main(int argc, char* argv[])
     const fs::path game = prefix / "drive_c" / "Program Files" / "Maxis" / "The Sims";
     WriteGameFiles(game / "userdata" / "characters");
     WriteGameData(game / "GameData");
+    // Downloads with a GUID conflict of every class and a damaged download,
+    // and the game object one of them overrides, for the library.
+    tarnwick::fixtures::WriteConflictTree(game);
     fs::create_directories(prefix / "dosdevices");
     fs::create_directory_symlink("../drive_c", prefix / "dosdevices" / "c:");
     std::ofstream registry(prefix / "system.reg", std::ios::trunc);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string_view>
 
 namespace tarnwick::chunk_type {
@@ -22,6 +23,13 @@ inline constexpr std::string_view kSemiGlobal = "GLOB";
 inline constexpr std::string_view kSoundEvent = "FWAV";
 inline constexpr std::string_view kSlots = "SLOT";
 inline constexpr std::string_view kResourceMap = "rsmp";
+
+// Every type named above: the types the program knows, decoded or not.
+inline constexpr std::array kNamedTypes = {
+    kStrings,   kCatalogueStrings, kInteractionStrings, kPalette,    kOldSprite,
+    kSprite,    kBitmap,           kFloorBitmap,        kDrawGroup,  kObjectDefinition,
+    kBehaviour, kInteractions,     kConstants,          kSemiGlobal, kSoundEvent,
+    kSlots,     kResourceMap};
 
 // The three types that share the string table's layout.
 [[nodiscard]] constexpr bool IsStringTable(std::string_view type)

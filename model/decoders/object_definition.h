@@ -40,6 +40,7 @@ inline constexpr std::size_t kSubIndex = 9;  // the tile's place; 0xFFFF for the
 inline constexpr std::size_t kGuid = 12;
 inline constexpr std::size_t kPrice = 16;
 inline constexpr std::size_t kCatalogueStrings = 39;
+inline constexpr std::size_t kOriginalGuid = 68;
 }  // namespace object_word
 
 // An "OBJD" body: a 32-bit version, then 16-bit words. Versions 138 and 142

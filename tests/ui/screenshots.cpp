@@ -1,7 +1,7 @@
 // Saves a picture of each window, filled from a synthesised game folder, into
 // the folder given as the one argument.
-#include <QApplication>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QEventLoop>
@@ -17,12 +17,14 @@
 #include "model/container/chunk_lookup.h"
 #include "model/decoders/decoded_types.h"
 #include "synth/behaviour_builder.h"
+#include "synth/far_builder.h"
+#include "synth/library_tree_builder.h"
 #include "synth/multi_tile_object.h"
 #include "synth/showcase.h"
 #include "synth/showcase_object.h"
 #include "synth/sprite_builder.h"
 #include "synth/text_table_builder.h"
-#include "synth/far_builder.h"
+#include "tests/support/temp_dir.h"
 #include "tests/ui/support/game_window.h"
 #include "tests/ui/support/window_test.h"
 #include "ui/common/control_names.h"
@@ -30,6 +32,7 @@
 #include "ui/inspector/views/draw_group_view.h"
 #include "ui/inspector/views/picture_view.h"
 #include "ui/inspector/views/sprite_frames_view.h"
+#include "ui/library/library_window.h"
 
 namespace {
 
@@ -307,6 +310,23 @@ void SaveArchivePictures(tarnwick::fixtures::GameWindow& window, const QDir& out
 
 }  // namespace
 
+// The library over a game folder with a conflict of every class.
+void SaveLibraryPictures(const QDir& out)
+{
+    const tarnwick::fixtures::TempDir dir;
+    tarnwick::fixtures::WriteConflictTree(dir.Path());
+    tarnwick::LibraryWindow library({});
+    library.show();
+    bool ended = false;
+    library.ScanEnded = [&] { ended = true; };
+    library.Scan({dir.Path().string()});
+    while (!ended)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    Save(library, out, "library-objects");
+    library.findChild<QTabWidget*>()->setCurrentIndex(0);
+    Save(library, out, "library-conflicts");
+}
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
@@ -351,5 +371,6 @@ int main(int argc, char* argv[])
     SaveMultiTilePictures(out);
     SaveBehaviourPictures(out);
     SaveArchivePictures(window, out);
+    SaveLibraryPictures(out);
     return SaveEveryTypePictures(out) ? 0 : 1;
 }

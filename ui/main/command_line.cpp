@@ -18,12 +18,18 @@ CommandLinePath PathFromCommandLine(const QStringList& arguments)
 {
     QCoreApplication::setApplicationVersion(QStringLiteral(TARNWICK_VERSION));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("A viewer for the chunked data files of The Sims."));
+    parser.setApplicationDescription(
+        QStringLiteral("A viewer for the chunked data files of The Sims.\n\n"
+                       "tarnwick scan FOLDER... [--conflicts] [--format tsv|json] [--no-cache]\n"
+                       "prints the objects, files and GUID conflicts of the folders without a window."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(
         QCommandLineOption(QString::fromLatin1(kListInstallsOption + 2),
                            QStringLiteral("Print the game's installs found, one block each, and exit.")));
+    parser.addOption(QCommandLineOption(
+        QString::fromLatin1(kLibraryOption + 2),
+        QStringLiteral("Open the library on the folder given, or on every install's folders.")));
     parser.addPositionalArgument(
         QStringLiteral("FILE or FOLDER"),
         QStringLiteral("A game file to load, or a folder or archive (*.far) to show."),
@@ -42,6 +48,11 @@ CommandLinePath PathFromCommandLine(const QStringList& arguments)
         std::exit(EXIT_FAILURE);
     }
     return {paths.value(0), paths.value(1)};
+}
+
+bool AsksForLibrary(const QStringList& arguments)
+{
+    return arguments.contains(QString::fromLatin1(kLibraryOption));
 }
 
 bool AsksForInstallList(int argc, const char* const* argv)

@@ -9,6 +9,7 @@ namespace tarnwick {
 class MainWindow;
 
 inline constexpr char kListInstallsOption[] = "--list-installs";
+inline constexpr char kLibraryOption[] = "--library";
 
 // What the command line names: "tarnwick [FILE or FOLDER]", or "tarnwick
 // ARCHIVE.far MEMBER" for one member of an archive; empty texts for neither.
@@ -24,6 +25,9 @@ struct CommandLinePath {
 // Whether the command line asks for the list of installs: answered before any
 // window system is needed, so that it works over a plain terminal.
 [[nodiscard]] bool AsksForInstallList(int argc, const char* const* argv);
+
+// Whether the command line asks for the library window ("--library [FOLDER]").
+[[nodiscard]] bool AsksForLibrary(const QStringList& arguments);
 
 // Prints the installs found (one block each) to `out` and the settings files
 // that were refused to `errors`. Returns the program's exit status: 0 when an

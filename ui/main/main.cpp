@@ -1,6 +1,8 @@
 #include <QApplication>
+#include <QFile>
 #include <cstdio>
 
+#include "library/scan_command.h"
 #include "model/container/open_file.h"
 #include "system/install_search.h"
 #include "system/registry.h"
@@ -9,6 +11,8 @@
 
 int main(int argc, char* argv[])
 {
+    if (tarnwick::library::AsksForScan(argc, argv))
+        return tarnwick::library::RunScanCommand({argv + 2, argv + argc}, stdout, stderr);
     if (tarnwick::AsksForInstallList(argc, argv))
         return tarnwick::ListInstalls(stdout, stderr);
     QApplication app(argc, argv);
@@ -18,6 +22,10 @@ int main(int argc, char* argv[])
     tarnwick::MainWindow window(openFile, *registry,
                                 tarnwick::FindInstalls(tarnwick::SearchPlaces::OfThisUser()).Installs);
     window.show();
-    tarnwick::OpenAtStart(window, path, stderr);
+    if (tarnwick::AsksForLibrary(QApplication::arguments()))
+        window.ShowLibrary(path.isEmpty() ? std::vector<std::string>{}
+                                          : std::vector<std::string>{QFile::encodeName(path).toStdString()});
+    else
+        tarnwick::OpenAtStart(window, path, stderr);
     return QApplication::exec();
 }

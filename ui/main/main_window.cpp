@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <utility>
 
+#include "library/index_cache.h"
 #include "model/archive/member_loader.h"
 #include "model/text/windows1252.h"
 #include "system/archive_folders.h"
@@ -19,7 +20,9 @@
 #include "ui/common/control_names.h"
 #include "ui/common/controls.h"
 #include "ui/inspector/inspector_link.h"
+#include "ui/library/library_window.h"
 #include "ui/main/archive_menu.h"
+#include "ui/main/library_menu.h"
 #include "ui/main/main_window_growth.h"
 #include "ui/main/places_menu.h"
 #include "ui/main/start_folder.h"
@@ -98,6 +101,7 @@ MainWindow::MainWindow(OpenFile& openFile, Registry& registry, std::vector<GameI
     aboutCommand->setObjectName(QString::fromLatin1(names::kAboutCommand));
     AddPlacesMenu(*menuBar(), installs_, [this](const Place& place) { GoToPlace(place); });
     archiveMenu_ = new ArchiveMenu(*menuBar(), *this);
+    AddLibraryMenu(*menuBar(), [this] { ShowLibrary(); });
 
     connect(driveList_, &DriveListBox::changed, this, &MainWindow::DriveChanged);
     connect(folderList_, &DirListBox::changed, this, &MainWindow::FolderChanged);
@@ -123,6 +127,37 @@ QString MainWindow::Open(const QString& path, const QString& member)
     if (const auto* problem = std::get_if<QString>(&target))
         return *problem;
     return Show(std::get<OpenTarget>(target));
+}
+
+QString MainWindow::OpenAtChunk(const QString& path, ChunkNumber chunk)
+{
+    const QString problem = Open(path);
+    if (!problem.isEmpty() || chunk == 0)
+        return problem;
+    if (chunk <= kMaxChunks) {
+        chunkList_->setCurrentRow(static_cast<int>(chunk - 1));
+        ChunkClicked();
+    } else {
+        display_.ShowChunk(chunk);
+    }
+    return {};
+}
+
+LibraryWindow& MainWindow::ShowLibrary(const std::vector<std::string>& roots)
+{
+    if (library_ == nullptr) {
+        library_ = new LibraryWindow(library::DefaultCacheFile(), this);
+        library_->OpenChunk = [this](const QString& path, quint32 chunk) {
+            OpenAtChunk(path, chunk);
+            activateWindow();
+        };
+    }
+    const std::vector<std::string> folders = roots.empty() ? LibraryWindow::InstallFolders(installs_) : roots;
+    library_->show();
+    library_->raise();
+    if (!folders.empty() && !library_->Scanning())
+        library_->Scan(folders);
+    return *library_;
 }
 
 QString MainWindow::Show(const OpenTarget& target)

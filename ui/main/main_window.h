@@ -23,6 +23,7 @@ namespace tarnwick {
 class ArchiveMenu;
 class DirListBox;
 class DriveListBox;
+class LibraryWindow;
 class FileListBox;
 class InspectorLink;
 class ListBox;
@@ -46,6 +47,14 @@ public:
     // folder, and `member` one of its files. Returns one line saying why when
     // it cannot, leaving the window as it was; else nothing.
     QString Open(const QString& path, const QString& member = {});
+
+    // Opens the file `path` as Open does and shows its chunk `chunk` (1-based),
+    // selected in the list when the list shows it.
+    QString OpenAtChunk(const QString& path, ChunkNumber chunk);
+
+    // Shows the library window, indexing `roots`, or every install's folders
+    // when there are none.
+    LibraryWindow& ShowLibrary(const std::vector<std::string>& roots = {});
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -105,6 +114,7 @@ private:
     ListBox* chunkList_;
     InspectorLink* inspection_;
     ArchiveMenu* archiveMenu_;
+    LibraryWindow* library_ = nullptr;
 };
 
 }  // namespace tarnwick

@@ -89,6 +89,7 @@ private slots:
         QCOMPARE(commands[1]->text(), QStringLiteral("&About"));
         QCOMPARE(commands[2]->text(), QStringLiteral("&Places"));
         QCOMPARE(commands[3]->text(), QStringLiteral("A&rchive"));
+        QCOMPARE(commands[4]->text(), QStringLiteral("&Library"));
     }
 
     void aPlaceMovesTheLists_data()

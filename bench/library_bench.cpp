@@ -1,0 +1,118 @@
+// The library's costs: indexing a folder of object files of about 100 KB,
+// made by the builders, from the disk (the system's page cache warm) and from
+// the cache of an earlier scan; a search over the objects found.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <map>
+
+#include "library/conflicts.h"
+#include "library/index_cache.h"
+#include "library/library_scan.h"
+#include "library/scan_output.h"
+#include "synth/library_tree_builder.h"
+#include "tests/support/temp_dir.h"
+
+namespace tarnwick::bench {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::size_t kObjectFileFiller = 100 * 1024;
+
+// A Downloads folder of `count` object files in folders of 100, written once.
+const fs::path& Downloads(std::size_t count)
+{
+    static const fixtures::TempDir folder;
+    static std::map<std::size_t, fs::path> made;
+    fs::path& path = made[count];
+    if (path.empty()) {
+        path = folder.Path() / std::to_string(count);
+        for (std::size_t i = 0; i < count; ++i)
+            fixtures::WriteFile(
+                path / ("set" + std::to_string(i / 100)) / ("object" + std::to_string(i) + ".iff"),
+                fixtures::ObjectFileBytes({.guid = static_cast<std::uint32_t>(0x10000000 + i),
+                                           .label = "Object " + std::to_string(i),
+                                           .englishName = "Chair number " + std::to_string(i),
+                                           .price = static_cast<std::uint16_t>(i),
+                                           .fillerBytes = kObjectFileFiller}));
+    }
+    return path;
+}
+
+std::vector<library::FileRecord> ScanOnce(const fs::path& root, const library::ScanOptions& options)
+{
+    std::vector<library::FileRecord> files;
+    (void)library::Scan({root.string()}, options,
+                        {{}, [&](std::vector<library::FileRecord> records, std::size_t) {
+                             for (auto& record : records)
+                                 files.push_back(std::move(record));
+                         }});
+    return files;
+}
+
+void IndexFromDisk(benchmark::State& state)
+{
+    const fs::path& root = Downloads(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ScanOnce(root, {}));
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+// A second start: the cache opened and read, every file listed and found in it.
+void IndexFromCache(benchmark::State& state)
+{
+    const fs::path& root = Downloads(static_cast<std::size_t>(state.range(0)));
+    const fixtures::TempDir cacheFolder;
+    const fs::path file = cacheFolder.Path() / "library.sqlite";
+    {
+        library::IndexCache cache(file);
+        (void)cache.Update({root.string()}, ScanOnce(root, {}), true);
+    }
+    for (auto _ : state) {
+        library::IndexCache cache(file);
+        library::ScanOptions options;
+        options.known = [&](const library::ListedFile& listed) { return cache.Find(listed); };
+        benchmark::DoNotOptimize(ScanOnce(root, options));
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+// A search as the window makes one for each key: every object's name, label,
+// GUID and file looked at.
+void SearchObjects(benchmark::State& state)
+{
+    const std::vector<library::FileRecord> files =
+        ScanOnce(Downloads(static_cast<std::size_t>(state.range(0))), {});
+    for (auto _ : state) {
+        std::size_t found = 0;
+        for (const library::FileRecord& file : files)
+            for (const library::ObjectRecord& object : file.objects)
+                found += library::DisplayName(object).find("number 99") != std::string::npos ||
+                         library::GuidText(object.guid).find("99") != std::string::npos ||
+                         file.path.find("number 99") != std::string::npos ||
+                         file.texts.find("number 99") != std::string::npos;
+        benchmark::DoNotOptimize(found);
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void FindConflictsOf(benchmark::State& state)
+{
+    const std::vector<library::FileRecord> files =
+        ScanOnce(Downloads(static_cast<std::size_t>(state.range(0))), {});
+    for (auto _ : state)
+        benchmark::DoNotOptimize(library::FindConflicts(files));
+}
+
+}  // namespace
+
+BENCHMARK(IndexFromDisk)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(IndexFromCache)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(SearchObjects)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(FindConflictsOf)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+}  // namespace tarnwick::bench
+
+BENCHMARK_MAIN();
