@@ -1,5 +1,7 @@
 #include "model/archive/archive_tree.h"
 
+#include "model/archive/member_path.h"
+
 #include <unordered_set>
 
 namespace tarnwick {
@@ -45,14 +47,6 @@ std::string WholeName(std::string_view name)
     return shown;
 }
 
-// `name` with " (n)" before its extension.
-std::string Numbered(std::string_view name, int n)
-{
-    const std::size_t dot = name.rfind('.');
-    const std::size_t cut = dot == std::string_view::npos || dot == 0 ? name.size() : dot;
-    return std::string(name.substr(0, cut)) + " (" + std::to_string(n) + ")" + std::string(name.substr(cut));
-}
-
 }  // namespace
 
 ArchiveTree::ArchiveTree(const std::vector<FarMember>& members)
@@ -90,7 +84,7 @@ ArchiveTree::ArchiveTree(const std::vector<FarMember>& members)
         std::unordered_set<std::string>& names = taken[file.folder];
         std::string name = file.name;
         for (int n = 2; !names.insert(name).second; ++n)
-            name = Numbered(file.name, n);
+            name = NumberedName(file.name, n);
         places_.push_back(file.folder.empty() ? name : file.folder + '/' + name);
         folders_[file.folder].push_back({std::move(name), false, index});
     }

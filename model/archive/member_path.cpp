@@ -131,8 +131,9 @@ void CleanPart(std::string& part, Changes& changes)
 
 MemberPath Refused(std::string reason) { return {{}, false, std::move(reason)}; }
 
-// "name (n).ext" for a path "folder/name.ext".
-std::string Numbered(std::string_view path, int number)
+}  // namespace
+
+std::string NumberedName(std::string_view path, int number)
 {
     const std::size_t slash = path.rfind('/');
     const std::size_t partStart = slash == std::string_view::npos ? 0 : slash + 1;
@@ -142,8 +143,6 @@ std::string Numbered(std::string_view path, int number)
     return std::string(path.substr(0, dot)) + " (" + std::to_string(number) + ")" +
            std::string(path.substr(dot));
 }
-
-}  // namespace
 
 MemberPath SafeMemberPath(std::string_view storedName)
 {
@@ -215,9 +214,9 @@ std::vector<MemberPath> PlanMemberPaths(const std::vector<FarMember>& members)
         };
         if (taken(lower)) {
             int number = 2;
-            while (taken(AsciiLower(Numbered(path.path, number))))
+            while (taken(AsciiLower(NumberedName(path.path, number))))
                 ++number;
-            path.path = Numbered(path.path, number);
+            path.path = NumberedName(path.path, number);
             path.reason +=
                 std::string(path.reason.empty() ? "" : "; ") + "an earlier member has the same name";
             path.renamed = true;

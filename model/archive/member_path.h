@@ -32,6 +32,9 @@ inline constexpr std::size_t kLongestPathPart = 255;
 // part, nothing left, or a part longer than kLongestPathPart is refused.
 [[nodiscard]] MemberPath SafeMemberPath(std::string_view storedName);
 
+// "name (n).ext" for a path "folder/name.ext": how a second file of one name is told apart.
+[[nodiscard]] std::string NumberedName(std::string_view path, int number);
+
 // The paths of all members, in order, such that no two name the same file or
 // a file where another needs a folder, compared without regard to ASCII case
 // as Windows and macOS compare them: a later member that would overwrite an

@@ -12,8 +12,6 @@ namespace tarnwick {
 
 namespace {
 
-constexpr std::uint16_t kFirstLongVersion = 7;  // attenuation code, motive minimum and personality
-
 constexpr std::array<std::string_view, 13> kFlags = {
     "visitors",               // 0: visitors may use it
     "joinable",               // 1
@@ -77,9 +75,9 @@ std::string MotivesText(const std::vector<MotiveEntry>& motives, std::uint16_t v
             text += "; ";
         text += (name.empty() ? "motive " : std::string(name) + " (") + std::to_string(i) +
                 (name.empty() ? " " : ") ") + Signed(motive.delta);
-        if (version >= kFirstLongVersion && motive.minimum != 0)
+        if (version >= kFirstLongInteractionsVersion && motive.minimum != 0)
             text += ", minimum " + std::to_string(motive.minimum);
-        if (version >= kFirstLongVersion && motive.personality != 0)
+        if (version >= kFirstLongInteractionsVersion && motive.personality != 0)
             text += ", personality " + std::to_string(motive.personality);
     }
     return text;
@@ -89,7 +87,7 @@ std::string AttenuationText(const Interaction& interaction, std::uint16_t versio
 {
     std::array<char, 32> value{};
     std::snprintf(value.data(), value.size(), "%.3g", static_cast<double>(AttenuationValue(interaction)));
-    if (version < kFirstLongVersion)
+    if (version < kFirstLongInteractionsVersion)
         return value.data();
     const std::string_view name = AttenuationName(interaction.attenuationCode);
     if (name.empty())

@@ -12,7 +12,6 @@ namespace {
 
 constexpr std::uint16_t kFirstReadableVersion = 4;
 constexpr std::uint16_t kLastKnownVersion = 10;
-constexpr std::uint16_t kFirstLongVersion = 7;  // attenuation code, motive minimum and personality
 constexpr std::uint8_t kBitPacked = 1;
 // A packed table's writer may leave its last fields' bits unwritten: they
 // read as 0. More than a byte's worth means the data has run out.
@@ -140,7 +139,7 @@ std::optional<MotiveEntry> ReadMotive(FieldReader& fields, bool longForm)
 
 std::optional<Interaction> ReadInteraction(FieldReader& fields, std::uint16_t version)
 {
-    const bool longForm = version >= kFirstLongVersion;
+    const bool longForm = version >= kFirstLongInteractionsVersion;
     const auto action = fields.Next(Width::Short);
     const auto test = fields.Next(Width::Short);
     const auto motiveCount = fields.Next(Width::Long);

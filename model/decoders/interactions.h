@@ -10,6 +10,10 @@
 
 namespace tarnwick {
 
+// The first version whose motive entries hold an attenuation code, a minimum
+// and a personality.
+inline constexpr std::uint16_t kFirstLongInteractionsVersion = 7;
+
 // How a table's fields are written: each at its stated width, or each as a
 // flag bit, a width code and that many bits (versions 9 and 10 may be either).
 enum class InteractionEncoding { Plain, BitPacked };
