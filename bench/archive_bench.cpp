@@ -15,7 +15,7 @@
 #include "bench/counting_allocator.h"
 #include "model/archive/far_archive.h"
 #include "synth/far_builder.h"
-#include "tests/support/temp_dir.h"
+#include "synth/temp_dir.h"
 
 namespace tarnwick::bench {
 

@@ -11,7 +11,7 @@
 #include "library/library_scan.h"
 #include "library/scan_output.h"
 #include "synth/library_tree_builder.h"
-#include "tests/support/temp_dir.h"
+#include "synth/temp_dir.h"
 
 namespace tarnwick::bench {
 

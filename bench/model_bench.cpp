@@ -13,7 +13,7 @@
 #include "model/chunk_window/string_lines.h"
 #include "model/container/file_reader.h"
 #include "model/decoders/resource_map.h"
-#include "tests/support/temp_dir.h"
+#include "synth/temp_dir.h"
 
 namespace tarnwick::bench {
 

@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "model/container/open_file.h"
-#include "tests/support/memory_registry.h"
+#include "synth/memory_registry.h"
 #include "ui/common/control_names.h"
 #include "ui/main/main_window.h"
 

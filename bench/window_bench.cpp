@@ -14,8 +14,8 @@
 
 #include "bench/bench_files.h"
 #include "synth/far_builder.h"
-#include "tests/support/memory_registry.h"
-#include "tests/support/temp_dir.h"
+#include "synth/memory_registry.h"
+#include "synth/temp_dir.h"
 #include "tests/ui/support/game_files.h"
 #include "tests/ui/support/window_test.h"
 #include "ui/chunk/chunk_display.h"

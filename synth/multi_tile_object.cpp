@@ -14,7 +14,7 @@ namespace tarnwick::fixtures {
 
 namespace {
 
-constexpr std::uint16_t kPaletteId = 300;
+constexpr std::uint16_t kTilePaletteId = 300;
 constexpr std::uint8_t kDepth = 100;  // one depth throughout: tiles in front win by order
 constexpr std::uint32_t kTopColours[] = {0xE04040, 0xE09030, 0xD8D040, 0x50C050, 0x40C0C0,
                                          0x4070E0, 0x9050D0, 0xE070B0, 0xA07040};
@@ -73,7 +73,7 @@ std::uint32_t TileTopColour(int tile) { return kTopColours[tile % kColourCount];
 
 void AddMultiTileObjectFile(IffBuilder& file, const MultiTileObject& object)
 {
-    file.Chunk("PALT", "Tile colours", PaletteBody(Colours()), ChunkId(kPaletteId));
+    file.Chunk("PALT", "Tile colours", PaletteBody(Colours()), ChunkId(kTilePaletteId));
     const std::string name(object.name);
     int tile = 0;
     for (int x = 0; x < object.width; ++x)
@@ -88,7 +88,7 @@ void AddMultiTileObjectFile(IffBuilder& file, const MultiTileObject& object)
                 const auto frame = static_cast<std::uint32_t>(frames.size());
                 frames.push_back(
                     Sprite2PictureFrame({static_cast<std::uint16_t>(block.width),
-                                         static_cast<std::uint16_t>(block.height), 7, kPaletteId, 0, 0, 0},
+                                         static_cast<std::uint16_t>(block.height), 7, kTilePaletteId, 0, 0, 0},
                                         block));
                 // Left edge half a tile left of the anchor, bottom edge at the floor's bottom corner.
                 for (const std::uint32_t direction : kDrawGroupDirections)
@@ -97,7 +97,7 @@ void AddMultiTileObjectFile(IffBuilder& file, const MultiTileObject& object)
             }
             const std::string where = " (" + std::to_string(x) + ", " + std::to_string(y) + ")";
             const auto subIndex = static_cast<std::uint16_t>(x << 8 | y);
-            file.Chunk("SPR2", "Tile" + where, Sprite2Body(1000, kPaletteId, frames), ChunkId(spriteId))
+            file.Chunk("SPR2", "Tile" + where, Sprite2Body(1000, kTilePaletteId, frames), ChunkId(spriteId))
                 .Chunk("DGRP", "Tile" + where, DrawGroupBody(20004, images), ChunkId(drawGroupId))
                 .Chunk("OBJD", name + where,
                        ObjectDefinitionBody(138, 106,

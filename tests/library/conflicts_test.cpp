@@ -7,8 +7,8 @@
 
 #include "library/library_scan.h"
 #include "synth/library_tree_builder.h"
+#include "synth/temp_dir.h"
 #include "tests/support/case_name.h"
-#include "tests/support/temp_dir.h"
 
 namespace tarnwick::library {
 namespace {

@@ -11,7 +11,7 @@
 
 #include "synth/far_builder.h"
 #include "synth/library_tree_builder.h"
-#include "tests/support/temp_dir.h"
+#include "synth/temp_dir.h"
 
 namespace tarnwick::library {
 namespace {

@@ -7,8 +7,8 @@
 #include <filesystem>
 
 #include "model/archive/far_archive.h"
+#include "synth/temp_dir.h"
 #include "tests/support/case_name.h"
-#include "tests/support/temp_dir.h"
 
 namespace tarnwick {
 namespace {

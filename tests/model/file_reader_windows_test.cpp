@@ -15,8 +15,8 @@
 #include <system_error>
 
 #include "model/container/file_reader.h"
+#include "synth/temp_dir.h"
 #include "tests/support/case_name.h"
-#include "tests/support/temp_dir.h"
 
 namespace tarnwick {
 namespace {

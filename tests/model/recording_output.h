@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "model/container/chunk_loader.h"
-#include "tests/support/temp_dir.h"
+#include "synth/temp_dir.h"
 
 namespace tarnwick {
 

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 #include <filesystem>
 
+#include "synth/temp_dir.h"
 #include "tests/support/case_name.h"
-#include "tests/support/temp_dir.h"
 
 namespace tarnwick {
 namespace {

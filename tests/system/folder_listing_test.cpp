@@ -4,7 +4,7 @@
 #include <sys/stat.h>
 #include <filesystem>
 
-#include "tests/support/temp_dir.h"
+#include "synth/temp_dir.h"
 
 namespace tarnwick {
 namespace {

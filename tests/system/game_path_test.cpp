@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "synth/memory_registry.h"
 #include "tests/support/case_name.h"
-#include "tests/support/memory_registry.h"
 
 namespace tarnwick {
 namespace {

@@ -8,8 +8,8 @@
 #include <map>
 
 #include "synth/install_tree_builder.h"
+#include "synth/temp_dir.h"
 #include "tests/support/case_name.h"
-#include "tests/support/temp_dir.h"
 
 namespace tarnwick {
 namespace {

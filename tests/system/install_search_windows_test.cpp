@@ -14,10 +14,10 @@
 #include <utility>
 
 #include "synth/install_tree_builder.h"
+#include "synth/temp_dir.h"
 #include "system/folder_names.h"
 #include "system/install_search.h"
 #include "tests/support/case_name.h"
-#include "tests/support/temp_dir.h"
 
 namespace tarnwick {
 namespace {

@@ -8,9 +8,9 @@
 #include <fstream>
 
 #include "synth/far_builder.h"
+#include "synth/temp_dir.h"
 #include "system/member_extraction.h"
 #include "tests/support/case_name.h"
-#include "tests/support/temp_dir.h"
 
 namespace tarnwick {
 namespace {

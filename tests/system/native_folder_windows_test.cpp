@@ -9,9 +9,9 @@
 #include <fstream>
 #include <functional>
 
+#include "synth/temp_dir.h"
 #include "system/native_folder.h"
 #include "tests/support/case_name.h"
-#include "tests/support/temp_dir.h"
 
 namespace tarnwick {
 namespace {

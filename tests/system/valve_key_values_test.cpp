@@ -6,8 +6,8 @@
 #include <fstream>
 #include <string>
 
+#include "synth/temp_dir.h"
 #include "tests/support/case_name.h"
-#include "tests/support/temp_dir.h"
 
 namespace tarnwick {
 namespace {

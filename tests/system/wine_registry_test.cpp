@@ -5,12 +5,12 @@
 #include <cstdlib>
 #include <optional>
 
+#include "synth/temp_dir.h"
 #include "system/game_path.h"
 #include "system/registry.h"
 #include "system/wine_prefix.h"
 #include "system/wine_registry.h"
 #include "tests/support/case_name.h"
-#include "tests/support/temp_dir.h"
 
 namespace tarnwick {
 namespace {

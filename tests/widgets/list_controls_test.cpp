@@ -8,7 +8,7 @@
 
 #include <sys/stat.h>
 
-#include "tests/support/temp_dir.h"
+#include "synth/temp_dir.h"
 #include "widgets/dir_list_box.h"
 #include "widgets/drive_list_box.h"
 #include "widgets/file_list_box.h"

@@ -23,8 +23,9 @@ int main(int argc, char* argv[])
                                 tarnwick::FindInstalls(tarnwick::SearchPlaces::OfThisUser()).Installs);
     window.show();
     if (tarnwick::AsksForLibrary(QApplication::arguments()))
-        window.ShowLibrary(path.isEmpty() ? std::vector<std::string>{}
-                                          : std::vector<std::string>{QFile::encodeName(path).toStdString()});
+        window.ShowLibrary(path.Path.isEmpty()
+                               ? std::vector<std::string>{}
+                               : std::vector<std::string>{QFile::encodeName(path.Path).toStdString()});
     else
         tarnwick::OpenAtStart(window, path, stderr);
     return QApplication::exec();

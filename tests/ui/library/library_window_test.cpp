@@ -8,8 +8,8 @@
 #include <QtTest>
 
 #include "synth/library_tree_builder.h"
-#include "tests/support/memory_registry.h"
-#include "tests/support/temp_dir.h"
+#include "synth/memory_registry.h"
+#include "synth/temp_dir.h"
 #include "ui/library/library_table.h"
 #include "ui/library/library_window.h"
 

@@ -8,9 +8,9 @@
 #include <QtTest>
 
 #include "synth/install_tree_builder.h"
+#include "synth/memory_registry.h"
+#include "synth/temp_dir.h"
 #include "system/install_search.h"
-#include "tests/support/memory_registry.h"
-#include "tests/support/temp_dir.h"
 #include "tests/ui/support/window_test.h"
 #include "ui/common/control_names.h"
 #include "ui/main/main_window.h"

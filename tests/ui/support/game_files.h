@@ -5,7 +5,7 @@
 #include "model/container/open_file.h"
 #include "synth/bmp_builder.h"
 #include "synth/iff_builder.h"
-#include "tests/support/temp_dir.h"
+#include "synth/temp_dir.h"
 
 namespace tarnwick::fixtures {
 

@@ -3,7 +3,7 @@
 #include <QListWidget>
 #include <memory>
 
-#include "tests/support/memory_registry.h"
+#include "synth/memory_registry.h"
 #include "tests/ui/support/game_files.h"
 #include "ui/main/main_window.h"
 

@@ -2,7 +2,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "tests/support/temp_dir.h"
+#include "synth/temp_dir.h"
 
 namespace tarnwick::fixtures {
 

@@ -1,7 +1,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "tests/support/temp_dir.h"
+#include "synth/temp_dir.h"
 
 namespace tarnwick::fixtures {
 

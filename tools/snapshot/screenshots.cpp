@@ -24,7 +24,7 @@
 #include "synth/showcase_object.h"
 #include "synth/sprite_builder.h"
 #include "synth/text_table_builder.h"
-#include "tests/support/temp_dir.h"
+#include "synth/temp_dir.h"
 #include "tests/ui/support/game_window.h"
 #include "tests/ui/support/window_test.h"
 #include "ui/common/control_names.h"

@@ -1,4 +1,4 @@
-#include "tests/support/temp_dir.h"
+#include "synth/temp_dir.h"
 
 #include <fstream>
 

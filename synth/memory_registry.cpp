@@ -1,4 +1,4 @@
-#include "tests/support/memory_registry.h"
+#include "synth/memory_registry.h"
 
 #include <algorithm>
 
