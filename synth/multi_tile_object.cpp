@@ -86,10 +86,10 @@ void AddMultiTileObjectFile(IffBuilder& file, const MultiTileObject& object)
                 const int scale = 1 << (kNearZoom - zoom);
                 const SpritePicture block = Block(tile, object.height, scale);
                 const auto frame = static_cast<std::uint32_t>(frames.size());
-                frames.push_back(
-                    Sprite2PictureFrame({static_cast<std::uint16_t>(block.width),
-                                         static_cast<std::uint16_t>(block.height), 7, kTilePaletteId, 0, 0, 0},
-                                        block));
+                frames.push_back(Sprite2PictureFrame(
+                    {static_cast<std::uint16_t>(block.width), static_cast<std::uint16_t>(block.height), 7,
+                     kTilePaletteId, 0, 0, 0},
+                    block));
                 // Left edge half a tile left of the anchor, bottom edge at the floor's bottom corner.
                 for (const std::uint32_t direction : kDrawGroupDirections)
                     images.push_back(

@@ -18,10 +18,10 @@
 #include "ui/common/control_names.h"
 #include "ui/inspector/inspector_link.h"
 #include "ui/inspector/inspector_window.h"
+#include "ui/main/archive_menu.h"
 #include "ui/main/command_line.h"
 #include "widgets/dir_list_box.h"
 #include "widgets/file_list_box.h"
-#include "ui/main/archive_menu.h"
 
 namespace tarnwick {
 
