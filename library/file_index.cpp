@@ -18,7 +18,7 @@ namespace tarnwick::library {
 namespace {
 
 // Enough for every text of a real object file; a file of huge tables adds no more.
-constexpr std::size_t kMaxTextBytes = 64 * 1024;
+constexpr std::size_t kMaxTextBytes = std::size_t{64} * 1024;
 constexpr std::string_view kHeaderStart = "IFF FILE";
 
 bool EndsWithIgnoringCase(std::string_view name, std::string_view suffix)
@@ -131,7 +131,7 @@ bool IsChunkFileName(std::string_view name)
 
 bool IsArchiveName(std::string_view name) { return EndsWithIgnoringCase(name, ".far"); }
 
-FileRecord IndexChunkBytes(ByteString bytes)
+FileRecord IndexChunkBytes(const ByteString& bytes)
 {
     FileRecord record;
     record.size = bytes.size();

@@ -15,7 +15,7 @@ inline constexpr std::size_t kChunksWorthNoting = 1000;
 // the damage found, the types nothing reads, the string tables' texts, and
 // each object definition with its catalogue names. Fills everything but the
 // path, member, size and modification time.
-[[nodiscard]] FileRecord IndexChunkBytes(ByteString bytes);
+[[nodiscard]] FileRecord IndexChunkBytes(const ByteString& bytes);
 
 // Whether a file name is a chunk file's: *.iff, *.wll or *.flr in any case.
 [[nodiscard]] bool IsChunkFileName(std::string_view name);

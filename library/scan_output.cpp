@@ -227,6 +227,7 @@ std::string FormatScan(const std::vector<FileRecord>& files, const std::vector<C
             objects.push_back(ObjectRow(file, object));
     printer.Section("objects", objects, ObjectRow(kNoFile, kNoObject));
     std::vector<Row> fileRows;
+    fileRows.reserve(files.size());
     for (const FileRecord& file : files)
         fileRows.push_back(FileRow(file));
     printer.Section("files", fileRows, FileRow(kNoFile));

@@ -22,7 +22,7 @@ TEST(FileIndex, ReadsAnObjectWrittenOutByHand)
     Bytes definition = {
         0x8E, 0x00, 0x00, 0x00,  // version 142
     };
-    Bytes words(2 * 105, 0);
+    Bytes words(std::size_t{2} * 105, 0);
     const auto word = [&](std::size_t index, std::uint16_t value) {
         words[2 * index] = static_cast<std::uint8_t>(value);
         words[2 * index + 1] = static_cast<std::uint8_t>(value >> 8);

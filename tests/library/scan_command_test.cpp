@@ -33,7 +33,7 @@ std::string ReadBack(std::FILE* file)
 }
 
 // The command run with `dir` written as "ROOT" in what it prints.
-CommandRun Command(const fixtures::TempDir& dir, std::vector<std::string> arguments)
+CommandRun Command(const fixtures::TempDir& dir, const std::vector<std::string>& arguments)
 {
     std::FILE* out = std::tmpfile();
     std::FILE* errors = std::tmpfile();

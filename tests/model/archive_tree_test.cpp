@@ -15,6 +15,7 @@ namespace {
 std::vector<FarMember> Members(const std::vector<std::string>& names)
 {
     std::vector<FarMember> members;
+    members.reserve(names.size());
     for (const std::string& name : names)
         members.push_back({name, 0, 0, {}});
     return members;

@@ -113,7 +113,8 @@ void ExpectTopFaces(const Composite& composite, const Layout& layout, std::uint3
         for (int x = 0; x < composite.width; ++x) {
             // From the first tile's top centre, in tile units along the turned axes.
             const double dx = (x + 0.5 - static_cast<double>(composite.originX)) / w;
-            const double dy = (y + 0.5 - static_cast<double>(composite.originY) + raised / scale) / h;
+            const double dy =
+                (y + 0.5 - static_cast<double>(composite.originY) + static_cast<double>(raised) / scale) / h;
             const int turnedX = static_cast<int>(std::floor((dx + dy) / 2 + 0.5));
             const int turnedY = static_cast<int>(std::floor((dy - dx) / 2 + 0.5));
             const int column = turnedX - layout.firstX, row = turnedY - layout.firstY;

@@ -279,6 +279,7 @@ void LibraryWindow::ResetData()
 void LibraryWindow::Scan(const std::vector<std::string>& folders)
 {
     std::vector<std::string> roots;
+    roots.reserve(folders.size());
     for (const std::string& folder : folders)
         roots.push_back(library::AbsoluteRoot(folder));
     Cancel();
@@ -296,7 +297,7 @@ void LibraryWindow::Scan(const std::vector<std::string>& folders)
     status_->setText(QStringLiteral("Listing files..."));
     cancel_->setEnabled(true);
     elapsed_.start();
-    scan_ = std::jthread([this, roots](std::stop_token stop) {
+    scan_ = std::jthread([this, roots](const std::stop_token& stop) {
         std::optional<library::IndexCache> cache;
         library::ScanOptions options;
         if (!cacheFile_.empty()) {

@@ -131,7 +131,7 @@ QString MainWindow::Open(const QString& path, const QString& member)
 
 QString MainWindow::OpenAtChunk(const QString& path, ChunkNumber chunk)
 {
-    const QString problem = Open(path);
+    QString problem = Open(path);
     if (!problem.isEmpty() || chunk == 0)
         return problem;
     if (chunk <= kMaxChunks) {
