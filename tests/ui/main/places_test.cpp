@@ -84,7 +84,7 @@ private slots:
         OpenFile openFile;
         MainWindow form(openFile, registry, installs_);
         const QList<QAction*> commands = form.menuBar()->actions();
-        QCOMPARE(commands.size(), 4);
+        QCOMPARE(commands.size(), 5);
         QCOMPARE(commands[0]->text(), QStringLiteral("E&xit"));
         QCOMPARE(commands[1]->text(), QStringLiteral("&About"));
         QCOMPARE(commands[2]->text(), QStringLiteral("&Places"));
