@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "model/container/chunk_types.h"
 #include "model/decoders/decoded_types.h"
 #include "synth/behaviour_builder.h"
 #include "synth/bmp_builder.h"
@@ -20,6 +21,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+namespace chunk_type = tarnwick::chunk_type;
 using tarnwick::fixtures::BehaviourBody;
 using tarnwick::fixtures::Bitmap;
 using tarnwick::fixtures::BmpFile;
@@ -66,10 +68,10 @@ Bitmap RunLengthPicture()
 Bytes FullMap()
 {
     ResourceMapBuilder map;
-    map.Type("STR#", 250);
+    map.Type(chunk_type::kStrings, 250);
     for (std::uint16_t i = 0; i < 250; ++i)
         map.Entry(64, i, 0, "s");
-    map.Type("BMP_", 250);
+    map.Type(chunk_type::kBitmap, 250);
     for (std::uint16_t i = 0; i < 250; ++i)
         map.Entry(64 + 76 + 8, i, 1, "b", 0, i % 2 == 0);
     return map.Build();
@@ -101,29 +103,33 @@ int main(int argc, char* argv[])
     const fs::path folder = argv[1];
     fs::create_directories(folder);
     const Bytes strings = {1, 'A', 'b', 1, 'c', 1};
-    Write(folder / "strings.IFF",
-          File()
-              .Chunk("STR#", "Names", StringTableContents(0xFF, 2, {0, 'A', 'b', 0, 'c', 0}), 128)
-              .Chunk("STR#", "Moods", StringTableContents(0xFE, 2, {0, 'x', 0, 'y', 0}), 129)
-              .Chunk("STR#", "Old", StringTableContents(0xFD, 2, strings), 130)
-              .Chunk("STR#", "Unknown", StringTableContents(0x10, 1, strings), 131)
-              .Build());
+    Write(
+        folder / "strings.IFF",
+        File()
+            .Chunk(chunk_type::kStrings, "Names", StringTableContents(0xFF, 2, {0, 'A', 'b', 0, 'c', 0}), 128)
+            .Chunk(chunk_type::kStrings, "Moods", StringTableContents(0xFE, 2, {0, 'x', 0, 'y', 0}), 129)
+            .Chunk(chunk_type::kStrings, "Old", StringTableContents(0xFD, 2, strings), 130)
+            .Chunk(chunk_type::kStrings, "Unknown", StringTableContents(0x10, 1, strings), 131)
+            .Build());
     Write(folder / "bitmaps.IFF", File()
-                                      .Chunk("BMP_", "24 bits", BmpFile(Picture(24, 3, 2)))
-                                      .Chunk("BMP_", "8 bits", BmpFile(Picture(8, 4, 2)))
-                                      .Chunk("BMP_", "4 bits", BmpFile(Picture(4, 5, 2)))
-                                      .Chunk("BMP_", "1 bit", BmpFile(Picture(1, 9, 2)))
-                                      .Chunk("BMP_", "RLE8", BmpFile(RunLengthPicture()))
+                                      .Chunk(chunk_type::kBitmap, "24 bits", BmpFile(Picture(24, 3, 2)))
+                                      .Chunk(chunk_type::kBitmap, "8 bits", BmpFile(Picture(8, 4, 2)))
+                                      .Chunk(chunk_type::kBitmap, "4 bits", BmpFile(Picture(4, 5, 2)))
+                                      .Chunk(chunk_type::kBitmap, "1 bit", BmpFile(Picture(1, 9, 2)))
+                                      .Chunk(chunk_type::kBitmap, "RLE8", BmpFile(RunLengthPicture()))
                                       .Build());
     Bytes sprite(300);
     for (std::size_t i = 0; i < sprite.size(); ++i)
         sprite[i] = static_cast<std::uint8_t>(i * 7);
-    Write(folder / "sprite.WLL",
-          File().Chunk("SPR#", "Wall", sprite).Chunk("BHAV", "Unknown", ToBytes("bytes")).Build());
-    Write(folder / "map.FLR", File()
-                                  .Chunk("STR#", "Name", StringTableContents(0xFF, 1, {0, 'O', 'a', 'k', 0}))
-                                  .Chunk("rsmp", "", FullMap())
-                                  .Build());
+    Write(folder / "sprite.WLL", File()
+                                     .Chunk(chunk_type::kOldSprite, "Wall", sprite)
+                                     .Chunk(chunk_type::kBehaviour, "Unknown", ToBytes("bytes"))
+                                     .Build());
+    Write(folder / "map.FLR",
+          File()
+              .Chunk(chunk_type::kStrings, "Name", StringTableContents(0xFF, 1, {0, 'O', 'a', 'k', 0}))
+              .Chunk("rsmp", "", FullMap())
+              .Build());
     // A draw group of a mirrored and a plain entry over a sprite with depth and
     // alpha, one entry naming an absent sprite; and an old version's group.
     const tarnwick::fixtures::SpritePicture dot{2, 2, {1, 2, -1, 3}, {9, 40, 0, 200}, {31, 31, 0, 12}};
@@ -132,36 +138,39 @@ int main(int argc, char* argv[])
         {0x40, 1, {{7, 0, 4, 4, 0, 0, 0, 0}}}};
     Write(folder / "draw group.IFF",
           File()
-              .Chunk("PALT", "", tarnwick::fixtures::PaletteBody({0, 0xFF0000, 0x00FF00, 0x0000FF}), 7 << 16)
-              .Chunk("SPR2", "",
+              .Chunk(chunk_type::kPalette, "",
+                     tarnwick::fixtures::PaletteBody({0, 0xFF0000, 0x00FF00, 0x0000FF}), 7 << 16)
+              .Chunk(chunk_type::kSprite, "",
                      tarnwick::fixtures::Sprite2Body(
                          1000, 7, {tarnwick::fixtures::Sprite2PictureFrame({0, 0, 7, 7, 0, 0, 0}, dot)}),
                      7 << 16)
-              .Chunk("DGRP", "", tarnwick::fixtures::DrawGroupBody(20004, images), 1 << 16)
-              .Chunk("DGRP", "", tarnwick::fixtures::DrawGroupBody(20000, images), 2 << 16)
+              .Chunk(chunk_type::kDrawGroup, "", tarnwick::fixtures::DrawGroupBody(20004, images), 1 << 16)
+              .Chunk(chunk_type::kDrawGroup, "", tarnwick::fixtures::DrawGroupBody(20000, images), 2 << 16)
               .Build());
     const std::vector<tarnwick::Interaction> menu = {
         {4096, 4097, 1, 0, 3, 0x3F800000, 50, -1, {{-5, 10, 7}}, 2}};
     Write(
         folder / "object.IFF",
         File()
-            .Chunk("BHAV", "Main", BehaviourBody({}, {{4097, 1, 253, {1, 2}}, {8192, 254, 9, {}}}),
-                   0x10000000)
-            .Chunk("BHAV", "Compact", BehaviourBody({0x8003, 1, 2, 3, 4, -1}, {{2, 254, 255, {}}}),
-                   0x10010000)
-            .Chunk("TTAB", "Packed", InteractionsBody(9, menu, true), 0x00C80000)
-            .Chunk("TTAB", "Plain", InteractionsBody(10, menu), 0x00C90000)
-            .Chunk("TTAB", "Old", InteractionsBody(5, menu), 0x00CA0000)
-            .Chunk("BCON", "Tuning", ConstantsBody(0x80, {5, 0xFFFF}), 0x10000000)
-            .Chunk("GLOB", "Semi", Concat({{0x0B}, ToBytes("DoorGlobals.iff")}), 0x00800000)
-            .Chunk("GLOB", "Plain", ToBytes(std::string("ChairGlobals\0", 13)), 0x00810000)
-            .Chunk("OBJD", "Chair",
+            .Chunk(chunk_type::kBehaviour, "Main",
+                   BehaviourBody({}, {{4097, 1, 253, {1, 2}}, {8192, 254, 9, {}}}), 0x10000000)
+            .Chunk(chunk_type::kBehaviour, "Compact",
+                   BehaviourBody({0x8003, 1, 2, 3, 4, -1}, {{2, 254, 255, {}}}), 0x10010000)
+            .Chunk(chunk_type::kInteractions, "Packed", InteractionsBody(9, menu, true), 0x00C80000)
+            .Chunk(chunk_type::kInteractions, "Plain", InteractionsBody(10, menu), 0x00C90000)
+            .Chunk(chunk_type::kInteractions, "Old", InteractionsBody(5, menu), 0x00CA0000)
+            .Chunk(chunk_type::kConstants, "Tuning", ConstantsBody(0x80, {5, 0xFFFF}), 0x10000000)
+            .Chunk(chunk_type::kSemiGlobal, "Semi", Concat({{0x0B}, ToBytes("DoorGlobals.iff")}), 0x00800000)
+            .Chunk(chunk_type::kSemiGlobal, "Plain", ToBytes(std::string("ChairGlobals\0", 13)), 0x00810000)
+            .Chunk(chunk_type::kObjectDefinition, "Chair",
                    tarnwick::fixtures::ObjectDefinitionBody(138, 106, {{1, 1}, {3, 4096}, {5, 200}, {39, 9}}),
                    0x00800000)
             .Build());
     Write(folder / "too many.IFF", File().ChunkWithSizeField("DATA", 0, "", {}).Build());
-    Write(folder / "cut short.IFF",
-          File().Chunk("DATA", "", Bytes(8, 1)).ChunkWithSizeField("BMP_", 5000, "", {'B', 'M'}).Build());
+    Write(folder / "cut short.IFF", File()
+                                        .Chunk("DATA", "", Bytes(8, 1))
+                                        .ChunkWithSizeField(chunk_type::kBitmap, 5000, "", {'B', 'M'})
+                                        .Build());
     Write(folder / "negative size.IFF",
           File().ChunkWithSizeField("DATA", 0xFFFFFFF0, "", Bytes(4)).Chunk("MORE", "", {}).Build());
     Write(folder / "header only.IFF", File().Build());
@@ -169,7 +178,8 @@ int main(int argc, char* argv[])
     // Archives: a file model seed of its own, and the archive fuzzer's seeds.
     using tarnwick::FarLayout;
     using tarnwick::fixtures::FarBuilder;
-    const Bytes small = File().Chunk("STR#", "Names", StringTableContents(0xFF, 1, {0, 'A', 0}), 128).Build();
+    const Bytes small =
+        File().Chunk(chunk_type::kStrings, "Names", StringTableContents(0xFF, 1, {0, 'A', 0}), 128).Build();
     const Bytes objects = FarBuilder()
                               .Member("strings.iff", small)
                               .Member("People\\maid.iff", File().Chunk("DATA", "", Bytes(8, 1)).Build())
