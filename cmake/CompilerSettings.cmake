@@ -19,3 +19,10 @@ if(TARNWICK_SANITIZE)
     add_compile_options(-fsanitize=fuzzer-no-link)
   endif()
 endif()
+
+# <windows.h> without its rarely used parts, and without the min and max
+# macros that would break std::min; set here for every source, as a source
+# compiled in a batch may follow one that included it already.
+if(WIN32)
+  add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX=1)
+endif()

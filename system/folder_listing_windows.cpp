@@ -1,50 +1,14 @@
 #include <windows.h>
 
 #include "system/folder_listing.h"
+#include "system/windows_text.h"
 
 namespace tarnwick {
-
-namespace {
-
-std::wstring Wide(const std::string& utf8)
-{
-    const int length =
-        ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), length);
-    return wide;
-}
-
-std::string Utf8(const wchar_t* wide)
-{
-    const int length = ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-    if (length <= 1)
-        return {};
-    std::string utf8(static_cast<std::size_t>(length), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8.data(), length, nullptr, nullptr);
-    utf8.pop_back();  // the terminating NUL
-    return utf8;
-}
-
-std::string Reason(DWORD error)
-{
-    wchar_t* text = nullptr;
-    ::FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-        error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::string reason = text != nullptr ? Utf8(text) : "error " + std::to_string(error);
-    ::LocalFree(text);
-    while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' || reason.back() == '.'))
-        reason.pop_back();
-    return reason;
-}
-
-}  // namespace
 
 FolderRead ReadFolder(const std::string& path)
 {
     FolderRead read;
-    std::wstring pattern = Wide(path);
+    std::wstring pattern = WideText(path, CP_UTF8);
     if (!pattern.empty() && pattern.back() != L'/' && pattern.back() != L'\\')
         pattern += L'\\';
     pattern += L'*';
@@ -52,11 +16,11 @@ FolderRead ReadFolder(const std::string& path)
     const HANDLE search = ::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
                                              nullptr, FIND_FIRST_EX_LARGE_FETCH);
     if (search == INVALID_HANDLE_VALUE) {
-        read.Reason = Reason(::GetLastError());
+        read.Reason = WindowsErrorText(::GetLastError());
         return read;
     }
     do {
-        const std::string name = Utf8(found.cFileName);
+        const std::string name = Utf8Text(found.cFileName);
         if (name == "." || name == "..")
             continue;
         const DWORD attributes = found.dwFileAttributes;
@@ -68,7 +32,7 @@ FolderRead ReadFolder(const std::string& path)
     const DWORD error = ::GetLastError();
     read.Opened = error == ERROR_NO_MORE_FILES;
     if (!read.Opened)
-        read.Reason = Reason(error);
+        read.Reason = WindowsErrorText(error);
     ::FindClose(search);
     read.Entries.SortByName();
     return read;
@@ -76,13 +40,13 @@ FolderRead ReadFolder(const std::string& path)
 
 bool IsFolder(const std::string& path)
 {
-    const DWORD attributes = ::GetFileAttributesW(Wide(path).c_str());
+    const DWORD attributes = ::GetFileAttributesW(WideText(path, CP_UTF8).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 bool IsFile(const std::string& path)
 {
-    const DWORD attributes = ::GetFileAttributesW(Wide(path).c_str());
+    const DWORD attributes = ::GetFileAttributesW(WideText(path, CP_UTF8).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES &&
            (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
 }

@@ -2,8 +2,6 @@
 // saves in the user's Saved Games, the EA app's folder, then the classic
 // install's key with its saves, VirtualStore's copies first. Paths stay wide
 // until they become UTF-8, so a user folder of any name is found.
-#define WIN32_LEAN_AND_MEAN
-#define NOMINMAX
 #include <windows.h>
 // After windows.h, whose macros they use.
 #include <knownfolders.h>
@@ -18,14 +16,13 @@
 #include "system/install_search.h"
 #include "system/native_folder.h"
 #include "system/steam_library.h"
+#include "system/windows_text.h"
 
 namespace tarnwick {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::wstring Wide(std::string_view utf8) { return PathFromUtf8(utf8).wstring(); }
 
 // A text value of the registry, wide, or nothing.
 std::optional<fs::path> RegistryFolder(HKEY root, const wchar_t* key, const wchar_t* name, DWORD view)
@@ -90,7 +87,7 @@ SearchPlaces SearchPlaces::OfThisUser()
 {
     SearchPlaces places;
     places.Variable = [](std::string_view name) {
-        const wchar_t* value = _wgetenv(Wide(name).c_str());
+        const wchar_t* value = _wgetenv(WideText(name, CP_UTF8).c_str());
         return value == nullptr ? std::string() : Utf8OfPath(fs::path(value));
     };
     places.Home = FromVariable(places, "USERPROFILE");

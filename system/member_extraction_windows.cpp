@@ -2,32 +2,17 @@
 // in the system's code page, as the file list hands it over, and member paths
 // are UTF-8. A folder on the way that is a reparse point (a link or a
 // junction) is not entered, so nothing is written outside the chosen folder.
-#define WIN32_LEAN_AND_MEAN
-#define NOMINMAX
 #include <windows.h>
 
 #include <algorithm>
 #include <random>
-#include <system_error>
 
 #include "system/member_extraction.h"
+#include "system/windows_text.h"
 
 namespace tarnwick {
 
 namespace {
-
-std::string Reason(DWORD error) { return std::system_category().message(static_cast<int>(error)); }
-
-std::wstring Wide(const std::string& text, UINT codePage)
-{
-    if (text.empty())
-        return {};
-    const int length =
-        MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return wide;
-}
 
 std::vector<std::wstring> Parts(const std::string& relativePath)
 {
@@ -35,7 +20,7 @@ std::vector<std::wstring> Parts(const std::string& relativePath)
     std::string part;
     for (const char c : relativePath + "/") {
         if (c == '/') {
-            parts.push_back(Wide(part, CP_UTF8));
+            parts.push_back(WideText(part, CP_UTF8));
             part.clear();
         } else {
             part += c;
@@ -53,13 +38,13 @@ std::string WriteInsideFolder(const std::string& folder, const std::string& rela
     for (const std::wstring& part : parts)
         if (part.empty() || part == L"." || part == L"..")
             return "its path has an empty, \".\" or \"..\" part";
-    std::wstring at = Wide(folder, CP_ACP);
+    std::wstring at = WideText(folder, CP_ACP);
     const std::wstring name = parts.back();
     parts.pop_back();
     for (const std::wstring& part : parts) {
         at += L"\\" + part;
         if (!CreateDirectoryW(at.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
-            return "its folder cannot be made: " + Reason(GetLastError());
+            return "its folder cannot be made: " + WindowsErrorText(GetLastError());
         const DWORD attributes = GetFileAttributesW(at.c_str());
         if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 ||
             (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0)
@@ -80,7 +65,7 @@ std::string WriteInsideFolder(const std::string& folder, const std::string& rela
         file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
                            nullptr);
         if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS)
-            return "it cannot be written: " + Reason(GetLastError());
+            return "it cannot be written: " + WindowsErrorText(GetLastError());
     }
     if (file == INVALID_HANDLE_VALUE)
         return "it cannot be written: no free temporary name";
@@ -102,14 +87,14 @@ std::string WriteInsideFolder(const std::string& folder, const std::string& rela
         DeleteFileW(temporary.c_str());
         return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS
                    ? kAlreadyThere
-                   : "it cannot be written: " + Reason(error);
+                   : "it cannot be written: " + WindowsErrorText(error);
     }
     return {};
 }
 
 bool ExistsInsideFolder(const std::string& folder, const std::string& relativePath)
 {
-    std::wstring path = Wide(folder, CP_ACP);
+    std::wstring path = WideText(folder, CP_ACP);
     for (const std::wstring& part : Parts(relativePath))
         path += L"\\" + part;
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;

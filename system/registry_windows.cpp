@@ -1,6 +1,4 @@
 // The system registry of Windows, through its text (A) functions.
-#define WIN32_LEAN_AND_MEAN
-#define NOMINMAX
 #include <windows.h>
 
 #include <algorithm>

@@ -1,7 +1,5 @@
 // The file reader on Windows, through the system's text (A) functions: paths
 // are bytes in the system's code page, as the file list hands them over.
-#define WIN32_LEAN_AND_MEAN
-#define NOMINMAX
 #include <windows.h>
 
 #include <algorithm>

@@ -1,7 +1,5 @@
 // The Win32 file reader on what a file list hands it: files, folders, missing
 // paths, names beyond ASCII in the system's code page, files others hold open.
-#define WIN32_LEAN_AND_MEAN
-#define NOMINMAX
 #include <windows.h>
 
 #include <gtest/gtest.h>

@@ -1,7 +1,5 @@
 // The install search of Windows over fake trees: Program Files, the EA app's
 // folder, Steam, VirtualStore and the classic key in the registry's 32-bit view.
-#define WIN32_LEAN_AND_MEAN
-#define NOMINMAX
 #include <windows.h>
 // After windows.h, whose macros they use.
 #include <knownfolders.h>

@@ -1,7 +1,5 @@
 // A Windows path from the registry, in the system's code page, as a folder of
 // this machine.
-#define WIN32_LEAN_AND_MEAN
-#define NOMINMAX
 #include <windows.h>
 
 #include <gtest/gtest.h>

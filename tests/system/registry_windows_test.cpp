@@ -1,7 +1,5 @@
 // The Win32 registry as the program reads it: keys written here with the
 // system's wide functions, read back through MakeSystemRegistry(), and removed.
-#define WIN32_LEAN_AND_MEAN
-#define NOMINMAX
 #include <windows.h>
 
 #include <gtest/gtest.h>
