@@ -13,7 +13,7 @@ using fixtures::Concat;
 using fixtures::InteractionsBody;
 
 // Values of every width a packed field can take, negative ones among them.
-std::vector<Interaction> Sample(std::uint16_t version)
+std::vector<Interaction> SampleInteractions(std::uint16_t version)
 {
     const bool longForm = version >= 7;
     std::vector<Interaction> sample = {
@@ -37,13 +37,13 @@ TEST(DecodeInteractions, ReadsEachVersionPlainAndBitPacked)
     for (const auto& row : rows) {
         const std::string name = "version " + std::to_string(row.version) + (row.bitPacked ? " packed" : "");
         const Decoded<InteractionTable> table =
-            DecodeInteractions(InteractionsBody(row.version, Sample(row.version), row.bitPacked));
+            DecodeInteractions(InteractionsBody(row.version, SampleInteractions(row.version), row.bitPacked));
         ASSERT_TRUE(table.value) << name << ": " << table.declined;
         EXPECT_EQ(table.value->version, row.version) << name;
         EXPECT_EQ(table.value->encoding,
                   row.bitPacked ? InteractionEncoding::BitPacked : InteractionEncoding::Plain)
             << name;
-        EXPECT_EQ(table.value->interactions, Sample(row.version)) << name;
+        EXPECT_EQ(table.value->interactions, SampleInteractions(row.version)) << name;
         EXPECT_EQ(table.value->trailingBytes, 0u) << name;
         EXPECT_EQ(table.value->warning, "") << name;
     }
@@ -54,7 +54,7 @@ Bytes PackedWithZerosLast() { return InteractionsBody(9, {{4096, 0, 0, 0, 0, 0, 
 
 TEST(DecodeInteractions, KeepsWhatItReadOrDeclines)
 {
-    const Bytes plain = InteractionsBody(8, Sample(8));
+    const Bytes plain = InteractionsBody(8, SampleInteractions(8));
     const Bytes packed = PackedWithZerosLast();
     const struct {
         const char* name;

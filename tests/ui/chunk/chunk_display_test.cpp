@@ -8,6 +8,7 @@
 
 #include "tests/ui/support/game_files.h"
 #include "tests/ui/support/window_test.h"
+#include "tests/ui/support/window_test_main.h"
 #include "ui/chunk/chunk_display.h"
 #include "ui/chunk/chunk_lines_model.h"
 #include "ui/common/control_names.h"
@@ -226,5 +227,5 @@ private slots:
 
 }  // namespace tarnwick
 
-QTEST_MAIN(tarnwick::ChunkDisplayTest)
+TARNWICK_WINDOW_TEST(chunk_display_test, tarnwick::ChunkDisplayTest);
 #include "chunk_display_test.moc"

@@ -9,6 +9,7 @@
 #include "tests/support/ordinary_user.h"
 #include "tests/ui/support/game_files.h"
 #include "tests/ui/support/window_test.h"
+#include "tests/ui/support/window_test_main.h"
 #include "ui/chunk/chunk_display.h"
 #include "ui/common/control_names.h"
 #include "widgets/picture_box.h"
@@ -234,5 +235,5 @@ private slots:
 
 }  // namespace tarnwick
 
-QTEST_MAIN(tarnwick::PictureViewsTest)
+TARNWICK_WINDOW_TEST(picture_views_test, tarnwick::PictureViewsTest);
 #include "picture_views_test.moc"

@@ -7,6 +7,7 @@
 
 #include "tests/ui/support/game_window.h"
 #include "tests/ui/support/window_test.h"
+#include "tests/ui/support/window_test_main.h"
 #include "ui/common/control_names.h"
 #include "ui/common/twips.h"
 
@@ -196,5 +197,5 @@ private slots:
 
 }  // namespace tarnwick
 
-QTEST_MAIN(tarnwick::GrowthTest)
+TARNWICK_WINDOW_TEST(growth_test, tarnwick::GrowthTest);
 #include "growth_test.moc"

@@ -10,6 +10,7 @@
 #include "synth/text_table_builder.h"
 #include "tests/ui/support/game_window.h"
 #include "tests/ui/support/window_test.h"
+#include "tests/ui/support/window_test_main.h"
 #include "ui/common/control_names.h"
 #include "ui/inspector/inspector_link.h"
 #include "ui/inspector/views/behaviour_view.h"
@@ -26,7 +27,7 @@ namespace {
 
 // "o.IFF": an object's behaviours, interactions with French texts, its
 // constants and semi-global file, numbered as the list shows them.
-Bytes ObjectFile()
+Bytes BehaviourObjectFile()
 {
     const Bytes main = fixtures::BehaviourBody({}, {{4097, 1, 9, {}}, {8192, 254, 255, {}}});
     const Bytes wash = fixtures::BehaviourBody({0x8003, 0, 0, 0, 0, -1}, {{2, 254, 255, {}}});
@@ -99,7 +100,7 @@ private slots:
     void init()
     {
         window_ = std::make_unique<fixtures::GameWindow>();
-        const Bytes file = ObjectFile();
+        const Bytes file = BehaviourObjectFile();
         std::ofstream(window_->Game().Characters().toStdString() + "/o.IFF", std::ios::binary)
             .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
         QTRY_VERIFY(window_->Pick(names::kFileList, QStringLiteral("o.IFF")));
@@ -239,5 +240,5 @@ private slots:
 
 }  // namespace tarnwick
 
-QTEST_MAIN(tarnwick::BehaviourViewTest)
+TARNWICK_WINDOW_TEST(behaviour_view_test, tarnwick::BehaviourViewTest);
 #include "behaviour_view_test.moc"

@@ -9,6 +9,7 @@
 #include "synth/sprite_builder.h"
 #include "tests/ui/support/game_window.h"
 #include "tests/ui/support/window_test.h"
+#include "tests/ui/support/window_test_main.h"
 #include "ui/common/control_names.h"
 #include "ui/inspector/inspector_link.h"
 #include "ui/inspector/inspector_window.h"
@@ -22,7 +23,7 @@ namespace {
 // "o.IFF": the showcase object (chunks 1-5: DGRP 100 is chunk 5), then a
 // draw group with only two images, one naming an absent sprite (chunk 6), and
 // one whose near image is far too wide to draw (chunk 7).
-fixtures::Bytes ObjectFile()
+fixtures::Bytes DrawGroupObjectFile()
 {
     fixtures::IffBuilder file;
     file.Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0);
@@ -63,7 +64,7 @@ private slots:
     void init()
     {
         window_ = std::make_unique<fixtures::GameWindow>();
-        const fixtures::Bytes file = ObjectFile();
+        const fixtures::Bytes file = DrawGroupObjectFile();
         std::ofstream(window_->Game().Characters().toStdString() + "/o.IFF", std::ios::binary)
             .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
         QTRY_VERIFY(window_->Pick(names::kFileList, QStringLiteral("o.IFF")));
@@ -176,5 +177,5 @@ private slots:
 
 }  // namespace tarnwick
 
-QTEST_MAIN(tarnwick::DrawGroupViewTest)
+TARNWICK_WINDOW_TEST(draw_group_view_test, tarnwick::DrawGroupViewTest);
 #include "draw_group_view_test.moc"

@@ -14,6 +14,7 @@
 #include "tests/support/ordinary_user.h"
 #include "tests/ui/support/game_window.h"
 #include "tests/ui/support/window_test.h"
+#include "tests/ui/support/window_test_main.h"
 #include "ui/common/control_names.h"
 #include "ui/inspector/inspector_link.h"
 #include "ui/inspector/inspector_settings.h"
@@ -421,5 +422,5 @@ private slots:
 
 }  // namespace tarnwick
 
-QTEST_MAIN(tarnwick::InspectorTest)
+TARNWICK_WINDOW_TEST(inspector_test, tarnwick::InspectorTest);
 #include "inspector_test.moc"

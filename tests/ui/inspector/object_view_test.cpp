@@ -14,6 +14,7 @@
 #include "synth/text_table_builder.h"
 #include "tests/ui/support/game_window.h"
 #include "tests/ui/support/window_test.h"
+#include "tests/ui/support/window_test_main.h"
 #include "ui/common/control_names.h"
 #include "ui/inspector/chunk_links.h"
 #include "ui/inspector/inspector_link.h"
@@ -34,7 +35,7 @@ constexpr int kBehaviourRow = 2;
 
 // "o.IFF": a towel rack whose definition names its catalogue strings, its main
 // behaviour and a tree table the file lacks.
-Bytes ObjectFile()
+Bytes ViewedObjectFile()
 {
     return fixtures::IffBuilder()
         .Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0)
@@ -98,8 +99,8 @@ private slots:
     {
         window_ = std::make_unique<fixtures::GameWindow>();
         std::ofstream(window_->Game().Characters().toStdString() + "/o.IFF", std::ios::binary)
-            .write(reinterpret_cast<const char*>(ObjectFile().data()),
-                   static_cast<std::streamsize>(ObjectFile().size()));
+            .write(reinterpret_cast<const char*>(ViewedObjectFile().data()),
+                   static_cast<std::streamsize>(ViewedObjectFile().size()));
         QTRY_VERIFY(window_->Pick(names::kFileList, QStringLiteral("o.IFF")));
         Inspect(kObjectRow);
     }
@@ -257,5 +258,5 @@ private slots:
 
 }  // namespace tarnwick
 
-QTEST_MAIN(tarnwick::ObjectViewTest)
+TARNWICK_WINDOW_TEST(object_view_test, tarnwick::ObjectViewTest);
 #include "object_view_test.moc"

@@ -10,6 +10,7 @@
 #include "synth/library_tree_builder.h"
 #include "synth/memory_registry.h"
 #include "synth/temp_dir.h"
+#include "tests/ui/support/window_test_main.h"
 #include "ui/library/library_table.h"
 #include "ui/library/library_window.h"
 
@@ -165,5 +166,5 @@ private slots:
 
 }  // namespace tarnwick
 
-QTEST_MAIN(tarnwick::LibraryWindowTest)
+TARNWICK_WINDOW_TEST(library_window_test, tarnwick::LibraryWindowTest);
 #include "library_window_test.moc"

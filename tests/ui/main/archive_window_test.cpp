@@ -15,6 +15,7 @@
 #include "synth/text_table_builder.h"
 #include "tests/ui/support/game_window.h"
 #include "tests/ui/support/window_test.h"
+#include "tests/ui/support/window_test_main.h"
 #include "ui/common/control_names.h"
 #include "ui/inspector/inspector_link.h"
 #include "ui/inspector/inspector_window.h"
@@ -444,5 +445,5 @@ private slots:
 
 }  // namespace tarnwick
 
-QTEST_MAIN(tarnwick::ArchiveWindowTest)
+TARNWICK_WINDOW_TEST(archive_window_test, tarnwick::ArchiveWindowTest);
 #include "archive_window_test.moc"

@@ -11,6 +11,7 @@
 
 #include "tests/ui/support/game_window.h"
 #include "tests/ui/support/window_test.h"
+#include "tests/ui/support/window_test_main.h"
 #include "ui/common/control_names.h"
 
 namespace tarnwick {
@@ -132,5 +133,5 @@ private slots:
 
 }  // namespace tarnwick
 
-QTEST_MAIN(tarnwick::FidelityTest)
+TARNWICK_WINDOW_TEST(fidelity_test, tarnwick::FidelityTest);
 #include "fidelity_test.moc"

@@ -12,6 +12,7 @@
 
 #include "tests/ui/support/game_window.h"
 #include "tests/ui/support/window_test.h"
+#include "tests/ui/support/window_test_main.h"
 #include "ui/common/control_names.h"
 #include "widgets/dir_list_box.h"
 #include "widgets/file_list_box.h"
@@ -224,5 +225,5 @@ private slots:
 
 }  // namespace tarnwick
 
-QTEST_MAIN(tarnwick::MainWindowTest)
+TARNWICK_WINDOW_TEST(main_window_test, tarnwick::MainWindowTest);
 #include "main_window_test.moc"

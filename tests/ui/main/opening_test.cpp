@@ -13,6 +13,7 @@
 #include "tests/support/ordinary_user.h"
 #include "tests/ui/support/game_window.h"
 #include "tests/ui/support/window_test.h"
+#include "tests/ui/support/window_test_main.h"
 #include "ui/common/control_names.h"
 #include "ui/main/command_line.h"
 #include "widgets/dir_list_box.h"
@@ -180,5 +181,5 @@ private slots:
 
 }  // namespace tarnwick
 
-QTEST_MAIN(tarnwick::OpeningTest)
+TARNWICK_WINDOW_TEST(opening_test, tarnwick::OpeningTest);
 #include "opening_test.moc"

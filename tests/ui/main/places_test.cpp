@@ -12,6 +12,7 @@
 #include "synth/temp_dir.h"
 #include "system/install_search.h"
 #include "tests/ui/support/window_test.h"
+#include "tests/ui/support/window_test_main.h"
 #include "ui/common/control_names.h"
 #include "ui/main/main_window.h"
 #include "widgets/dir_list_box.h"
@@ -152,5 +153,5 @@ private slots:
 
 }  // namespace tarnwick
 
-QTEST_MAIN(tarnwick::PlacesTest)
+TARNWICK_WINDOW_TEST(places_test, tarnwick::PlacesTest);
 #include "places_test.moc"

@@ -7,6 +7,7 @@
 
 #include "tests/ui/support/game_window.h"
 #include "tests/ui/support/window_test.h"
+#include "tests/ui/support/window_test_main.h"
 #include "ui/common/control_names.h"
 
 namespace tarnwick {
@@ -97,5 +98,5 @@ private slots:
 
 }  // namespace tarnwick
 
-QTEST_MAIN(tarnwick::RobustnessTest)
+TARNWICK_WINDOW_TEST(robustness_test, tarnwick::RobustnessTest);
 #include "robustness_test.moc"

@@ -6,6 +6,7 @@
 
 #include "tests/ui/support/game_files.h"
 #include "tests/ui/support/window_test.h"
+#include "tests/ui/support/window_test_main.h"
 #include "ui/common/control_names.h"
 #include "ui/resource_map/show_resource_map.h"
 
@@ -180,5 +181,5 @@ private slots:
 
 }  // namespace tarnwick
 
-QTEST_MAIN(tarnwick::SectionsTest)
+TARNWICK_WINDOW_TEST(sections_test, tarnwick::SectionsTest);
 #include "sections_test.moc"
