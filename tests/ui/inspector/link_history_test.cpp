@@ -21,6 +21,9 @@ struct Walk {
     std::vector<Step> steps;
 };
 
+// A chunk of the one file these walks stay in.
+LinkStop InFile(ChunkNumber chunk) { return {"a.iff", "", chunk}; }
+
 const Walk kWalks[] = {
     {"nothing to go to at first", {{Step::Back, 5, 0, false, false}, {Step::Forward, 5, 0, false, false}}},
     {"back twice, then forward twice",
@@ -62,13 +65,15 @@ TEST(LinkHistory, GoesBackAndForwardAsABrowserDoes)
             const Step& step = walk.steps[i];
             switch (step.kind) {
             case Step::Follow:
-                history.Followed(step.chunk);
+                history.Followed(InFile(step.chunk));
                 break;
             case Step::Back:
-                EXPECT_EQ(history.Back(step.chunk), step.expected) << walk.name << ", step " << i;
+                EXPECT_EQ(history.Back(InFile(step.chunk)).chunk, step.expected)
+                    << walk.name << ", step " << i;
                 break;
             case Step::Forward:
-                EXPECT_EQ(history.Forward(step.chunk), step.expected) << walk.name << ", step " << i;
+                EXPECT_EQ(history.Forward(InFile(step.chunk)).chunk, step.expected)
+                    << walk.name << ", step " << i;
                 break;
             case Step::Clear:
                 history.Clear();
@@ -78,6 +83,23 @@ TEST(LinkHistory, GoesBackAndForwardAsABrowserDoes)
             EXPECT_EQ(history.CanGoForward(), step.canGoForward) << walk.name << ", step " << i;
         }
     }
+}
+
+// A stop keeps its file, loose or a member of an archive, both ways.
+TEST(LinkHistory, StopsKeepTheirFiles)
+{
+    const LinkStop object{"Objects/Lamp.iff", "", 3};
+    const LinkStop global{"GameData/Global/Global.far", "global.iff", 12};
+    const LinkStop semiGlobal{"GameData/Global/Global.far", "lampglobals.iff", 2};
+    LinkHistory history;
+    history.Followed(object);
+    history.Followed(global);
+    EXPECT_EQ(history.Back(semiGlobal), global);
+    EXPECT_EQ(history.Back(global), object);
+    EXPECT_EQ(history.Forward(object), global);
+    EXPECT_EQ(history.Forward(global), semiGlobal);
+    EXPECT_FALSE(global.SameFile(semiGlobal));
+    EXPECT_TRUE(global.SameFile({global.path, global.member, 1}));
 }
 
 }  // namespace
