@@ -22,4 +22,11 @@ struct NamedBehaviour {
 [[nodiscard]] Bytes BehaviourFileBytes(const std::vector<NamedBehaviour>& behaviours,
                                        const std::string& semiGlobal = {});
 
+// The demo's: Global.far, with global.iff (global behaviours 256, 280, 281 and
+// 300) and the semi-global DemoGlobals.iff (8192 and 8193); and a fountain
+// whose "Main" calls global 280, semi-global 8192 and its own "Refill basin",
+// which calls semi-global 8193; its "GLOB" names DemoGlobals.
+[[nodiscard]] Bytes DemoGlobalArchive();
+[[nodiscard]] Bytes DemoFountainFile();
+
 }  // namespace tarnwick::fixtures

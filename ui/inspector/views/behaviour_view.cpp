@@ -195,7 +195,7 @@ void BehaviourView::Fill(const InspectorContext& context)
         rows_->setItem(row, kBytes, new QTableWidgetItem(BytesText(instruction)));
     });
     SetColumnWidths(*rows_,
-                    {{kNumber, 45}, {kInstruction, 220}, {kOperands, 340}, {kTrue, 80}, {kFalse, 80}});
+                    {{kNumber, 45}, {kInstruction, 270}, {kOperands, 340}, {kTrue, 80}, {kFalse, 80}});
 }
 
 QString BehaviourView::Note() const
