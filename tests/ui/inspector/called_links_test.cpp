@@ -2,7 +2,6 @@
 // folder's Global.far, and followed into it and back.
 #include <QTableWidget>
 #include <QtTest>
-#include <filesystem>
 
 #include "synth/called_behaviour_files.h"
 #include "synth/far_builder.h"
@@ -11,21 +10,8 @@
 #include "tests/ui/support/window_test.h"
 #include "ui/common/control_names.h"
 #include "ui/inspector/inspector_link.h"
-#include "ui/inspector/views/behaviour_view.h"
 
 namespace tarnwick {
-
-namespace {
-
-QStringList CallColumn(const QTableWidget* table)
-{
-    QStringList texts;
-    for (int row = 0; row < table->rowCount(); ++row)
-        texts << table->item(row, 1)->text();
-    return texts;
-}
-
-}  // namespace
 
 class CalledLinksTest : public QObject {
     Q_OBJECT
@@ -33,32 +19,25 @@ class CalledLinksTest : public QObject {
 private:
     std::unique_ptr<fixtures::GameWindow> window_;
 
-    QListWidget* Chunks() const { return window_->List(names::kChunkList); }
     InspectorWindow* Inspector() const { return window_->Form().Inspection().Window(); }
-    QTableWidget* Calls() const
+    QTableWidgetItem* Call(int row) const
     {
-        return Inspector() && Inspector()->View()
-                   ? fixtures::Find<QTableWidget>(Inspector()->View(), "Instructions")
-                   : nullptr;
+        return fixtures::Find<QTableWidget>(Inspector()->View(), "Instructions")->item(row, 1);
     }
     // Enter on a call cell, as a user follows it.
     void Follow(int row) const
     {
-        QTableWidget* table = Calls();
+        auto* table = fixtures::Find<QTableWidget>(Inspector()->View(), "Instructions");
         table->setFocus();
         table->setCurrentCell(row, 1);
         QTest::keyClick(table, Qt::Key_Return);
     }
-    void Press(Qt::Key key) const
+    // The open file: "o.IFF", or "Global.far: global.iff".
+    QString Shown() const
     {
-        Inspector()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(Inspector()));
-        QTest::keyClick(Inspector(), key, Qt::AltModifier);
-    }
-    QString OpenMember() const { return QString::fromStdString(window_->Module().MemberName); }
-    QString OpenFileName() const
-    {
-        return QString::fromStdString(std::filesystem::path(window_->Module().FilePath).filename().string());
+        const OpenFile& file = window_->Module();
+        const QString name = QString::fromStdString(file.FilePath).section(u'/', -1);
+        return file.MemberName.empty() ? name : name + ": " + QString::fromStdString(file.MemberName);
     }
 
 private slots:
@@ -76,72 +55,49 @@ private slots:
                 .Member("Global.iff", fixtures::BehaviourFileBytes({{256, "Wait"}, {280, "Idle"}}))
                 .Member("LampGlobals.iff", fixtures::BehaviourFileBytes({{8192, "Switch"}}))
                 .Build());
-        fixtures::WriteFile(
-            characters / "o.IFF",
-            fixtures::BehaviourFileBytes(
-                {{4096,
-                  "Main",
-                  {{280, 1, 254, {}}, {8192, 2, 254, {}}, {300, 254, 255, {}}, {8200, 254, 255, {}}}}},
-                "LampGlobals"));
+        const std::vector<Instruction> calls = {
+            {280, 1, 254, {}}, {8192, 2, 254, {}}, {300, 3, 255, {}}, {8200, 254, 255, {}}};
+        fixtures::WriteFile(characters / "o.IFF",
+                            fixtures::BehaviourFileBytes({{4096, "Main", calls}}, "LampGlobals"));
         QTRY_VERIFY(window_->Pick(names::kFileList, QStringLiteral("o.IFF")));
-        Chunks()->setCurrentRow(0);
-        QTest::keyClick(Chunks(), Qt::Key_Return);
-        QVERIFY(Inspector() && Calls());
+        window_->List(names::kChunkList)->setCurrentRow(0);
+        QTest::keyClick(window_->List(names::kChunkList), Qt::Key_Return);
+        QVERIFY(Inspector() && Inspector()->View());
     }
     void cleanup() { window_.reset(); }
 
     // Found calls read with their behaviour's name and are links; the others stay numbered.
     void namesTheCallsTheGameFolderHolds()
     {
-        QCOMPARE(CallColumn(Calls()), (QStringList{QStringLiteral("global 280 Idle"),
-                                                   QStringLiteral("semi-global 8192 Switch in LampGlobals"),
-                                                   QStringLiteral("global 300"),
-                                                   QStringLiteral("semi-global 8200 in LampGlobals")}));
-        QVERIFY(Calls()->item(0, 1)->font().underline());
-        QVERIFY(Calls()->item(1, 1)->font().underline());
-        QVERIFY(!Calls()->item(2, 1)->font().underline());
-        QVERIFY(!Calls()->item(3, 1)->font().underline());
-        QVERIFY(Calls()->item(0, 1)->toolTip().contains(QStringLiteral("Global.iff")));
+        const QStringList texts = {"global 280 Idle", "semi-global 8192 Switch in LampGlobals", "global 300",
+                                   "semi-global 8200 in LampGlobals"};
+        for (int row = 0; row < 4; ++row) {
+            QCOMPARE(Call(row)->text(), texts[row]);
+            QCOMPARE(Call(row)->font().underline(), row < 2);
+        }
+        QVERIFY(Call(0)->toolTip().endsWith(QStringLiteral("Global.iff")));
     }
 
-    void followsAGlobalCallIntoTheArchiveAndComesBack()
+    void followsACallIntoTheArchiveAndComesBack()
     {
         Follow(0);
-        QTRY_COMPARE(OpenMember(), QStringLiteral("Global.iff"));
-        QCOMPARE(OpenFileName(), QStringLiteral("Global.far"));
+        QTRY_COMPARE(Shown(), QStringLiteral("Global.far: Global.iff"));
         QTRY_VERIFY(Inspector()->windowTitle().endsWith(QStringLiteral("Idle")));
         QCOMPARE(Inspector()->ChunkIndex(), 2);
-        QCOMPARE(Chunks()->currentRow(), 1);
-        QVERIFY(dynamic_cast<BehaviourView*>(Inspector()->View()));
-
-        Press(Qt::Key_Left);
-        QTRY_COMPARE(OpenFileName(), QStringLiteral("o.IFF"));
-        QCOMPARE(OpenMember(), QString());
+        QCOMPARE(window_->List(names::kChunkList)->currentRow(), 1);
+        QTest::keyClick(Inspector(), Qt::Key_Left, Qt::AltModifier);
+        QTRY_COMPARE(Shown(), QStringLiteral("o.IFF"));
         QCOMPARE(Inspector()->ChunkIndex(), 1);
-        QCOMPARE(CallColumn(Calls()).first(), QStringLiteral("global 280 Idle"));
-
-        Press(Qt::Key_Right);
-        QTRY_COMPARE(OpenMember(), QStringLiteral("Global.iff"));
+        QCOMPARE(Call(0)->text(), QStringLiteral("global 280 Idle"));
+        QTest::keyClick(Inspector(), Qt::Key_Right, Qt::AltModifier);
+        QTRY_COMPARE(Shown(), QStringLiteral("Global.far: Global.iff"));
         QCOMPARE(Inspector()->ChunkIndex(), 2);
-    }
-
-    void followsASemiGlobalCallToTheFileItsGlobalNames()
-    {
+        // A semi-global call opens the file the object's GLOB names.
+        QTest::keyClick(Inspector(), Qt::Key_Left, Qt::AltModifier);
+        QTRY_COMPARE(Shown(), QStringLiteral("o.IFF"));
         Follow(1);
-        QTRY_COMPARE(OpenMember(), QStringLiteral("LampGlobals.iff"));
+        QTRY_COMPARE(Shown(), QStringLiteral("Global.far: LampGlobals.iff"));
         QTRY_VERIFY(Inspector()->windowTitle().endsWith(QStringLiteral("Switch")));
-        Press(Qt::Key_Left);
-        QTRY_COMPARE(OpenFileName(), QStringLiteral("o.IFF"));
-        QCOMPARE(Inspector()->ChunkIndex(), 1);
-    }
-
-    // Enter on a call that was not found goes nowhere.
-    void staysOnACallNotFound()
-    {
-        Follow(2);
-        QTest::qWait(50);
-        QCOMPARE(OpenFileName(), QStringLiteral("o.IFF"));
-        QCOMPARE(Inspector()->ChunkIndex(), 1);
     }
 };
 

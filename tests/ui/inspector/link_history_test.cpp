@@ -85,22 +85,5 @@ TEST(LinkHistory, GoesBackAndForwardAsABrowserDoes)
     }
 }
 
-// A stop keeps its file, loose or a member of an archive, both ways.
-TEST(LinkHistory, StopsKeepTheirFiles)
-{
-    const LinkStop object{"Objects/Lamp.iff", "", 3};
-    const LinkStop global{"GameData/Global/Global.far", "global.iff", 12};
-    const LinkStop semiGlobal{"GameData/Global/Global.far", "lampglobals.iff", 2};
-    LinkHistory history;
-    history.Followed(object);
-    history.Followed(global);
-    EXPECT_EQ(history.Back(semiGlobal), global);
-    EXPECT_EQ(history.Back(global), object);
-    EXPECT_EQ(history.Forward(object), global);
-    EXPECT_EQ(history.Forward(global), semiGlobal);
-    EXPECT_FALSE(global.SameFile(semiGlobal));
-    EXPECT_TRUE(global.SameFile({global.path, global.member, 1}));
-}
-
 }  // namespace
 }  // namespace tarnwick
