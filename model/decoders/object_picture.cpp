@@ -87,7 +87,7 @@ ObjectViews ComposeObjectViews(const ObjectTiles& tiles, const ChunkTable& chunk
         std::optional<DrawGroup>& group = groups[tile.drawGroupId];
         std::optional<Decoded<DrawGroup>> decoded =
             DecodeLinked(chunks, chunk_type::kDrawGroup, tile.drawGroupId, DecodeDrawGroup);
-        const std::string which = "DGRP " + std::to_string(tile.drawGroupId);
+        const std::string which = ChunkName(chunk_type::kDrawGroup, tile.drawGroupId);
         if (!decoded)
             result.notes.push_back(TileName(tile.place) + ": the file has no " + which + ".");
         else if (!decoded->value)
@@ -150,7 +150,7 @@ CataloguePicture ComposeDrawGroupPicture(const ChunkTable& chunks, std::uint32_t
 {
     const std::optional<Decoded<DrawGroup>> group =
         DecodeLinked(chunks, chunk_type::kDrawGroup, drawGroupId, DecodeDrawGroup);
-    const std::string which = "DGRP " + std::to_string(drawGroupId);
+    const std::string which = ChunkName(chunk_type::kDrawGroup, drawGroupId);
     CataloguePicture none;
     if (!group)
         none.notes.push_back("The file has no " + which + ".");

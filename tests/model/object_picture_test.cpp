@@ -171,7 +171,7 @@ TEST(ComposeObjectPicture, PutsAMastersTilesTogetherWhereItHasNoDrawGroup)
     EXPECT_EQ(picture.picture->height, 96 + 40);
     // Without the tiles, the master's own graphic is not in the file.
     EXPECT_EQ(ComposeDrawGroupPicture(bench.Chunks, fixtures::kMultiTileMissingGraphic).notes,
-              std::vector<std::string>{"The file has no DGRP 100."});
+              std::vector<std::string>{"The file has no DGRP 100 (0x0064)."});
 }
 
 TEST(ChooseCataloguePicture, SaysWhyTheRotationsPassedOverDrawNothing)
@@ -180,7 +180,7 @@ TEST(ChooseCataloguePicture, SaysWhyTheRotationsPassedOverDrawNothing)
     drawn.width = drawn.height = 1;
     drawn.pixels = {0xFF000000};
     Composite blank;
-    blank.warnings = {"Entry 0: no SPR2 512"};
+    blank.warnings = {"Entry 0: no SPR2 512 (0x0200)"};
     std::vector<std::optional<Decoded<Composite>>> views(12);
     views[0] = Decoded<Composite>::Of(blank);
     views[1] = Decoded<Composite>::Decline("The image spans 5000 x 1 pixels, more than 4096 a side.");
@@ -191,7 +191,7 @@ TEST(ChooseCataloguePicture, SaysWhyTheRotationsPassedOverDrawNothing)
     EXPECT_EQ(chosen.direction, 0x40u);
     EXPECT_EQ(chosen.notes,
               (std::vector<std::string>{
-                  "Rotation 0x01 draws nothing: Entry 0: no SPR2 512.",
+                  "Rotation 0x01 draws nothing: Entry 0: no SPR2 512 (0x0200).",
                   "Rotation 0x04 draws nothing: The image spans 5000 x 1 pixels, more than 4096 a side.",
                   "Rotation 0x10 draws nothing: there is no image of it at the near zoom.",
                   "The picture shows rotation 0x40.",
