@@ -23,7 +23,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::size_t kObjectFileFiller = 100 * 1024;
+constexpr std::size_t kObjectFileFiller = std::size_t{100} * 1024;
 
 // A Downloads folder of `count` object files in folders of 100, written once.
 const fs::path& Downloads(std::size_t count)
