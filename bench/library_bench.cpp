@@ -1,16 +1,24 @@
 // The library's costs: indexing a folder of object files of about 100 KB,
 // made by the builders, from the disk (the system's page cache warm) and from
-// the cache of an earlier scan; a search over the objects found.
+// the cache of an earlier scan; a search over the objects found; one object's
+// picture for the objects table, read from its file each time; naming the
+// calls to a game's global behaviours.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <map>
 
+#include "library/called_behaviours.h"
 #include "library/conflicts.h"
 #include "library/index_cache.h"
 #include "library/library_scan.h"
+#include "library/listed_picture.h"
 #include "library/scan_output.h"
+#include "synth/called_behaviour_files.h"
+#include "synth/far_builder.h"
 #include "synth/library_tree_builder.h"
+#include "synth/multi_tile_object.h"
+#include "synth/showcase_object.h"
 #include "synth/temp_dir.h"
 
 namespace tarnwick::bench {
@@ -19,7 +27,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::size_t kObjectFileFiller = 100 * 1024;
+constexpr std::size_t kObjectFileFiller = std::size_t{100} * 1024;
 
 // A Downloads folder of `count` object files in folders of 100, written once.
 const fs::path& Downloads(std::size_t count)
@@ -106,12 +114,81 @@ void FindConflictsOf(benchmark::State& state)
         benchmark::DoNotOptimize(library::FindConflicts(files));
 }
 
+// Arg 0: the lamp on its table (three sprites with depth and alpha); arg 1:
+// the nine-tile stage's master, its tiles put together.
+void ReadListedPicture(benchmark::State& state)
+{
+    const fixtures::TempDir folder;
+    fixtures::IffBuilder file;
+    file.Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0);
+    if (state.range(0) == 0)
+        fixtures::AddShowcaseObjectFile(file);
+    else
+        fixtures::AddMultiTileObjectFile(file, fixtures::kNineTileStage);
+    const std::string path = folder.Write("object.iff", file.Build());
+    const std::uint16_t objdId =
+        state.range(0) == 0 ? fixtures::kShowcaseDefinitionId : fixtures::kMultiTileMasterId;
+    library::ListedPictureReader reader;
+    for (auto _ : state) {
+        reader.Forget();
+        std::optional<Composite> picture = reader.Read(path, "", 0, objdId);
+        if (!picture)
+            state.SkipWithError("no picture");
+        benchmark::DoNotOptimize(picture);
+    }
+}
+
+// A game folder whose Global.far holds a global.iff of `count` behaviours of
+// 20 instructions each, about the size of the game's own, written once.
+const fs::path& GameWithGlobals(std::size_t count)
+{
+    static const fixtures::TempDir folder;
+    static std::map<std::size_t, fs::path> made;
+    fs::path& path = made[count];
+    if (path.empty()) {
+        path = folder.Path() / std::to_string(count);
+        std::vector<fixtures::NamedBehaviour> behaviours;
+        for (std::size_t i = 0; i < count; ++i)
+            behaviours.push_back({static_cast<std::uint16_t>(256 + i), "Global " + std::to_string(i),
+                                  std::vector<Instruction>(20, {2, 254, 255, {}})});
+        fixtures::WriteFile(path / "GameData" / "Global" / "Global.far",
+                            fixtures::FarBuilder()
+                                .Member("global.iff", fixtures::BehaviourFileBytes(behaviours))
+                                .Member("personglobals.iff", fixtures::BehaviourFileBytes({{8192, "Greet"}}))
+                                .Build());
+    }
+    return path;
+}
+
+// The first call named in a game folder: the archive's manifest, the member
+// read and its chunks walked, on the window's thread.
+void NameFirstGlobalCall(benchmark::State& state)
+{
+    const fs::path& game = GameWithGlobals(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        library::GameBehaviours behaviours(game);
+        benchmark::DoNotOptimize(behaviours.Global(300));
+    }
+}
+
+// Every call after it: a look-up in what was kept.
+void NameLaterGlobalCall(benchmark::State& state)
+{
+    library::GameBehaviours behaviours(GameWithGlobals(static_cast<std::size_t>(state.range(0))));
+    (void)behaviours.Global(256);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(behaviours.Global(300));
+}
+
 }  // namespace
 
+BENCHMARK(NameFirstGlobalCall)->Arg(2000)->Unit(benchmark::kMillisecond);
+BENCHMARK(NameLaterGlobalCall)->Arg(2000);
 BENCHMARK(IndexFromDisk)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(IndexFromCache)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(SearchObjects)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(FindConflictsOf)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadListedPicture)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace tarnwick::bench
 

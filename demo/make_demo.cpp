@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "synth/bmp_builder.h"
+#include "synth/called_behaviour_files.h"
 #include "synth/far_builder.h"
 #include "synth/iff_builder.h"
 #include "synth/library_tree_builder.h"
@@ -166,14 +167,18 @@ void WriteGameFiles(const fs::path& characters)
     damaged.erase(damaged.end() - 2000, damaged.end());  // the last 2000 bytes go
     Write(characters / "Damaged.IFF", damaged);
 
+    // An object whose main behaviour calls the game's: named from GameData/Global.
+    Write(characters / "Demo Fountain.IFF", tarnwick::fixtures::DemoFountainFile());
+
     Write(characters / "Demo Wall.WLL", FileWithMap({{"SPR#", "Wall sprite", SpriteBytes(2600), 1},
                                                      {"STR#", "Wall name", Strings(0xFF, {"Brick"}), 2}}));
     Write(characters / "Demo Floor.FLR", FileWithMap({{"SPR#", "Floor sprite", SpriteBytes(1800), 1},
                                                       {"STR#", "Floor name", Strings(0xFF, {"Oak"}), 2}}));
 }
 
-// GameData: Behavior.iff, which marks a game folder, and Objects\Objects.far,
-// its members in folders as the game's are.
+// GameData: Behavior.iff, which marks a game folder, Objects\Objects.far,
+// its members in folders as the game's are, and Global\Global.far with the
+// global behaviours and a semi-global file.
 void WriteGameData(const fs::path& gameData)
 {
     Write(gameData / "Behavior.iff",
@@ -199,6 +204,7 @@ void WriteGameData(const fs::path& gameData)
               .Member("Floors\\Oak.flr", FileWithMap({{"SPR#", "Floor sprite", SpriteBytes(1800), 1},
                                                       {"STR#", "Floor name", Strings(0xFF, {"Oak"}), 2}}))
               .Build());
+    Write(gameData / "Global" / "Global.far", tarnwick::fixtures::DemoGlobalArchive());
 }
 
 }  // namespace

@@ -1,22 +1,29 @@
 // Saves a picture of each window, filled from a synthesised game folder, into
-// the folder given as the one argument.
+// the folder given as the first argument. A second argument, a game folder
+// such as the demo's, is what the library's pictures show instead.
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <cctype>
 #include <string>
 
 #include "model/container/chunk_lookup.h"
 #include "model/decoders/decoded_types.h"
 #include "synth/behaviour_builder.h"
+#include "synth/called_behaviour_files.h"
 #include "synth/far_builder.h"
 #include "synth/library_tree_builder.h"
 #include "synth/multi_tile_object.h"
@@ -28,6 +35,7 @@
 #include "tests/ui/support/game_window.h"
 #include "tests/ui/support/window_test.h"
 #include "ui/common/control_names.h"
+#include "ui/inspector/inspector_link.h"
 #include "ui/inspector/inspector_window.h"
 #include "ui/inspector/views/draw_group_view.h"
 #include "ui/inspector/views/picture_view.h"
@@ -166,6 +174,36 @@ void SaveMultiTilePictures(const QDir& out)
                 .save(out.filePath(QString::fromStdString(stem) +
                                    QStringLiteral("-rotation-%1.png").arg(rotation)));
     }
+}
+
+// The inspector on the demo's fountain in a game folder: its calls named from
+// Global.far, then the global behaviour its first call leads to.
+void SaveCalledBehaviourPictures(const QDir& out)
+{
+    using namespace tarnwick::fixtures;
+    GameWindow window;
+    const std::filesystem::path characters = window.Game().Characters().toStdString();
+    const std::filesystem::path game = characters.parent_path().parent_path();
+    WriteFile(game / "GameData" / "Behavior.iff", BehaviourFileBytes({{4096, "Main"}}));
+    WriteFile(game / "GameData" / "Global" / "Global.far", DemoGlobalArchive());
+    WriteFile(characters / "Demo Fountain.IFF", DemoFountainFile());
+    // The file list shows the new file once it has looked at the folder again.
+    if (!QTest::qWaitFor([&] { return window.Pick(names::kFileList, QStringLiteral("Demo Fountain.IFF")); }))
+        return;
+    auto* chunks = window.List(names::kChunkList);
+    chunks->setCurrentRow(0);
+    QTest::keyClick(chunks, Qt::Key_Return);
+    tarnwick::InspectorWindow* inspector = window.Form().Inspection().Window();
+    if (inspector == nullptr || inspector->View() == nullptr)
+        return;
+    inspector->resize(900, 300);
+    Save(*inspector, out, "inspector-behaviour-named-calls");
+    auto* calls = Find<QTableWidget>(inspector->View(), "Instructions");
+    calls->setFocus();
+    calls->setCurrentCell(0, 1);
+    QTest::keyClick(calls, Qt::Key_Return);
+    QTest::qWait(100);
+    Save(*inspector, out, "inspector-behaviour-followed-global");
 }
 
 // The inspector on an object's behaviour, interactions, constants and
@@ -311,7 +349,7 @@ void SaveArchivePictures(tarnwick::fixtures::GameWindow& window, const QDir& out
 }  // namespace
 
 // The library over a game folder with a conflict of every class.
-void SaveLibraryPictures(const QDir& out)
+void SaveLibraryPictures(const QDir& out, const std::string& gameFolder)
 {
     const tarnwick::fixtures::TempDir dir;
     tarnwick::fixtures::WriteConflictTree(dir.Path());
@@ -325,6 +363,45 @@ void SaveLibraryPictures(const QDir& out)
     Save(library, out, "library-objects");
     library.findChild<QTabWidget*>()->setCurrentIndex(0);
     Save(library, out, "library-conflicts");
+
+    // With objects that draw: a lamp loose and packed in an archive, and two
+    // multi-tile objects; the pictures of the rows shown are waited for.
+    tarnwick::fixtures::IffBuilder lamp;
+    lamp.Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0);
+    tarnwick::fixtures::AddShowcaseObjectFile(lamp);
+    tarnwick::fixtures::WriteFile(dir.Path() / "Downloads" / "Lamp table.iff", lamp.Build());
+    tarnwick::fixtures::WriteFile(
+        dir.Path() / "GameData" / "Objects" / "Objects.far",
+        tarnwick::fixtures::FarBuilder().Member("Lamps\\Lamp table.iff", lamp.Build()).Build());
+    for (const auto& [name, tiles] : {std::pair{"Bench.iff", tarnwick::fixtures::kTwoTileBench},
+                                      std::pair{"Stage.iff", tarnwick::fixtures::kNineTileStage}}) {
+        tarnwick::fixtures::IffBuilder file;
+        file.Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0);
+        tarnwick::fixtures::AddMultiTileObjectFile(file, tiles);
+        tarnwick::fixtures::WriteFile(dir.Path() / "Downloads" / name, file.Build());
+    }
+    library.findChild<QTabWidget*>()->setCurrentWidget(&library.Objects());
+    library.resize(1100, 760);
+    ended = false;
+    library.Scan({gameFolder.empty() ? dir.Path().string() : gameFolder});
+    while (!ended)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    library.Objects().sortByColumn(5, Qt::DescendingOrder);  // by file: the archive and the stage first
+    (void)library.grab();                                    // the rows shown ask for their pictures
+    QTableView& objects = library.Objects();
+    const int last = objects.rowAt(objects.viewport()->height() - 1);
+    const auto allMade = [&] {
+        for (int row = objects.rowAt(0);
+             row >= 0 && row <= (last < 0 ? objects.model()->rowCount() - 1 : last); ++row)
+            if (!library.ObjectPicture(objects.model()->index(row, 0)))
+                return false;
+        return true;
+    };
+    QElapsedTimer waited;
+    waited.start();
+    while (!allMade() && waited.elapsed() < 20000)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    Save(library, out, "library-pictures");
 }
 
 int main(int argc, char* argv[])
@@ -370,7 +447,8 @@ int main(int argc, char* argv[])
     SaveObjectPictures(out);
     SaveMultiTilePictures(out);
     SaveBehaviourPictures(out);
+    SaveCalledBehaviourPictures(out);
     SaveArchivePictures(window, out);
-    SaveLibraryPictures(out);
+    SaveLibraryPictures(out, argc > 2 ? std::string(argv[2]) : std::string());
     return SaveEveryTypePictures(out) ? 0 : 1;
 }
