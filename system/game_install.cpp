@@ -37,6 +37,10 @@ std::string_view FoundInName(FoundIn where)
         return "in a Lutris prefix";
     case FoundIn::Bottles:
         return "in a Bottles bottle";
+    case FoundIn::CrossOver:
+        return "in a CrossOver bottle";
+    case FoundIn::Whisky:
+        return "in a Whisky bottle";
     }
     return "";
 }
@@ -83,6 +87,18 @@ std::vector<Neighbourhood> FindNeighbourhoods(const fs::path& savesRoot)
         return numberA != numberB ? numberA < numberB : a.Name < b.Name;
     });
     return found;
+}
+
+fs::path ReReleaseSavesBelow(const fs::path& shellFolder)
+{
+    return shellFolder / "Electronic Arts" / "The Sims 25";
+}
+
+fs::path FirstSavesRoot(const std::vector<fs::path>& roots)
+{
+    const auto found = std::find_if(roots.begin(), roots.end(),
+                                    [](const fs::path& root) { return !FindNeighbourhoods(root).empty(); });
+    return found == roots.end() ? fs::path() : *found;
 }
 
 fs::path CharactersFolder(const Neighbourhood& neighbourhood)
