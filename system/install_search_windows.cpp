@@ -43,6 +43,9 @@ std::optional<fs::path> RegistryFolder(HKEY root, const wchar_t* key, const wcha
     if (RegGetValueW(root, key, name, flags, nullptr, text.data(), &size) != ERROR_SUCCESS)
         return std::nullopt;
     text.resize(std::wcslen(text.c_str()));
+    // A trailing separator, as installers write "C:\Games\Sims\", names the folder itself.
+    while (text.size() > 3 && (text.back() == L'\\' || text.back() == L'/'))
+        text.pop_back();
     if (text.empty())
         return std::nullopt;
     return fs::path(text);
@@ -59,16 +62,17 @@ fs::path KnownFolder(REFKNOWNFOLDERID id)
     return folder;
 }
 
-// The registry's two views: a 64-bit program's own, and the 32-bit
-// programs' (Wow6432Node), where a 32-bit installer writes.
-constexpr DWORD kValueViews[] = {RRF_SUBKEY_WOW6464KEY, RRF_SUBKEY_WOW6432KEY};
+// The registry's two views: the 32-bit programs' (Wow6432Node), where Steam and
+// 32-bit installers write, then a 64-bit program's own.
+constexpr DWORD kValueViews[] = {RRF_SUBKEY_WOW6432KEY, RRF_SUBKEY_WOW6464KEY};
+constexpr REGSAM kKeyViews[] = {KEY_WOW64_32KEY, KEY_WOW64_64KEY};
 
 // The game folders that the EA app's keys name: HKLM\SOFTWARE\EA Games\<game>'s
 // "Install Dir", for every game, in both views.
 std::vector<fs::path> EaAppFolders()
 {
     std::vector<fs::path> folders;
-    for (const REGSAM view : {KEY_WOW64_64KEY, KEY_WOW64_32KEY}) {
+    for (const REGSAM view : kKeyViews) {
         HKEY games = nullptr;
         if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\EA Games", 0, KEY_READ | view, &games) !=
             ERROR_SUCCESS)
@@ -145,7 +149,7 @@ InstallSearch FindInstalls(const SearchPlaces& places)
     std::vector<fs::path> roots;
     if (const auto root = RegistryFolder(HKEY_CURRENT_USER, L"Software\\Valve\\Steam", L"SteamPath", 0))
         roots.push_back(*root);
-    for (const DWORD view : {RRF_SUBKEY_WOW6432KEY, RRF_SUBKEY_WOW6464KEY})
+    for (const DWORD view : kValueViews)
         if (const auto root =
                 RegistryFolder(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Valve\\Steam", L"InstallPath", view))
             roots.push_back(*root);
