@@ -91,6 +91,9 @@ std::vector<Neighbourhood> FindNeighbourhoods(const fs::path& savesRoot)
 
 fs::path ReReleaseSavesBelow(const fs::path& shellFolder)
 {
+    // Names in any case, as a prefix copied from Windows may have them.
+    if (auto found = FindEntry(shellFolder, {"Electronic Arts", "The Sims 25"}))
+        return *std::move(found);
     return shellFolder / "Electronic Arts" / "The Sims 25";
 }
 

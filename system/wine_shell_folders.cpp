@@ -35,7 +35,7 @@ std::optional<std::string> TextValue(const WineRegistryFile& file, std::string_v
     return Windows1252ToUtf8(text);
 }
 
-void AddOnce(std::vector<fs::path>& folders, const std::optional<fs::path>& folder)
+void AddExistingFolder(std::vector<fs::path>& folders, const std::optional<fs::path>& folder)
 {
     if (folder && IsFolderPath(*folder) &&
         std::find(folders.begin(), folders.end(), *folder) == folders.end())
@@ -62,16 +62,16 @@ std::vector<fs::path> ShellFolders(const fs::path& prefix, const ShellFolderName
         if (!text)
             continue;
         if (!StartsWithIgnoringCase(*text, kUserProfile)) {
-            AddOnce(folders, MapUtf8WindowsPath(*text, prefix));
+            AddExistingFolder(folders, MapUtf8WindowsPath(*text, prefix));
             continue;
         }
         // Wine sets USERPROFILE to C:\users\<name>; which name user.reg does not say.
         const std::string rest = text->substr(kUserProfile.size());
         for (const fs::path& user : users)
-            AddOnce(folders, MapUtf8WindowsPath("C:\\users\\" + NameOf(user) + rest, prefix));
+            AddExistingFolder(folders, MapUtf8WindowsPath("C:\\users\\" + NameOf(user) + rest, prefix));
     }
     for (const fs::path& user : users)
-        AddOnce(folders, FindEntry(user, folder.DefaultName));
+        AddExistingFolder(folders, FindEntry(user, folder.DefaultName));
     return folders;
 }
 

@@ -18,15 +18,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void MakeFile(const fs::path& file) { std::ofstream(file) << "x"; }
+void WriteListedFile(const fs::path& file) { std::ofstream(file) << "x"; }
 
 TEST(WindowsReadFolder, ListsWideNamesAsUtf8SortedIgnoringCase)
 {
     const fixtures::TempDir folder;
     const fs::path& top = folder.Path();
-    MakeFile(top / "zebra.iff");
-    MakeFile(top / L"caf\u00e9.IFF");
-    MakeFile(top / "Behavior.iff");
+    WriteListedFile(top / "zebra.iff");
+    WriteListedFile(top / L"caf\u00e9.IFF");
+    WriteListedFile(top / "Behavior.iff");
     fs::create_directory(top / L"\u0418\u0432\u0430\u043d");
     fs::create_directory(top / "GameData");
 
@@ -57,15 +57,15 @@ TEST(WindowsReadFolder, ListsAnEmptyFolderAsOpened)
     EXPECT_EQ(read.Entries.Size(), 0u);
 }
 
-struct PathCase {
+struct ListingPathCase {
     const char* name;
     std::function<fs::path(const fs::path& top)> make;  // makes what the row needs; gives the path
     bool isFolder;
     bool isFile;
-    friend void PrintTo(const PathCase& row, std::ostream* out) { *out << row.name; }
+    friend void PrintTo(const ListingPathCase& row, std::ostream* out) { *out << row.name; }
 };
 
-class WindowsPathKindTest : public testing::TestWithParam<PathCase> {};
+class WindowsPathKindTest : public testing::TestWithParam<ListingPathCase> {};
 
 TEST_P(WindowsPathKindTest, TellsFoldersFromFilesAndListsOnlyFolders)
 {
@@ -83,29 +83,29 @@ TEST_P(WindowsPathKindTest, TellsFoldersFromFilesAndListsOnlyFolders)
 
 INSTANTIATE_TEST_SUITE_P(
     Paths, WindowsPathKindTest,
-    testing::Values(PathCase{"a folder", [](const fs::path& top) { return top; }, true, false},
-                    PathCase{"a folder named beyond ASCII",
-                             [](const fs::path& top) {
-                                 fs::create_directory(top / L"Les Sims \u00e9t\u00e9");
-                                 return top / L"Les Sims \u00e9t\u00e9";
-                             },
-                             true, false},
-                    PathCase{"a file",
-                             [](const fs::path& top) {
-                                 MakeFile(top / "Neighborhood.iff");
-                                 return top / "Neighborhood.iff";
-                             },
-                             false, true},
-                    PathCase{"a missing entry", [](const fs::path& top) { return top / "gone"; }, false,
-                             false},
-                    PathCase{"an entry of a missing folder",
-                             [](const fs::path& top) { return top / "gone" / "UserData"; }, false, false},
-                    PathCase{"a path through a file",
-                             [](const fs::path& top) {
-                                 MakeFile(top / "file");
-                                 return top / "file" / "inside";
-                             },
-                             false, false}),
+    testing::Values(
+        ListingPathCase{"a folder", [](const fs::path& top) { return top; }, true, false},
+        ListingPathCase{"a folder named beyond ASCII",
+                        [](const fs::path& top) {
+                            fs::create_directory(top / L"Les Sims \u00e9t\u00e9");
+                            return top / L"Les Sims \u00e9t\u00e9";
+                        },
+                        true, false},
+        ListingPathCase{"a file",
+                        [](const fs::path& top) {
+                            WriteListedFile(top / "Neighborhood.iff");
+                            return top / "Neighborhood.iff";
+                        },
+                        false, true},
+        ListingPathCase{"a missing entry", [](const fs::path& top) { return top / "gone"; }, false, false},
+        ListingPathCase{"an entry of a missing folder",
+                        [](const fs::path& top) { return top / "gone" / "UserData"; }, false, false},
+        ListingPathCase{"a path through a file",
+                        [](const fs::path& top) {
+                            WriteListedFile(top / "file");
+                            return top / "file" / "inside";
+                        },
+                        false, false}),
     fixtures::RowName());
 
 }  // namespace

@@ -408,13 +408,15 @@ INSTANTIATE_TEST_SUITE_P(
                                          {"UserData"});
                  },
                  {ProtonLegacyRow(kSteamUser / "Saved Games", "UserData")}},
-        HomeCase{"saves in Documents when Saved Games holds none",
+        HomeCase{"saves in Documents, named in any case, when Saved Games holds none",
                  [](const fs::path& home, Variables&) {
                      ProtonLegacy(home);
                      WriteLookAlikeGameFolder(ReReleaseSavesBelow(home / kSteamUser / "Saved Games"));
-                     WriteNeighbourhoods(ReReleaseSavesBelow(home / kSteamUser / "Documents"), {"UserData3"});
+                     WriteNeighbourhoods(home / kSteamUser / "Documents/electronic arts/THE SIMS 25",
+                                         {"UserData3"});
                  },
-                 {ProtonLegacyRow(kSteamUser / "Documents", "UserData3")}},
+                 {"steam|proton|" + (kSteam / kLegacyFolder).generic_string() + "|" +
+                  (kSteamUser / "Documents/electronic arts/THE SIMS 25").generic_string() + "|UserData3"}},
         HomeCase{
             "Documents moved in user.reg",
             [](const fs::path& home, Variables&) {

@@ -33,7 +33,7 @@ const fs::path kLegacy = "steamapps/common/The Sims Legacy Collection";
 // home; afterwards the keys it made are deleted, down to the first that was
 // there before. A key that was there already is a real install's: the test
 // is skipped.
-struct KeyValues {
+struct ScratchKeyValues {
     HKEY root;
     std::wstring path;
     REGSAM view;  // KEY_WOW64_32KEY for the 32-bit programs' view
@@ -42,7 +42,7 @@ struct KeyValues {
 
 class ScratchKey {
 public:
-    explicit ScratchKey(const KeyValues& key) : root_(key.root), view_(key.view)
+    explicit ScratchKey(const ScratchKeyValues& key) : root_(key.root), view_(key.view)
     {
         for (std::size_t end = 0; end != std::wstring::npos && status_ == ERROR_SUCCESS;) {
             end = key.path.find(L'\\', end + 1);
@@ -91,7 +91,7 @@ private:
 };
 
 // The classic install's key, in the 32-bit view the game writes.
-KeyValues ClassicKey(std::vector<std::pair<std::wstring, std::wstring>> values)
+ScratchKeyValues ClassicKey(std::vector<std::pair<std::wstring, std::wstring>> values)
 {
     return {HKEY_LOCAL_MACHINE, L"Software\\Maxis\\The Sims", KEY_WOW64_32KEY, std::move(values)};
 }
@@ -143,7 +143,7 @@ struct HomeCase {
     const char* name;
     std::function<void(const fs::path& home, Variables& variables)> build;
     // Keys written for the test, their values paths below the home.
-    std::vector<KeyValues> keys;
+    std::vector<ScratchKeyValues> keys;
     // Per install: "edition|game folder|saves|neighbourhoods", paths below the
     // home, "<Saved Games>" and "<Documents>" for the user's known folders. A
     // neighbourhood found elsewhere than the saves root is marked "*".
@@ -203,7 +203,7 @@ TEST_P(WindowsInstallSearchTest, FindsWhatTheTreeHolds)
                 made.pop_back();
         }
     } keys;
-    for (const KeyValues& values : row.keys) {
+    for (const ScratchKeyValues& values : row.keys) {
         const auto& key = keys.made.emplace_back(std::make_unique<ScratchKey>(values));
         if (key->Status() == ERROR_ACCESS_DENIED || key->Status() == ERROR_ALREADY_EXISTS)
             GTEST_SKIP() << "a key cannot be written here, or is a real install's";
