@@ -50,7 +50,7 @@ std::string LutrisFile(std::size_t size)
 fs::path WriteDamaged(const fs::path& folder, const std::string& name, Damage damage, const std::string& cut,
                       const std::string& largestCut, const std::string& deep)
 {
-    const fs::path file = folder / name;
+    fs::path file = folder / name;
     switch (damage) {
     case Damage::CutShort:
         fixtures::WriteTextFile(file, cut);
