@@ -1,6 +1,7 @@
 // The library's costs: indexing a folder of object files of about 100 KB,
 // made by the builders, from the disk (the system's page cache warm) and from
-// the cache of an earlier scan; a search over the objects found.
+// the cache of an earlier scan; a search over the objects found; one object's
+// picture for the objects table, read from its file each time.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -9,8 +10,11 @@
 #include "library/conflicts.h"
 #include "library/index_cache.h"
 #include "library/library_scan.h"
+#include "library/listed_picture.h"
 #include "library/scan_output.h"
 #include "synth/library_tree_builder.h"
+#include "synth/multi_tile_object.h"
+#include "synth/showcase_object.h"
 #include "synth/temp_dir.h"
 
 namespace tarnwick::bench {
@@ -19,7 +23,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::size_t kObjectFileFiller = 100 * 1024;
+constexpr std::size_t kObjectFileFiller = std::size_t{100} * 1024;
 
 // A Downloads folder of `count` object files in folders of 100, written once.
 const fs::path& Downloads(std::size_t count)
@@ -106,12 +110,37 @@ void FindConflictsOf(benchmark::State& state)
         benchmark::DoNotOptimize(library::FindConflicts(files));
 }
 
+// Arg 0: the lamp on its table (three sprites with depth and alpha); arg 1:
+// the nine-tile stage's master, its tiles put together.
+void ReadListedPicture(benchmark::State& state)
+{
+    const fixtures::TempDir folder;
+    fixtures::IffBuilder file;
+    file.Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0);
+    if (state.range(0) == 0)
+        fixtures::AddShowcaseObjectFile(file);
+    else
+        fixtures::AddMultiTileObjectFile(file, fixtures::kNineTileStage);
+    const std::string path = folder.Write("object.iff", file.Build());
+    const std::uint16_t objdId =
+        state.range(0) == 0 ? fixtures::kShowcaseDefinitionId : fixtures::kMultiTileMasterId;
+    library::ListedPictureReader reader;
+    for (auto _ : state) {
+        reader.Forget();
+        std::optional<Composite> picture = reader.Read(path, "", 0, objdId);
+        if (!picture)
+            state.SkipWithError("no picture");
+        benchmark::DoNotOptimize(picture);
+    }
+}
+
 }  // namespace
 
 BENCHMARK(IndexFromDisk)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(IndexFromCache)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(SearchObjects)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(FindConflictsOf)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadListedPicture)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace tarnwick::bench
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/container/chunk_summary.h"
 #include "model/container/chunk_types.h"
 #include "model/decoders/linked_chunks.h"
 #include "model/decoders/palette_choice.h"
@@ -77,11 +78,11 @@ DrawGroupCompositor::LoadedSprite& DrawGroupCompositor::Load(std::uint32_t sprit
     std::optional<Decoded<Sprite>> decoded =
         DecodeLinked(chunks_, chunk_type::kSprite, spriteId, DecodeSprite2);
     if (!decoded) {
-        loaded.problem = "no SPR2 " + std::to_string(spriteId);
+        loaded.problem = "no " + ChunkName(chunk_type::kSprite, spriteId);
         return loaded;
     }
     if (!decoded->value) {
-        loaded.problem = "SPR2 " + std::to_string(spriteId) + " cannot be read: " + decoded->declined;
+        loaded.problem = ChunkName(chunk_type::kSprite, spriteId) + " cannot be read: " + decoded->declined;
         return loaded;
     }
     loaded.sprite = std::move(decoded->value);
@@ -98,7 +99,7 @@ const DrawGroupCompositor::Colours& DrawGroupCompositor::ColoursOf(LoadedSprite&
     const PaletteChoice choice = ChoosePalette(chunks_, static_cast<std::uint16_t>(loaded.id), *loaded.sprite,
                                                loaded.sprite->frames[frame]);
     if (choice.fellBack)
-        loaded.paletteNotes[frame] = "SPR2 " + std::to_string(loaded.id) + ": " + choice.note;
+        loaded.paletteNotes[frame] = ChunkName(chunk_type::kSprite, loaded.id) + ": " + choice.note;
     auto known = palettes_.find(choice.chunk);
     if (known == palettes_.end()) {
         Colours colours;
@@ -135,7 +136,7 @@ Decoded<Composite> DrawGroupCompositor::Compose(std::span<const ShiftedImage> im
                 continue;
             }
             if (entry.frame >= loaded.sprite->frames.size()) {
-                result.warnings.push_back(which + "SPR2 " + std::to_string(entry.spriteId) +
+                result.warnings.push_back(which + ChunkName(chunk_type::kSprite, entry.spriteId) +
                                           " has no frame " + std::to_string(entry.frame));
                 continue;
             }
@@ -145,7 +146,7 @@ Decoded<Composite> DrawGroupCompositor::Compose(std::span<const ShiftedImage> im
             if (area == 0)
                 continue;                        // a blank frame draws nothing
             if (frame.indices.size() != area) {  // refused by the decoder: too large, or over the budget
-                result.warnings.push_back(which + "SPR2 " + std::to_string(entry.spriteId) + " frame " +
+                result.warnings.push_back(which + ChunkName(chunk_type::kSprite, entry.spriteId) + " frame " +
                                           std::to_string(entry.frame) + " cannot be drawn: " + frame.problem);
                 continue;
             }

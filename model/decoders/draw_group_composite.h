@@ -29,7 +29,7 @@ struct Composite {
     std::int64_t originX = 0;  // where the entries' (0, 0), the object's anchor, falls in the canvas
     std::int64_t originY = 0;
     std::vector<std::uint32_t> pixels;  // width * height, row by row: 0xAARRGGBB, straight alpha
-    std::vector<std::string> warnings;  // entries left out: "Entry 3: no SPR2 512"
+    std::vector<std::string> warnings;  // entries left out: "Entry 3: no SPR2 512 (0x0200)"
     std::vector<std::string> palettes;  // palettes not found, and what was drawn with instead
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "model/container/chunk_lookup.h"
 #include "model/container/chunk_summary.h"
 #include "model/container/chunk_types.h"
 #include "model/decoders/linked_chunks.h"
@@ -86,7 +87,7 @@ ObjectViews ComposeObjectViews(const ObjectTiles& tiles, const ChunkTable& chunk
         std::optional<DrawGroup>& group = groups[tile.drawGroupId];
         std::optional<Decoded<DrawGroup>> decoded =
             DecodeLinked(chunks, chunk_type::kDrawGroup, tile.drawGroupId, DecodeDrawGroup);
-        const std::string which = "DGRP " + std::to_string(tile.drawGroupId);
+        const std::string which = ChunkName(chunk_type::kDrawGroup, tile.drawGroupId);
         if (!decoded)
             result.notes.push_back(TileName(tile.place) + ": the file has no " + which + ".");
         else if (!decoded->value)
@@ -149,7 +150,7 @@ CataloguePicture ComposeDrawGroupPicture(const ChunkTable& chunks, std::uint32_t
 {
     const std::optional<Decoded<DrawGroup>> group =
         DecodeLinked(chunks, chunk_type::kDrawGroup, drawGroupId, DecodeDrawGroup);
-    const std::string which = "DGRP " + std::to_string(drawGroupId);
+    const std::string which = ChunkName(chunk_type::kDrawGroup, drawGroupId);
     CataloguePicture none;
     if (!group)
         none.notes.push_back("The file has no " + which + ".");
@@ -172,6 +173,25 @@ CataloguePicture ComposeObjectPicture(const ChunkTable& chunks, const ObjectDefi
         }
     }
     return ComposeDrawGroupPicture(chunks, definition.Word(object_word::kBaseGraphic).value_or(0));
+}
+
+CataloguePicture ComposeListedObjectPicture(const ChunkTable& chunks, ChunkNumber definition,
+                                            std::uint16_t objdId)
+{
+    const ChunkInfo* chunk = chunks.Find(definition);
+    if (chunk == nullptr || chunk->Type != chunk_type::kObjectDefinition || chunk->Id != objdId)
+        chunk = chunks.Find(FindChunk(chunks, chunk_type::kObjectDefinition, objdId));
+    CataloguePicture none;
+    if (chunk == nullptr) {
+        none.notes.push_back("The file has no " + ChunkName(chunk_type::kObjectDefinition, objdId) + ".");
+        return none;
+    }
+    const Decoded<ObjectDefinition> decoded = DecodeObjectDefinition(ChunkBody(*chunk));
+    if (!decoded.value) {
+        none.notes.push_back(ChunkName(chunk_type::kObjectDefinition, objdId) + ": " + decoded.declined);
+        return none;
+    }
+    return ComposeObjectPicture(chunks, *decoded.value);
 }
 
 }  // namespace tarnwick

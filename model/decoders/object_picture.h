@@ -67,5 +67,11 @@ struct CataloguePicture {
 // put together, any other definition its base graphic.
 [[nodiscard]] CataloguePicture ComposeObjectPicture(const ChunkTable& chunks,
                                                     const ObjectDefinition& definition);
+// The object a list names by its definition's chunk number and ID: chunk
+// `definition` when it is the OBJD with that ID, else the file's first OBJD
+// with it (the file changed since it was listed). Nothing, with a note, when
+// the file has no such definition or it cannot be read.
+[[nodiscard]] CataloguePicture ComposeListedObjectPicture(const ChunkTable& chunks, ChunkNumber definition,
+                                                          std::uint16_t objdId);
 
 }  // namespace tarnwick

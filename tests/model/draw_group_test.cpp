@@ -198,16 +198,16 @@ TEST(DrawGroupCompositor, PlacesMirrorsAndLetTheNearerWin)
          {"gg"},
          0,
          1,
-         {"Entry 0: no SPR2 99", "Entry 1: SPR2 10 has no frame 9"}},
+         {"Entry 0: no SPR2 99 (0x0063)", "Entry 1: SPR2 10 (0x000A) has no frame 9"}},
         {"half-transparent over half-transparent", {Entry(10, 5, 0, 1), Entry(10, 5, 0, 1)}, {"w"}, 0, 0},
         {"an unreadable sprite is left out",
          {Entry(12, 0, 0, 0)},
          {},
          0,
          0,
-         {"Entry 0: SPR2 12 cannot be read: Sprite version 151587081 is not 1000 or 1001."}},
+         {"Entry 0: SPR2 12 (0x000C) cannot be read: Sprite version 151587081 is not 1000 or 1001."}},
         {"an absent palette falls back and says so", {Entry(13, 0, 0, 2)}, {"rr", "rr"}, 0, 0, {}, true},
-        {"nothing to draw", {Entry(99, 0, 0, 0)}, {}, 0, 0, {"Entry 0: no SPR2 99"}},
+        {"nothing to draw", {Entry(99, 0, 0, 0)}, {}, 0, 0, {"Entry 0: no SPR2 99 (0x0063)"}},
     };
     for (const auto& row : rows) {
         const Decoded<Composite> composite = DrawGroupCompositor(file.Chunks).Compose({1, 3, row.entries});

@@ -171,7 +171,7 @@ TEST(ComposeObjectPicture, PutsAMastersTilesTogetherWhereItHasNoDrawGroup)
     EXPECT_EQ(picture.picture->height, 96 + 40);
     // Without the tiles, the master's own graphic is not in the file.
     EXPECT_EQ(ComposeDrawGroupPicture(bench.Chunks, fixtures::kMultiTileMissingGraphic).notes,
-              std::vector<std::string>{"The file has no DGRP 100."});
+              std::vector<std::string>{"The file has no DGRP 100 (0x0064)."});
 }
 
 TEST(ChooseCataloguePicture, SaysWhyTheRotationsPassedOverDrawNothing)
@@ -180,7 +180,7 @@ TEST(ChooseCataloguePicture, SaysWhyTheRotationsPassedOverDrawNothing)
     drawn.width = drawn.height = 1;
     drawn.pixels = {0xFF000000};
     Composite blank;
-    blank.warnings = {"Entry 0: no SPR2 512"};
+    blank.warnings = {"Entry 0: no SPR2 512 (0x0200)"};
     std::vector<std::optional<Decoded<Composite>>> views(12);
     views[0] = Decoded<Composite>::Of(blank);
     views[1] = Decoded<Composite>::Decline("The image spans 5000 x 1 pixels, more than 4096 a side.");
@@ -191,7 +191,7 @@ TEST(ChooseCataloguePicture, SaysWhyTheRotationsPassedOverDrawNothing)
     EXPECT_EQ(chosen.direction, 0x40u);
     EXPECT_EQ(chosen.notes,
               (std::vector<std::string>{
-                  "Rotation 0x01 draws nothing: Entry 0: no SPR2 512.",
+                  "Rotation 0x01 draws nothing: Entry 0: no SPR2 512 (0x0200).",
                   "Rotation 0x04 draws nothing: The image spans 5000 x 1 pixels, more than 4096 a side.",
                   "Rotation 0x10 draws nothing: there is no image of it at the near zoom.",
                   "The picture shows rotation 0x40.",
@@ -311,6 +311,64 @@ TEST(ComposeObjectViews, PlacesAPairWrittenByHand)
         EXPECT_EQ(PixelAt(composite, 2, 0), 0u) << row.view;
     }
     EXPECT_FALSE(views.views[0]);  // no tile draws the near zoom
+}
+
+// A list names an object by its definition's chunk number and ID; the file
+// may have changed since, so the ID has the last word.
+struct ListedRow {
+    const char* name;
+    int chunkFrom;  // >0: that chunk number; 0: the master's; -1: the first tile's
+    std::uint16_t objdId;
+    int width;  // of the picture; 0 for none
+    std::vector<std::string> notes;
+};
+
+void PrintTo(const ListedRow& row, std::ostream* out) { *out << row.name; }
+
+const ListedRow kListedRows[] = {
+    {"the master by its chunk", 0, fixtures::kMultiTileMasterId, 192, {}},
+    {"a stale chunk number", 1, fixtures::kMultiTileMasterId, 192, {}},
+    {"a chunk number past the end", 9999, fixtures::kMultiTileMasterId, 192, {}},
+    {"a tile, its own graphic", -1, fixtures::kFirstTileDefinitionId, 128, {}},
+    {"another definition's chunk", -1, fixtures::kMultiTileMasterId, 192, {}},
+    {"no such definition", 0, 7, 0, {"The file has no OBJD 7 (0x0007)."}},
+};
+
+class ListedObjectPicture : public testing::TestWithParam<ListedRow> {};
+
+TEST_P(ListedObjectPicture, FindsTheDefinitionByChunkThenById)
+{
+    const ListedRow& row = GetParam();
+    fixtures::IffBuilder file;
+    fixtures::AddMultiTileObjectFile(file, fixtures::kTwoTileBench);
+    const OpenFile bench = Load(file.Build());
+    const ChunkNumber chunk = row.chunkFrom > 0 ? static_cast<ChunkNumber>(row.chunkFrom)
+                              : row.chunkFrom == 0
+                                  ? FindChunk(bench.Chunks, "OBJD", fixtures::kMultiTileMasterId)
+                                  : FindChunk(bench.Chunks, "OBJD", fixtures::kFirstTileDefinitionId);
+    const CataloguePicture picture = ComposeListedObjectPicture(bench.Chunks, chunk, row.objdId);
+    EXPECT_EQ(picture.picture ? picture.picture->width : 0, row.width);
+    EXPECT_EQ(picture.notes, row.notes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ListedObjectPicture, testing::ValuesIn(kListedRows), fixtures::RowName());
+
+TEST(ComposeListedObjectPicture, SaysWhyADefinitionWrittenByHandShowsNothing)
+{
+    const OpenFile pair = HandWrittenPair();
+    // Its tiles draw only the far zoom: the catalogue's near zoom is empty.
+    const CataloguePicture far = ComposeListedObjectPicture(pair.Chunks, 5, 128);
+    EXPECT_FALSE(far.picture);
+    ASSERT_EQ(far.notes.size(), 4u);
+    EXPECT_EQ(far.notes[0], "Rotation 0x01 draws nothing: there is no image of it at the near zoom.");
+
+    const OpenFile cut =
+        Load(fixtures::IffBuilder()
+                 .Chunk("OBJD", "", Bytes{0x8A, 0x00}, fixtures::ChunkId(128))  // half a version
+                 .Build());
+    EXPECT_EQ(
+        ComposeListedObjectPicture(cut.Chunks, 1, 128).notes,
+        std::vector<std::string>{"OBJD 128 (0x0080): The definition is too short to hold its version."});
 }
 
 // A group of many tiles, or of tiles far apart, as a damaged or hostile file

@@ -1,16 +1,20 @@
 // Saves a picture of each window, filled from a synthesised game folder, into
-// the folder given as the one argument.
+// the folder given as the first argument. A second argument, a game folder
+// such as the demo's, is what the library's pictures show instead.
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTimer>
 
+#include <algorithm>
 #include <cctype>
 #include <string>
 
@@ -311,7 +315,7 @@ void SaveArchivePictures(tarnwick::fixtures::GameWindow& window, const QDir& out
 }  // namespace
 
 // The library over a game folder with a conflict of every class.
-void SaveLibraryPictures(const QDir& out)
+void SaveLibraryPictures(const QDir& out, const std::string& gameFolder)
 {
     const tarnwick::fixtures::TempDir dir;
     tarnwick::fixtures::WriteConflictTree(dir.Path());
@@ -325,6 +329,45 @@ void SaveLibraryPictures(const QDir& out)
     Save(library, out, "library-objects");
     library.findChild<QTabWidget*>()->setCurrentIndex(0);
     Save(library, out, "library-conflicts");
+
+    // With objects that draw: a lamp loose and packed in an archive, and two
+    // multi-tile objects; the pictures of the rows shown are waited for.
+    tarnwick::fixtures::IffBuilder lamp;
+    lamp.Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0);
+    tarnwick::fixtures::AddShowcaseObjectFile(lamp);
+    tarnwick::fixtures::WriteFile(dir.Path() / "Downloads" / "Lamp table.iff", lamp.Build());
+    tarnwick::fixtures::WriteFile(
+        dir.Path() / "GameData" / "Objects" / "Objects.far",
+        tarnwick::fixtures::FarBuilder().Member("Lamps\\Lamp table.iff", lamp.Build()).Build());
+    for (const auto& [name, tiles] : {std::pair{"Bench.iff", tarnwick::fixtures::kTwoTileBench},
+                                      std::pair{"Stage.iff", tarnwick::fixtures::kNineTileStage}}) {
+        tarnwick::fixtures::IffBuilder file;
+        file.Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0);
+        tarnwick::fixtures::AddMultiTileObjectFile(file, tiles);
+        tarnwick::fixtures::WriteFile(dir.Path() / "Downloads" / name, file.Build());
+    }
+    library.findChild<QTabWidget*>()->setCurrentWidget(&library.Objects());
+    library.resize(1100, 760);
+    ended = false;
+    library.Scan({gameFolder.empty() ? dir.Path().string() : gameFolder});
+    while (!ended)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    library.Objects().sortByColumn(5, Qt::DescendingOrder);  // by file: the archive and the stage first
+    (void)library.grab();                                    // the rows shown ask for their pictures
+    QTableView& objects = library.Objects();
+    const int last = objects.rowAt(objects.viewport()->height() - 1);
+    const auto allMade = [&] {
+        for (int row = objects.rowAt(0);
+             row >= 0 && row <= (last < 0 ? objects.model()->rowCount() - 1 : last); ++row)
+            if (!library.ObjectPicture(objects.model()->index(row, 0)))
+                return false;
+        return true;
+    };
+    QElapsedTimer waited;
+    waited.start();
+    while (!allMade() && waited.elapsed() < 20000)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    Save(library, out, "library-pictures");
 }
 
 int main(int argc, char* argv[])
@@ -371,6 +414,6 @@ int main(int argc, char* argv[])
     SaveMultiTilePictures(out);
     SaveBehaviourPictures(out);
     SaveArchivePictures(window, out);
-    SaveLibraryPictures(out);
+    SaveLibraryPictures(out, argc > 2 ? std::string(argv[2]) : std::string());
     return SaveEveryTypePictures(out) ? 0 : 1;
 }

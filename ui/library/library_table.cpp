@@ -22,6 +22,15 @@ void LibraryTable::SetRowCount(int count)
     }
 }
 
+void LibraryTable::PictureChanged(int row)
+{
+    for (std::size_t column = 0; column < columns_.size(); ++column)
+        if (columns_[column].picture && row >= 0 && row < rows_) {
+            const QModelIndex cell = index(row, static_cast<int>(column));
+            emit dataChanged(cell, cell, {Qt::DecorationRole});
+        }
+}
+
 int LibraryTable::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
 
 int LibraryTable::columnCount(const QModelIndex& parent) const
@@ -34,6 +43,8 @@ QVariant LibraryTable::data(const QModelIndex& index, int role) const
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
     const Column& column = columns_[static_cast<std::size_t>(index.column())];
+    if (role == Qt::DecorationRole)
+        return column.picture ? column.picture(index.row()) : QVariant();
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
         return column.text(index.row());
     if (role == Qt::UserRole)
@@ -46,10 +57,14 @@ QVariant LibraryTable::data(const QModelIndex& index, int role) const
 
 QVariant LibraryTable::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 ||
-        section >= static_cast<int>(columns_.size()))
+    if (orientation != Qt::Horizontal || section < 0 || section >= static_cast<int>(columns_.size()))
         return QAbstractTableModel::headerData(section, orientation, role);
-    return columns_[static_cast<std::size_t>(section)].header;
+    const Column& column = columns_[static_cast<std::size_t>(section)];
+    if (role == Qt::DisplayRole)
+        return column.header;
+    if (role == kExportedRole)
+        return !column.picture;
+    return QAbstractTableModel::headerData(section, orientation, role);
 }
 
 LibraryFilter::LibraryFilter(LibraryTable& table, std::function<bool(int, const QString&)> matches,
@@ -87,15 +102,20 @@ QString RowsAsTsv(const QAbstractItemModel& model, const std::vector<int>& rows)
             .replace(QLatin1Char('\t'), QStringLiteral("\\t"))
             .replace(QLatin1Char('\n'), QStringLiteral("\\n"));
     };
-    QString out;
+    std::vector<int> columns;
     for (int column = 0; column < model.columnCount(); ++column)
-        out += (column == 0 ? QString() : QStringLiteral("\t")) +
-               field(model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
+        if (const QVariant exported = model.headerData(column, Qt::Horizontal, LibraryTable::kExportedRole);
+            !exported.isValid() || exported.toBool())
+            columns.push_back(column);
+    QString out;
+    for (std::size_t at = 0; at < columns.size(); ++at)
+        out += (at == 0 ? QString() : QStringLiteral("\t")) +
+               field(model.headerData(columns[at], Qt::Horizontal, Qt::DisplayRole).toString());
     out += QLatin1Char('\n');
     for (const int row : rows) {
-        for (int column = 0; column < model.columnCount(); ++column)
-            out += (column == 0 ? QString() : QStringLiteral("\t")) +
-                   field(model.index(row, column).data().toString());
+        for (std::size_t at = 0; at < columns.size(); ++at)
+            out += (at == 0 ? QString() : QStringLiteral("\t")) +
+                   field(model.index(row, columns[at]).data().toString());
         out += QLatin1Char('\n');
     }
     return out;

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QShortcut>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
@@ -28,6 +29,7 @@
 #include "library/scan_output.h"
 #include "model/text/windows1252.h"
 #include "ui/library/library_table.h"
+#include "ui/library/thumbnail_cache.h"
 #include "widgets/code_page_text.h"
 
 namespace tarnwick {
@@ -58,6 +60,41 @@ QString NameOf(const ObjectRecord& object)
 bool Holds(const QString& text, const QString& needle) { return text.contains(needle, Qt::CaseInsensitive); }
 
 constexpr int kPollMilliseconds = 100;
+// Pictures kept, about 9 KB each, and pictures waiting to be made.
+constexpr std::size_t kPicturesKept = 2048;
+constexpr std::size_t kPicturesPending = 256;
+
+// Draws a picture column's pictures centred, and says which rows it draws:
+// the only rows whose pictures are worth making.
+class PictureDelegate : public QStyledItemDelegate {
+public:
+    PictureDelegate(std::function<void(const QModelIndex&)> shown, QObject* parent)
+        : QStyledItemDelegate(parent), shown_(std::move(shown))
+    {
+    }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        shown_(index);
+        QStyledItemDelegate::paint(painter, option, index);
+    }
+
+    [[nodiscard]] QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override
+    {
+        return {ThumbnailCache::kSide + 4, ThumbnailCache::kSide + 4};
+    }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->decorationAlignment = Qt::AlignCenter;
+        option->decorationSize = {ThumbnailCache::kSide, ThumbnailCache::kSide};
+    }
+
+private:
+    std::function<void(const QModelIndex&)> shown_;
+};
 
 }  // namespace
 
@@ -74,8 +111,17 @@ LibraryWindow::LibraryWindow(std::filesystem::path cacheFile, QWidget* parent)
     const auto objectFile = [this](int row) -> const FileRecord& {
         return files_[objects_[static_cast<std::size_t>(row)].file];
     };
+    thumbnails_ = new ThumbnailCache(kPicturesKept, kPicturesPending, this);
     objectsTable_ = new LibraryTable(
         {
+            {QStringLiteral("Picture"),
+             [](int) { return QString(); },
+             {},
+             true,
+             [this](int row) {
+                 const std::optional<QPixmap> picture = thumbnails_->Find(PictureSource(row));
+                 return picture && !picture->isNull() ? QVariant(*picture) : QVariant();
+             }},
             {QStringLiteral("Name"), [=](int row) { return NameOf(object(row)); }, {}},
             {QStringLiteral("Price"), [=](int row) { return QString::number(object(row).price); },
              [=](int row) { return qlonglong{object(row).price}; }},
@@ -204,6 +250,18 @@ LibraryWindow::LibraryWindow(std::filesystem::path cacheFile, QWidget* parent)
     objectsView_ = AddTable(QStringLiteral("Objects"), *objectsTable_, *objectsFilter_);
     filesView_ = AddTable(QStringLiteral("Files"), *filesTable_, *filesFilter_);
     tabs_->setCurrentWidget(objectsView_);
+    objectsView_->setItemDelegateForColumn(
+        0, new PictureDelegate(
+               [this](const QModelIndex& shown) {
+                   const int row = objectsFilter_->mapToSource(shown).row();
+                   if (row >= 0 && static_cast<std::size_t>(row) < objects_.size())
+                       (void)thumbnails_->Ask(PictureSource(row), row);
+               },
+               objectsView_));
+    objectsView_->setIconSize({ThumbnailCache::kSide, ThumbnailCache::kSide});
+    objectsView_->verticalHeader()->setDefaultSectionSize(
+        std::max(ThumbnailCache::kSide + 4, objectsView_->fontMetrics().height() + 4));
+    thumbnails_->Made = [this](int row) { objectsTable_->PictureChanged(row); };
 
     poll_ = new QTimer(this);
     poll_->setInterval(kPollMilliseconds);
@@ -221,6 +279,7 @@ LibraryWindow::LibraryWindow(std::filesystem::path cacheFile, QWidget* parent)
 
 LibraryWindow::~LibraryWindow()
 {
+    thumbnails_->Made = nullptr;
     if (scan_.joinable()) {
         scan_.request_stop();
         scan_.join();
@@ -246,6 +305,28 @@ QTableView* LibraryWindow::AddTable(const QString& caption, LibraryTable& table,
     connect(view, &QTableView::doubleClicked, this, &LibraryWindow::Activated);
     tabs_->addTab(view, caption);
     return view;
+}
+
+ThumbnailSource LibraryWindow::PictureSource(int objectRow) const
+{
+    const ObjectRow& at = objects_[static_cast<std::size_t>(objectRow)];
+    const FileRecord& file = files_[at.file];
+    const ObjectRecord& object = file.objects[at.object];
+    return {file.path, file.member, object.objdId, object.chunkNumber};
+}
+
+std::optional<QPixmap> LibraryWindow::ObjectPicture(const QModelIndex& shown)
+{
+    const int row = objectsFilter_->mapToSource(shown).row();
+    if (row < 0 || static_cast<std::size_t>(row) >= objects_.size())
+        return std::nullopt;
+    return thumbnails_->Find(PictureSource(row));
+}
+
+void LibraryWindow::hideEvent(QHideEvent* event)
+{
+    thumbnails_->DropPending();  // no row is shown now
+    QWidget::hideEvent(event);
 }
 
 std::vector<std::string> LibraryWindow::InstallFolders(const std::vector<GameInstall>& installs)
@@ -285,6 +366,7 @@ void LibraryWindow::Scan(const std::vector<std::string>& folders)
     Cancel();
     if (scan_.joinable())
         scan_.join();
+    thumbnails_->DropAll();
     ResetData();
     {
         const std::lock_guard lock(pendingLock_);

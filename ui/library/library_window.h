@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QPixmap>
 #include <QWidget>
 #include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <stop_token>
 #include <string>
 #include <thread>
@@ -28,11 +30,14 @@ namespace tarnwick {
 
 class LibraryTable;
 class LibraryFilter;
+class ThumbnailCache;
+struct ThumbnailSource;
 
 // The library: every object of the game and its downloads at a glance. The
 // folders are indexed on worker threads while the tables fill; objects,
 // files and GUID conflicts (counts per class at the top), sortable, filtered
-// as you type, copied or exported as tab-separated text.
+// as you type, copied or exported as tab-separated text. Each object shows a
+// small picture, made off the window's thread once its row is shown.
 class LibraryWindow : public QWidget {
 public:
     // `cacheFile` empty: no cache, every file read.
@@ -55,11 +60,17 @@ public:
     [[nodiscard]] QString CountsText() const;
     // The rows of the table shown, as exported.
     [[nodiscard]] QString ShownTableAsTsv() const;
+    // The picture of an object the objects table shows: nothing while it is
+    // still to be made, a null pixmap when the object has none.
+    [[nodiscard]] std::optional<QPixmap> ObjectPicture(const QModelIndex& shown);
 
     // A double-click on an object or a file: open it at that chunk (1-based; 0 for none).
     std::function<void(const QString& path, quint32 chunk)> OpenChunk;
     // Each scan's end, complete or cancelled.
     std::function<void()> ScanEnded;
+
+protected:
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void TakeResults();
@@ -70,6 +81,7 @@ private:
     void Activated(const QModelIndex& index);
     QTableView* AddTable(const QString& caption, LibraryTable& table, LibraryFilter& filter);
     void ResetData();
+    [[nodiscard]] ThumbnailSource PictureSource(int objectRow) const;
 
     std::filesystem::path cacheFile_;
     // Filled on the window's thread only.
@@ -107,6 +119,7 @@ private:
     QProgressBar* progress_;
     QPushButton* cancel_;
     QTimer* poll_;
+    ThumbnailCache* thumbnails_;
     std::jthread scan_;  // last: stopped and joined before what it fills goes
 };
 

@@ -136,8 +136,9 @@ private slots:
         QCOMPARE(frames.size(), std::size_t{12});
         for (std::size_t cell = 0; cell < frames.size(); ++cell)
             QCOMPARE(frames[cell].isNull(), cell != 1 && cell != 11);
-        QVERIFY2(View()->Note().contains(QStringLiteral("Near, rotation 0x04: Entry 0: no SPR2 512.")),
-                 qPrintable(View()->Note()));
+        QVERIFY2(
+            View()->Note().contains(QStringLiteral("Near, rotation 0x04: Entry 0: no SPR2 512 (0x0200).")),
+            qPrintable(View()->Note()));
         QVERIFY(View()->CurrentPicture().isNull());
         Inspect(6);
         QVERIFY2(View()->Note().startsWith(QStringLiteral(
@@ -170,7 +171,7 @@ private slots:
         QVERIFY2(why.startsWith(QStringLiteral("Rotation 0x01 draws nothing: The image spans")),
                  qPrintable(why));
         QVERIFY(DrawGroupThumbnail(chunks, 103, &why).isNull());
-        QCOMPARE(why, QStringLiteral("The file has no DGRP 103."));
+        QCOMPARE(why, QStringLiteral("The file has no DGRP 103 (0x0067)."));
     }
 };
 

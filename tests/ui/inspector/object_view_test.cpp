@@ -241,7 +241,7 @@ private slots:
         QVERIFY(!Inspector()->View()->CurrentPicture().isNull());
         QCOMPARE(Inspector()->View()->Note(),
                  QStringLiteral("Rotation 0x01 draws nothing: its image places no sprite that shows.\n"
-                                "Rotation 0x04 draws nothing: Entry 0: no SPR2 512.\n"
+                                "Rotation 0x04 draws nothing: Entry 0: no SPR2 512 (0x0200).\n"
                                 "The picture shows rotation 0x10."));
     }
 
