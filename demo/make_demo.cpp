@@ -1,7 +1,8 @@
 // Writes a demo game folder inside a Wine-style prefix: a system.reg naming
-// the game's folder, the C: drive link, character, wall and floor files that
-// show every view, the behaviour file the game's folder is known by, and an
-// archive of objects as the game packs them. Usage: tarnwick_make_demo <prefix folder>
+// the game's folder, the C: drive link, a neighbourhood whose characters
+// folder holds character, wall and floor files that show every view, the
+// behaviour file the game's folder is known by, and an archive of objects as
+// the game packs them. Usage: tarnwick_make_demo <prefix folder>
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -231,6 +232,10 @@ int main(int argc, char* argv[])
     // does under Wine: the program matches names without regard to case.
     const fs::path game = prefix / "drive_c" / "Program Files" / "Maxis" / "The Sims";
     WriteGameFiles(game / "userdata" / "characters");
+    // The classic game keeps its saves in the game's folder: UserData holds a
+    // neighbourhood once it has a Neighborhood.iff.
+    Write(game / "userdata" / "Neighborhood.iff",
+          FileWithMap({{"STR#", "Neighbourhood", Strings(0xFF, {"Demo Neighbourhood"}), 128}}));
     WriteGameData(game / "GameData");
     // Downloads with a GUID conflict of every class and a damaged download,
     // and the game object one of them overrides, for the library.
