@@ -163,8 +163,8 @@ InstallSearch FindInstalls(const SearchPlaces& places)
             steamFolders.push_back(*folder);
     // Steam's uninstall entry names the game's folder too, whatever became of
     // the library list.
-    const std::wstring uninstall =
-        L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Steam App " + Wide(kReReleaseAppId);
+    const std::wstring uninstall = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Steam App " +
+                                   WideText(kReReleaseAppId, CP_UTF8);
     for (const DWORD view : kValueViews)
         if (const auto folder =
                 RegistryFolder(HKEY_LOCAL_MACHINE, uninstall.c_str(), L"InstallLocation", view))

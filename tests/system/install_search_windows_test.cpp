@@ -31,16 +31,16 @@ const fs::path kLegacy = "steamapps/common/The Sims Legacy Collection";
 // home; afterwards the keys it made are deleted, down to the first that was
 // there before. A key that was there already is a real install's: the test
 // is skipped.
-struct ScratchKeyValues {
+struct ThrowawayKeyValues {
     HKEY root;
     std::wstring path;
     REGSAM view;  // KEY_WOW64_32KEY for the 32-bit programs' view
     std::vector<std::pair<std::wstring, std::wstring>> values;
 };
 
-class ScratchKey {
+class ThrowawayKey {
 public:
-    explicit ScratchKey(const ScratchKeyValues& key) : root_(key.root), view_(key.view)
+    explicit ThrowawayKey(const ThrowawayKeyValues& key) : root_(key.root), view_(key.view)
     {
         for (std::size_t end = 0; end != std::wstring::npos && status_ == ERROR_SUCCESS;) {
             end = key.path.find(L'\\', end + 1);
@@ -61,15 +61,15 @@ public:
         if (status_ == ERROR_SUCCESS && (made_.empty() || made_.back() != key.path))
             status_ = ERROR_ALREADY_EXISTS;
     }
-    ~ScratchKey()
+    ~ThrowawayKey()
     {
         if (key_ != nullptr)
             RegCloseKey(key_);
         for (auto path = made_.rbegin(); path != made_.rend(); ++path)
             RegDeleteKeyExW(root_, path->c_str(), view_, 0);
     }
-    ScratchKey(const ScratchKey&) = delete;
-    ScratchKey& operator=(const ScratchKey&) = delete;
+    ThrowawayKey(const ThrowawayKey&) = delete;
+    ThrowawayKey& operator=(const ThrowawayKey&) = delete;
 
     [[nodiscard]] LONG Status() const { return status_; }
     void Set(const std::wstring& name, const std::wstring& text) const
@@ -89,7 +89,7 @@ private:
 };
 
 // The classic install's key, in the 32-bit view the game writes.
-ScratchKeyValues ClassicKey(std::vector<std::pair<std::wstring, std::wstring>> values)
+ThrowawayKeyValues ClassicKey(std::vector<std::pair<std::wstring, std::wstring>> values)
 {
     return {HKEY_LOCAL_MACHINE, L"Software\\Maxis\\The Sims", KEY_WOW64_32KEY, std::move(values)};
 }
@@ -141,7 +141,7 @@ struct HomeCase {
     const char* name;
     std::function<void(const fs::path& home, Variables& variables)> build;
     // Keys written for the test, their values paths below the home.
-    std::vector<ScratchKeyValues> keys;
+    std::vector<ThrowawayKeyValues> keys;
     // Per install: "edition|game folder|saves|neighbourhoods", paths below the
     // home, "<Saved Games>" and "<Documents>" for the user's known folders. A
     // neighbourhood found elsewhere than the saves root is marked "*".
@@ -194,15 +194,15 @@ TEST_P(WindowsInstallSearchTest, FindsWhatTheTreeHolds)
     row.build(home, variables);
     // Deleted last made first, so that a key made for two is empty when it goes.
     struct Keys {
-        std::vector<std::unique_ptr<ScratchKey>> made;
+        std::vector<std::unique_ptr<ThrowawayKey>> made;
         ~Keys()
         {
             while (!made.empty())
                 made.pop_back();
         }
     } keys;
-    for (const ScratchKeyValues& values : row.keys) {
-        const auto& key = keys.made.emplace_back(std::make_unique<ScratchKey>(values));
+    for (const ThrowawayKeyValues& values : row.keys) {
+        const auto& key = keys.made.emplace_back(std::make_unique<ThrowawayKey>(values));
         if (key->Status() == ERROR_ACCESS_DENIED || key->Status() == ERROR_ALREADY_EXISTS)
             GTEST_SKIP() << "a key cannot be written here, or is a real install's";
         ASSERT_EQ(key->Status(), ERROR_SUCCESS);
