@@ -68,7 +68,7 @@ TEST(SizeAndTimeOf, GivesSizeAndTimeSince1970ThroughLinks)
     const fixtures::TempDir folder;
     const std::string file = folder.Write("file", fixtures::ToBytes("twelve bytes"));
     constexpr sys_time<nanoseconds> kChanged = sys_days{2003y / March / 4} + 5h + 6min + 7s + 890ns;
-    fs::last_write_time(file, clock_cast<file_clock>(kChanged));
+    fs::last_write_time(file, file_clock::from_sys(kChanged));
     fs::create_symlink("file", folder.Path() / "link to file");
     fs::create_symlink("nowhere", folder.Path() / "dangling link");
 
