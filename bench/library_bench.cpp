@@ -1,18 +1,22 @@
 // The library's costs: indexing a folder of object files of about 100 KB,
 // made by the builders, from the disk (the system's page cache warm) and from
 // the cache of an earlier scan; a search over the objects found; one object's
-// picture for the objects table, read from its file each time.
+// picture for the objects table, read from its file each time; naming the
+// calls to a game's global behaviours.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <map>
 
+#include "library/called_behaviours.h"
 #include "library/conflicts.h"
 #include "library/folder_walk.h"
 #include "library/index_cache.h"
 #include "library/library_scan.h"
 #include "library/listed_picture.h"
 #include "library/scan_output.h"
+#include "synth/called_behaviour_files.h"
+#include "synth/far_builder.h"
 #include "synth/library_tree_builder.h"
 #include "synth/multi_tile_object.h"
 #include "synth/showcase_object.h"
@@ -229,8 +233,52 @@ void ReadListedPicture(benchmark::State& state)
     }
 }
 
+// A game folder whose Global.far holds a global.iff of `count` behaviours of
+// 20 instructions each, about the size of the game's own, written once.
+const fs::path& GameWithGlobals(std::size_t count)
+{
+    static const fixtures::TempDir folder;
+    static std::map<std::size_t, fs::path> made;
+    fs::path& path = made[count];
+    if (path.empty()) {
+        path = folder.Path() / std::to_string(count);
+        std::vector<fixtures::NamedBehaviour> behaviours;
+        for (std::size_t i = 0; i < count; ++i)
+            behaviours.push_back({static_cast<std::uint16_t>(256 + i), "Global " + std::to_string(i),
+                                  std::vector<Instruction>(20, {2, 254, 255, {}})});
+        fixtures::WriteFile(path / "GameData" / "Global" / "Global.far",
+                            fixtures::FarBuilder()
+                                .Member("global.iff", fixtures::BehaviourFileBytes(behaviours))
+                                .Member("personglobals.iff", fixtures::BehaviourFileBytes({{8192, "Greet"}}))
+                                .Build());
+    }
+    return path;
+}
+
+// The first call named in a game folder: the archive's manifest, the member
+// read and its chunks walked, on the window's thread.
+void NameFirstGlobalCall(benchmark::State& state)
+{
+    const fs::path& game = GameWithGlobals(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        library::GameBehaviours behaviours(game);
+        benchmark::DoNotOptimize(behaviours.Global(300));
+    }
+}
+
+// Every call after it: a look-up in what was kept.
+void NameLaterGlobalCall(benchmark::State& state)
+{
+    library::GameBehaviours behaviours(GameWithGlobals(static_cast<std::size_t>(state.range(0))));
+    (void)behaviours.Global(256);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(behaviours.Global(300));
+}
+
 }  // namespace
 
+BENCHMARK(NameFirstGlobalCall)->Arg(2000)->Unit(benchmark::kMillisecond);
+BENCHMARK(NameLaterGlobalCall)->Arg(2000);
 BENCHMARK(IndexFromDisk)
     ->Arg(1000)
     ->Arg(10000)

@@ -1,7 +1,8 @@
 // Writes a demo game folder inside a Wine-style prefix: a system.reg naming
-// the game's folder, the C: drive link, character, wall and floor files that
-// show every view, the behaviour file the game's folder is known by, and an
-// archive of objects as the game packs them. Usage: tarnwick_make_demo <prefix folder>
+// the game's folder, the C: drive link, a neighbourhood whose characters
+// folder holds character, wall and floor files that show every view, the
+// behaviour file the game's folder is known by, and an archive of objects as
+// the game packs them. Usage: tarnwick_make_demo <prefix folder>
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "synth/bmp_builder.h"
+#include "synth/called_behaviour_files.h"
 #include "synth/far_builder.h"
 #include "synth/iff_builder.h"
 #include "synth/library_tree_builder.h"
@@ -166,14 +168,18 @@ void WriteGameFiles(const fs::path& characters)
     damaged.erase(damaged.end() - 2000, damaged.end());  // the last 2000 bytes go
     Write(characters / "Damaged.IFF", damaged);
 
+    // An object whose main behaviour calls the game's: named from GameData/Global.
+    Write(characters / "Demo Fountain.IFF", tarnwick::fixtures::DemoFountainFile());
+
     Write(characters / "Demo Wall.WLL", FileWithMap({{"SPR#", "Wall sprite", SpriteBytes(2600), 1},
                                                      {"STR#", "Wall name", Strings(0xFF, {"Brick"}), 2}}));
     Write(characters / "Demo Floor.FLR", FileWithMap({{"SPR#", "Floor sprite", SpriteBytes(1800), 1},
                                                       {"STR#", "Floor name", Strings(0xFF, {"Oak"}), 2}}));
 }
 
-// GameData: Behavior.iff, which marks a game folder, and Objects\Objects.far,
-// its members in folders as the game's are.
+// GameData: Behavior.iff, which marks a game folder, Objects\Objects.far,
+// its members in folders as the game's are, and Global\Global.far with the
+// global behaviours and a semi-global file.
 void WriteGameData(const fs::path& gameData)
 {
     Write(gameData / "Behavior.iff",
@@ -199,6 +205,7 @@ void WriteGameData(const fs::path& gameData)
               .Member("Floors\\Oak.flr", FileWithMap({{"SPR#", "Floor sprite", SpriteBytes(1800), 1},
                                                       {"STR#", "Floor name", Strings(0xFF, {"Oak"}), 2}}))
               .Build());
+    Write(gameData / "Global" / "Global.far", tarnwick::fixtures::DemoGlobalArchive());
 }
 
 }  // namespace
@@ -225,6 +232,10 @@ int main(int argc, char* argv[])
     // does under Wine: the program matches names without regard to case.
     const fs::path game = prefix / "drive_c" / "Program Files" / "Maxis" / "The Sims";
     WriteGameFiles(game / "userdata" / "characters");
+    // The classic game keeps its saves in the game's folder: UserData holds a
+    // neighbourhood once it has a Neighborhood.iff.
+    Write(game / "userdata" / "Neighborhood.iff",
+          FileWithMap({{"STR#", "Neighbourhood", Strings(0xFF, {"Demo Neighbourhood"}), 128}}));
     WriteGameData(game / "GameData");
     // Downloads with a GUID conflict of every class and a damaged download,
     // and the game object one of them overrides, for the library.

@@ -106,6 +106,23 @@ void WriteWinePrefix(const fs::path& prefix,
     WriteTextFile(prefix / "system.reg", text);
 }
 
+void WriteUserShellFolders(const fs::path& prefix,
+                           const std::vector<std::pair<std::string, std::string>>& userShellFolders,
+                           const std::vector<std::pair<std::string, std::string>>& shellFolders)
+{
+    const std::string explorer = "Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Explorer\\\\";
+    std::string text =
+        "WINE REGISTRY Version 2\n;; All keys relative to \\\\User\\\\S-1-5-21-0-0-0-1000\n\n"
+        "#arch=win64\n\n[Environment] 1700000000\n\"TEMP\"=str(2):\"%USERPROFILE%\\\\Temp\"\n\n";
+    text += "[" + explorer + "Shell Folders] 1700000000\n";
+    for (const auto& [name, value] : shellFolders)
+        text += "\"" + name + "\"=\"" + Escaped(value) + "\"\n";
+    text += "\n[" + explorer + "User Shell Folders] 1700000000\n";
+    for (const auto& [name, value] : userShellFolders)
+        text += "\"" + name + "\"=str(2):\"" + Escaped(value) + "\"\n";
+    WriteTextFile(prefix / "user.reg", text);
+}
+
 fs::path ReReleaseSavesFolder(const fs::path& prefix, std::string_view user)
 {
     return prefix / "drive_c" / "users" / std::string(user) / "Saved Games" / "Electronic Arts" /

@@ -42,6 +42,13 @@ void WriteAppManifest(const std::filesystem::path& library, std::string_view app
 void WriteWinePrefix(const std::filesystem::path& prefix,
                      const std::vector<std::pair<std::string, std::string>>& classicValues = {});
 
+// A prefix's user.reg naming the user's shell folders: each (value name,
+// Windows path) in User Shell Folders, as Wine writes them with
+// %USERPROFILE%, and in Shell Folders, as written out in full.
+void WriteUserShellFolders(const std::filesystem::path& prefix,
+                           const std::vector<std::pair<std::string, std::string>>& userShellFolders,
+                           const std::vector<std::pair<std::string, std::string>>& shellFolders = {});
+
 // The re-release's saves in a prefix, for that Windows user.
 [[nodiscard]] std::filesystem::path ReReleaseSavesFolder(const std::filesystem::path& prefix,
                                                          std::string_view user = "steamuser");

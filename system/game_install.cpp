@@ -37,6 +37,10 @@ std::string_view FoundInName(FoundIn where)
         return "in a Lutris prefix";
     case FoundIn::Bottles:
         return "in a Bottles bottle";
+    case FoundIn::CrossOver:
+        return "in a CrossOver bottle";
+    case FoundIn::Whisky:
+        return "in a Whisky bottle";
     }
     return "";
 }
@@ -83,6 +87,21 @@ std::vector<Neighbourhood> FindNeighbourhoods(const fs::path& savesRoot)
         return numberA != numberB ? numberA < numberB : a.Name < b.Name;
     });
     return found;
+}
+
+fs::path ReReleaseSavesBelow(const fs::path& shellFolder)
+{
+    // Names in any case, as a prefix copied from Windows may have them.
+    if (auto found = FindEntry(shellFolder, {"Electronic Arts", "The Sims 25"}))
+        return *std::move(found);
+    return shellFolder / "Electronic Arts" / "The Sims 25";
+}
+
+fs::path FirstSavesRoot(const std::vector<fs::path>& roots)
+{
+    const auto found = std::find_if(roots.begin(), roots.end(),
+                                    [](const fs::path& root) { return !FindNeighbourhoods(root).empty(); });
+    return found == roots.end() ? fs::path() : *found;
 }
 
 fs::path CharactersFolder(const Neighbourhood& neighbourhood)

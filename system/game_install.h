@@ -16,7 +16,7 @@ enum class Edition : std::uint8_t {
 };
 
 // How it was reached.
-enum class FoundIn : std::uint8_t { Native, WinePrefix, ProtonPrefix, Lutris, Bottles };
+enum class FoundIn : std::uint8_t { Native, WinePrefix, ProtonPrefix, Lutris, Bottles, CrossOver, Whisky };
 
 // One saved neighbourhood: a UserData, UserData2, ... folder.
 struct Neighbourhood {
@@ -48,6 +48,12 @@ struct GameInstall {
 // Neighborhood.iff, "UserData" first and then by number ("UserData2" before
 // "UserData10"), then any others by name.
 [[nodiscard]] std::vector<Neighbourhood> FindNeighbourhoods(const std::filesystem::path& savesRoot);
+
+// The re-release's saves root below a Saved Games or Documents folder.
+[[nodiscard]] std::filesystem::path ReReleaseSavesBelow(const std::filesystem::path& shellFolder);
+
+// The first of the saves roots that holds a neighbourhood; empty when none does.
+[[nodiscard]] std::filesystem::path FirstSavesRoot(const std::vector<std::filesystem::path>& roots);
 
 // A neighbourhood's Characters folder, else the neighbourhood's own folder.
 [[nodiscard]] std::filesystem::path CharactersFolder(const Neighbourhood& neighbourhood);

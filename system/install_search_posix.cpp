@@ -51,10 +51,16 @@ constexpr std::string_view kLutrisGames[] = {
     ".var/app/net.lutris.Lutris/config/lutris/games",
 };
 
-// Wine prefixes that macOS users keep their games in: CrossOver's and Whisky's bottles.
-constexpr std::string_view kMacBottles[] = {
-    "Library/Application Support/CrossOver/Bottles",
-    "Library/Containers/com.isaacmarovitz.Whisky/Bottles",
+// Folders of bottles, each bottle a Wine prefix: CrossOver's on macOS and on
+// Linux, and Whisky's on macOS.
+struct BottleFolder {
+    std::string_view Folder;
+    FoundIn Where;
+};
+constexpr BottleFolder kBottleFolders[] = {
+    {"Library/Application Support/CrossOver/Bottles", FoundIn::CrossOver},
+    {".cxoffice", FoundIn::CrossOver},
+    {"Library/Containers/com.isaacmarovitz.Whisky/Bottles", FoundIn::Whisky},
 };
 
 struct PrefixToSearch {
@@ -192,8 +198,8 @@ InstallSearch FindInstalls(const SearchPlaces& places)
                                  *folder, saves));
     }
 
-    // Wine prefixes: the user's own, then those of Lutris, Bottles, macOS's
-    // bottles and Steam's other Proton prefixes (a CD install added to Steam).
+    // Wine prefixes: the user's own, then those of Lutris, Bottles, CrossOver,
+    // Whisky and Steam's other Proton prefixes (a CD install added to Steam).
     PrefixList prefixes;
     if (const std::string prefix = places.Variable("WINEPREFIX"); !prefix.empty())
         prefixes.Add(prefix, FoundIn::WinePrefix);
@@ -201,9 +207,9 @@ InstallSearch FindInstalls(const SearchPlaces& places)
         prefixes.Add(places.Home / ".wine", FoundIn::WinePrefix);
         AddLutrisPrefixes(places, prefixes, problems);
         AddBottles(places, prefixes, problems);
-        for (const std::string_view folder : kMacBottles)
+        for (const auto& [folder, where] : kBottleFolders)
             for (const fs::path& bottle : SortedEntries(places.Home / folder))
-                prefixes.Add(bottle, FoundIn::WinePrefix);
+                prefixes.Add(bottle, where);
     }
     for (const fs::path& prefix : AllProtonPrefixes(libraries))
         prefixes.Add(prefix, FoundIn::ProtonPrefix);

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <cctype>
-#include <system_error>
 
 #include "system/classic_key.h"
 #include "system/folder_names.h"
 #include "system/steam_library.h"
 #include "system/wine_paths.h"
 #include "system/wine_prefix.h"
+#include "system/wine_shell_folders.h"
 
 namespace tarnwick {
 
@@ -43,20 +43,11 @@ std::optional<fs::path> MapUtf8WindowsPath(std::string_view windowsPath, const f
 
 fs::path ReReleaseSavesIn(const fs::path& prefix)
 {
-    const auto users = FindEntry(prefix, {"drive_c", "users"});
-    if (!users)
-        return {};
-    std::vector<fs::path> userFolders;
-    std::error_code error;
-    for (fs::directory_iterator entry(*users, error), end; !error && entry != end; entry.increment(error))
-        userFolders.push_back(entry->path());
-    std::sort(userFolders.begin(), userFolders.end());
-    for (const fs::path& user : userFolders) {
-        const auto saves = FindEntry(user, {"Saved Games", "Electronic Arts", "The Sims 25"});
-        if (saves && !FindNeighbourhoods(*saves).empty())
-            return *saves;
-    }
-    return {};
+    std::vector<fs::path> roots;
+    for (const ShellFolderName& folder : {kSavedGamesFolder, kDocumentsFolder})
+        for (const fs::path& shellFolder : ShellFolders(prefix, folder))
+            roots.push_back(ReReleaseSavesBelow(shellFolder));
+    return FirstSavesRoot(roots);
 }
 
 void AddPrefixInstalls(const fs::path& prefix, FoundIn where, InstallList& list,

@@ -16,8 +16,10 @@ namespace tarnwick {
                                                                       const std::filesystem::path& prefix);
 
 // The re-release's saves root inside a prefix: the first
-// drive_c/users/<user>/Saved Games/Electronic Arts/The Sims 25 that holds a
-// neighbourhood; empty when none does.
+// <Saved Games>/Electronic Arts/The Sims 25 that holds a neighbourhood, the
+// user's Saved Games wherever the prefix's user.reg says it is, else
+// drive_c/users/<user>/Saved Games; then the same below Documents. Empty when
+// none does.
 [[nodiscard]] std::filesystem::path ReReleaseSavesIn(const std::filesystem::path& prefix);
 
 // Adds what one Wine prefix holds: a classic install its registry names

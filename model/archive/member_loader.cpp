@@ -11,6 +11,7 @@ void LoadArchiveMember(OpenFile& openFile, const std::string& archivePath, std::
                        const FarMember& member, LoadOutput& output)
 {
     openFile.FilePath = archivePath;
+    openFile.MemberName = member.name;
     output.ClearChunkList();
     output.SetDetailsCaption(MemberDetailsCaption(member.name, archiveName));
 

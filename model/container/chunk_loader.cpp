@@ -18,6 +18,7 @@ FileHeaderTexts ReadFileHeaderTexts(ByteSpan file)
 void LoadChunkFile(OpenFile& openFile, const std::string& path, std::string_view fileName, LoadOutput& output)
 {
     openFile.FilePath = path;
+    openFile.MemberName.clear();
     output.ClearChunkList();
     output.SetDetailsCaption("File Details for " + std::string(fileName));
 

@@ -43,7 +43,7 @@ std::string Summary(const fs::path& home, const GameInstall& install)
     for (const Neighbourhood& neighbourhood : install.Neighbourhoods)
         neighbourhoods += (neighbourhoods.empty() ? "" : ",") + neighbourhood.Name;
     const char* editions[] = {"classic", "steam", "ea"};
-    const char* places[] = {"native", "wine", "proton", "lutris", "bottles"};
+    const char* places[] = {"native", "wine", "proton", "lutris", "bottles", "crossover", "whisky"};
     return std::string(editions[static_cast<int>(install.Release)]) + "|" +
            places[static_cast<int>(install.Where)] + "|" + Below(home, install.GameFolder) + "|" +
            Below(home, install.SavesRoot) + "|" + neighbourhoods;
@@ -115,6 +115,25 @@ std::string ClassicRow(const std::string& prefix, const std::string& where)
 {
     const std::string game = prefix + "/drive_c/Games/The Sims";
     return "classic|" + where + "|" + game + "|" + game + "|UserData,UserData3";
+}
+
+constexpr const char* kSavedGamesValue = "{4C5C32FF-BB9D-43B0-B5B4-2D72E54EAAA4}";
+const fs::path kSteamPrefix = kSteam / kLegacyPrefix;
+const fs::path kSteamUser = kSteamPrefix / "drive_c/users/steamuser";
+const fs::path kWhiskyBottle = "Library/Containers/com.isaacmarovitz.Whisky/Bottles/B1";
+
+// The re-release under Proton whose saves the row puts somewhere in the prefix.
+void ProtonLegacy(const fs::path& home)
+{
+    WriteAppManifest(home / kSteam, "3314060", kLegacy);
+    WriteGameFolder(home / kSteam / kLegacyFolder);
+    WriteWinePrefix(home / kSteamPrefix);
+}
+
+std::string ProtonLegacyRow(const fs::path& saves, const std::string& neighbourhoods)
+{
+    return "steam|proton|" + (kSteam / kLegacyFolder).generic_string() + "|" +
+           (saves / "Electronic Arts/The Sims 25").generic_string() + "|" + neighbourhoods;
 }
 
 void LutrisFile(const fs::path& file, const std::string& prefix)
@@ -346,6 +365,99 @@ INSTANTIATE_TEST_SUITE_P(
                      ClassicPrefix(home / ".wine");
                  },
                  {LegacyRow(kSteam, kSteam, "UserData"), ClassicRow(".wine", "wine")}}),
+    RowName());
+
+// Where the re-release's saves are in a prefix, and the bottles of CrossOver and Whisky.
+INSTANTIATE_TEST_SUITE_P(
+    SavesAndBottles, InstallSearchTest,
+    testing::Values(
+        HomeCase{"Saved Games translated in user.reg comes before the default name",
+                 [](const fs::path& home, Variables&) {
+                     ProtonLegacy(home);
+                     WriteUserShellFolders(home / kSteamPrefix,
+                                           {{kSavedGamesValue, "%USERPROFILE%\\Gespeicherte Spiele"}});
+                     WriteNeighbourhoods(ReReleaseSavesBelow(home / kSteamUser / "Gespeicherte Spiele"),
+                                         {"UserData2"});
+                     WriteNeighbourhoods(ReReleaseSavesBelow(home / kSteamUser / "Saved Games"),
+                                         {"UserData"});
+                 },
+                 {ProtonLegacyRow(kSteamUser / "Gespeicherte Spiele", "UserData2")}},
+        HomeCase{"Saved Games moved out of the profile, named in Shell Folders",
+                 [](const fs::path& home, Variables&) {
+                     ProtonLegacy(home);
+                     WriteUserShellFolders(home / kSteamPrefix, {}, {{kSavedGamesValue, "c:\\SPIELE"}});
+                     WriteNeighbourhoods(ReReleaseSavesBelow(home / kSteamPrefix / "drive_c/Spiele"),
+                                         {"UserData"});
+                 },
+                 {ProtonLegacyRow(kSteamPrefix / "drive_c/Spiele", "UserData")}},
+        HomeCase{"Saved Games named where no folder is falls back to the default name",
+                 [](const fs::path& home, Variables&) {
+                     ProtonLegacy(home);
+                     WriteUserShellFolders(home / kSteamPrefix, {{kSavedGamesValue, "E:\\Gone"}},
+                                           {{kSavedGamesValue, "C:\\..\\..\\Gone"}});
+                     WriteNeighbourhoods(ReReleaseSavesBelow(home / kSteamUser / "Saved Games"),
+                                         {"UserData"});
+                 },
+                 {ProtonLegacyRow(kSteamUser / "Saved Games", "UserData")}},
+        HomeCase{"a user.reg that is not a registry is passed over",
+                 [](const fs::path& home, Variables&) {
+                     ProtonLegacy(home);
+                     WriteTextFile(home / kSteamPrefix / "user.reg",
+                                   "[Software\\Microsoft] 1\n\"x\"=\"C:\\\\x\"\n");
+                     WriteNeighbourhoods(ReReleaseSavesBelow(home / kSteamUser / "Saved Games"),
+                                         {"UserData"});
+                 },
+                 {ProtonLegacyRow(kSteamUser / "Saved Games", "UserData")}},
+        HomeCase{"saves in Documents, named in any case, when Saved Games holds none",
+                 [](const fs::path& home, Variables&) {
+                     ProtonLegacy(home);
+                     WriteLookAlikeGameFolder(ReReleaseSavesBelow(home / kSteamUser / "Saved Games"));
+                     WriteNeighbourhoods(home / kSteamUser / "Documents/electronic arts/THE SIMS 25",
+                                         {"UserData3"});
+                 },
+                 {"steam|proton|" + (kSteam / kLegacyFolder).generic_string() + "|" +
+                  (kSteamUser / "Documents/electronic arts/THE SIMS 25").generic_string() + "|UserData3"}},
+        HomeCase{
+            "Documents moved in user.reg",
+            [](const fs::path& home, Variables&) {
+                ProtonLegacy(home);
+                WriteUserShellFolders(home / kSteamPrefix, {{"Personal", "%USERPROFILE%\\Mes documents"}});
+                WriteNeighbourhoods(ReReleaseSavesBelow(home / kSteamUser / "Mes documents"), {"UserData"});
+                WriteNeighbourhoods(ReReleaseSavesBelow(home / kSteamUser / "Documents"), {"UserData2"});
+            },
+            {ProtonLegacyRow(kSteamUser / "Mes documents", "UserData")}},
+        HomeCase{"a CrossOver bottle on Linux",
+                 [](const fs::path& home, Variables&) { ClassicPrefix(home / ".cxoffice/The Sims"); },
+                 {ClassicRow(".cxoffice/The Sims", "crossover")}},
+        HomeCase{"a CrossOver bottle on macOS",
+                 [](const fs::path& home, Variables&) {
+                     ClassicPrefix(home / "Library/Application Support/CrossOver/Bottles/Sims");
+                 },
+                 {ClassicRow("Library/Application Support/CrossOver/Bottles/Sims", "crossover")}},
+        HomeCase{"a CrossOver bottle whose key names only a look-alike is refused",
+                 [](const fs::path& home, Variables&) {
+                     const fs::path bottle = home / ".cxoffice/Copy";
+                     WriteWinePrefix(bottle, {{"SIMS_DATA", "C:\\Copy"}});
+                     WriteLookAlikeGameFolder(bottle / "drive_c/Copy");
+                     WriteLookAlikeGameFolder(bottle / "drive_c/Program Files/EA Games/The Sims Legacy");
+                 },
+                 {}},
+        HomeCase{
+            "the re-release from a Windows Steam in a Whisky bottle",
+            [](const fs::path& home, Variables&) {
+                const fs::path bottle = home / kWhiskyBottle;
+                WriteWinePrefix(bottle);
+                const fs::path steam = bottle / "drive_c/Program Files (x86)/Steam";
+                WriteLibraryList(steam, {"C:\\Program Files (x86)\\Steam"});
+                WriteAppManifest(steam, "3314060", kLegacy);
+                WriteGameFolder(steam / kLegacyFolder);
+                WriteNeighbourhoods(ReReleaseSavesFolder(bottle, "crossover"), {"UserData"});
+            },
+            {"steam|whisky|" +
+             (kWhiskyBottle / "drive_c/Program Files (x86)/Steam" / kLegacyFolder).generic_string() + "|" +
+             (kWhiskyBottle / "drive_c/users/crossover/Saved Games/Electronic Arts/The Sims 25")
+                 .generic_string() +
+             "|UserData"}}),
     RowName());
 
 TEST(InstallDescription, ListsEveryFolderOfEachInstall)

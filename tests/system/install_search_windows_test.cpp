@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <utility>
 
 #include "synth/install_tree_builder.h"
@@ -26,39 +27,51 @@ namespace fs = std::filesystem;
 using namespace fixtures;
 using Variables = std::map<std::string, std::string, std::less<>>;
 
-const std::wstring kClassicKey = L"Software\\Maxis\\The Sims";
 const fs::path kLegacy = "steamapps/common/The Sims Legacy Collection";
 
-// The classic install's key, written in the 32-bit view the game writes, for
-// one test; deleted with the Maxis key when that was made for it too.
-class ClassicKey {
+// A key written for one test with its values, each a path below the test's
+// home; afterwards the keys it made are deleted, down to the first that was
+// there before. A key that was there already is a real install's: the test
+// is skipped.
+struct ScratchKeyValues {
+    HKEY root;
+    std::wstring path;
+    REGSAM view;  // KEY_WOW64_32KEY for the 32-bit programs' view
+    std::vector<std::pair<std::wstring, std::wstring>> values;
+};
+
+class ScratchKey {
 public:
-    ClassicKey()
+    explicit ScratchKey(const ScratchKeyValues& key) : root_(key.root), view_(key.view)
     {
-        DWORD made = 0;
-        HKEY maxis = nullptr;
-        status_ = RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Maxis", 0, nullptr, 0,
-                                  KEY_ALL_ACCESS | KEY_WOW64_32KEY, nullptr, &maxis, &made);
-        if (status_ != ERROR_SUCCESS)
-            return;
-        RegCloseKey(maxis);
-        madeMaxis_ = made == REG_CREATED_NEW_KEY;
-        status_ = RegCreateKeyExW(HKEY_LOCAL_MACHINE, kClassicKey.c_str(), 0, nullptr, 0,
-                                  KEY_ALL_ACCESS | KEY_WOW64_32KEY, nullptr, &key_, &made);
-        if (status_ == ERROR_SUCCESS && made != REG_CREATED_NEW_KEY)
-            status_ = ERROR_ALREADY_EXISTS;  // a real install's: left alone
+        for (std::size_t end = 0; end != std::wstring::npos && status_ == ERROR_SUCCESS;) {
+            end = key.path.find(L'\\', end + 1);
+            const std::wstring path = key.path.substr(0, end);
+            DWORD made = 0;
+            HKEY opened = nullptr;
+            status_ = RegCreateKeyExW(root_, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | view_, nullptr,
+                                      &opened, &made);
+            if (status_ != ERROR_SUCCESS)
+                break;
+            if (made == REG_CREATED_NEW_KEY)
+                made_.push_back(path);
+            if (end == std::wstring::npos)
+                key_ = opened;
+            else
+                RegCloseKey(opened);
+        }
+        if (status_ == ERROR_SUCCESS && (made_.empty() || made_.back() != key.path))
+            status_ = ERROR_ALREADY_EXISTS;
     }
-    ~ClassicKey()
+    ~ScratchKey()
     {
         if (key_ != nullptr)
             RegCloseKey(key_);
-        if (status_ == ERROR_SUCCESS)
-            RegDeleteKeyExW(HKEY_LOCAL_MACHINE, kClassicKey.c_str(), KEY_WOW64_32KEY, 0);
-        if (madeMaxis_)
-            RegDeleteKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Maxis", KEY_WOW64_32KEY, 0);
+        for (auto path = made_.rbegin(); path != made_.rend(); ++path)
+            RegDeleteKeyExW(root_, path->c_str(), view_, 0);
     }
-    ClassicKey(const ClassicKey&) = delete;
-    ClassicKey& operator=(const ClassicKey&) = delete;
+    ScratchKey(const ScratchKey&) = delete;
+    ScratchKey& operator=(const ScratchKey&) = delete;
 
     [[nodiscard]] LONG Status() const { return status_; }
     void Set(const std::wstring& name, const std::wstring& text) const
@@ -70,28 +83,36 @@ public:
     }
 
 private:
+    HKEY root_;
+    REGSAM view_;
     HKEY key_ = nullptr;
     LONG status_ = ERROR_SUCCESS;
-    bool madeMaxis_ = false;
+    std::vector<std::wstring> made_;
 };
 
-// The user's Saved Games, where the re-release keeps its saves.
-fs::path SavedGames()
+// The classic install's key, in the 32-bit view the game writes.
+ScratchKeyValues ClassicKey(std::vector<std::pair<std::wstring, std::wstring>> values)
+{
+    return {HKEY_LOCAL_MACHINE, L"Software\\Maxis\\The Sims", KEY_WOW64_32KEY, std::move(values)};
+}
+
+// A known folder of the user.
+fs::path KnownFolder(REFKNOWNFOLDERID id)
 {
     PWSTR path = nullptr;
     fs::path folder;
-    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_SavedGames, 0, nullptr, &path)))
+    if (SUCCEEDED(SHGetKnownFolderPath(id, 0, nullptr, &path)))
         folder = path;
     CoTaskMemFree(path);
     return folder;
 }
 
-// The re-release's saves in the user's Saved Games for one test, unless the
-// game has saves there already; removed afterwards.
+// The re-release's saves below one of the user's known folders for one test,
+// unless the game has saves there already; removed afterwards.
 class ReReleaseSaves {
 public:
-    explicit ReReleaseSaves(const std::vector<std::string>& neighbourhoods)
-        : publisher_(SavedGames() / "Electronic Arts"), folder_(publisher_ / "The Sims 25")
+    ReReleaseSaves(REFKNOWNFOLDERID id, const std::vector<std::string>& neighbourhoods)
+        : publisher_(KnownFolder(id) / "Electronic Arts"), folder_(publisher_ / "The Sims 25")
     {
         std::error_code error;
         if (publisher_.parent_path().empty() || fs::exists(folder_, error))
@@ -121,14 +142,16 @@ private:
 struct HomeCase {
     const char* name;
     std::function<void(const fs::path& home, Variables& variables)> build;
-    // The classic key's values, as (name, path below the home); none writes no key.
-    std::vector<std::pair<std::wstring, std::wstring>> classicKey;
+    // Keys written for the test, their values paths below the home.
+    std::vector<ScratchKeyValues> keys;
     // Per install: "edition|game folder|saves|neighbourhoods", paths below the
-    // home, "<Saved Games>" for the user's known folder. A neighbourhood found
-    // elsewhere than the saves root is marked "*".
+    // home, "<Saved Games>" and "<Documents>" for the user's known folders. A
+    // neighbourhood found elsewhere than the saves root is marked "*".
     std::vector<std::string> installs;
-    // The re-release's neighbourhoods in the user's Saved Games; none writes none.
+    // The re-release's neighbourhoods in the user's Saved Games and Documents;
+    // none writes none.
     std::vector<std::string> savedGames = {};
+    std::vector<std::string> documents = {};
     friend void PrintTo(const HomeCase& row, std::ostream* out) { *out << row.name; }
 };
 
@@ -139,10 +162,13 @@ std::string Shown(const fs::path& home, const fs::path& path)
     const fs::path below = path.lexically_relative(home);
     if (!below.empty() && *below.begin() != "..")
         return Utf8OfPath(below.generic_wstring());
-    const fs::path savedGames = SavedGames();
-    const fs::path belowSavedGames = path.lexically_relative(savedGames);
-    if (!savedGames.empty() && !belowSavedGames.empty() && *belowSavedGames.begin() != "..")
-        return "<Saved Games>/" + Utf8OfPath(belowSavedGames.generic_wstring());
+    for (const auto& [id, name] : {std::pair{&FOLDERID_SavedGames, "<Saved Games>/"},
+                                   std::pair{&FOLDERID_Documents, "<Documents>/"}}) {
+        const fs::path known = KnownFolder(*id);
+        const fs::path belowKnown = path.lexically_relative(known);
+        if (!known.empty() && !belowKnown.empty() && *belowKnown.begin() != "..")
+            return name + Utf8OfPath(belowKnown.generic_wstring());
+    }
     return Utf8OfPath(path);
 }
 
@@ -168,20 +194,34 @@ TEST_P(WindowsInstallSearchTest, FindsWhatTheTreeHolds)
     const fs::path home = fs::canonical(dir.Path());
     Variables variables;
     row.build(home, variables);
-    std::optional<ClassicKey> key;
-    if (!row.classicKey.empty()) {
-        key.emplace();
+    // Deleted last made first, so that a key made for two is empty when it goes.
+    struct Keys {
+        std::vector<std::unique_ptr<ScratchKey>> made;
+        ~Keys()
+        {
+            while (!made.empty())
+                made.pop_back();
+        }
+    } keys;
+    for (const ScratchKeyValues& values : row.keys) {
+        const auto& key = keys.made.emplace_back(std::make_unique<ScratchKey>(values));
         if (key->Status() == ERROR_ACCESS_DENIED || key->Status() == ERROR_ALREADY_EXISTS)
-            GTEST_SKIP() << "the classic key cannot be written here, or is a real install's";
+            GTEST_SKIP() << "a key cannot be written here, or is a real install's";
         ASSERT_EQ(key->Status(), ERROR_SUCCESS);
-        for (const auto& [name, below] : row.classicKey)
-            key->Set(name, (home / below).wstring());
+        for (const auto& [name, below] : values.values) {
+            // Steam writes its own path with forward slashes.
+            const fs::path path = home / below;
+            key->Set(name, name == L"SteamPath" ? path.generic_wstring() : path.wstring());
+        }
     }
-    std::optional<ReReleaseSaves> saves;
-    if (!row.savedGames.empty()) {
-        saves.emplace(row.savedGames);
-        if (!saves->Made())
-            GTEST_SKIP() << "the re-release has saves in this user's Saved Games";
+    std::vector<std::unique_ptr<ReReleaseSaves>> saves;
+    for (const auto& [id, neighbourhoods] :
+         {std::pair{&FOLDERID_SavedGames, row.savedGames}, std::pair{&FOLDERID_Documents, row.documents}}) {
+        if (neighbourhoods.empty())
+            continue;
+        saves.push_back(std::make_unique<ReReleaseSaves>(*id, neighbourhoods));
+        if (!saves.back()->Made())
+            GTEST_SKIP() << "the re-release has saves in this user's known folders";
     }
 
     SearchPlaces places{home, [&](std::string_view name) {
@@ -209,6 +249,17 @@ void ClassicIn(const fs::path& folder,
 {
     WriteGameFolder(folder);
     WriteNeighbourhoods(folder, neighbourhoods);
+}
+
+const std::wstring kUninstallKey =
+    L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Steam App 3314060";
+
+// A Steam root below the home with the re-release in its own library.
+void SteamWithGame(const fs::path& steam)
+{
+    WriteLibraryList(steam, {Utf8OfPath(steam)});
+    WriteAppManifest(steam, "3314060", "The Sims Legacy Collection");
+    WriteGameFolder(steam / kLegacy);
 }
 
 // Where Windows keeps a folder's copy for a program that may not write there.
@@ -285,28 +336,108 @@ INSTANTIATE_TEST_SUITE_P(
                  {"UserData"}},
         HomeCase{"the classic key's game data folder",
                  [](const fs::path& home, Variables&) { ClassicIn(home / "Games/Sims", {"UserData"}); },
-                 {{L"SIMS_DATA", L"Games\\Sims"}},
+                 {ClassicKey({{L"SIMS_DATA", L"Games\\Sims"}})},
                  {"classic|Games/Sims|Games/Sims|UserData"}},
         HomeCase{"the classic key's install folder with the game one below",
                  [](const fs::path& home, Variables&) { ClassicIn(home / "Repack/The Sims", {"UserData"}); },
-                 {{L"InstallPath", L"Repack"}},
+                 {ClassicKey({{L"InstallPath", L"Repack"}})},
                  {"classic|Repack/The Sims|Repack/The Sims|UserData"}},
         HomeCase{"the classic key naming a folder beyond ASCII",
                  [](const fs::path& home, Variables&) {
                      ClassicIn(home / L"Jeux/Les Sims \u00e9t\u00e9", {"UserData"});
                  },
-                 {{L"InstallPath", L"Jeux\\Les Sims \u00e9t\u00e9"}},
+                 {ClassicKey({{L"InstallPath", L"Jeux\\Les Sims \u00e9t\u00e9"}})},
                  {"classic|Jeux/Les Sims \xC3\xA9t\xC3\xA9|Jeux/Les Sims \xC3\xA9t\xC3\xA9|UserData"}},
         HomeCase{"the classic key naming a folder that is gone",
                  [](const fs::path&, Variables&) {},
-                 {{L"InstallPath", L"Gone"}},
+                 {ClassicKey({{L"InstallPath", L"Gone"}})},
                  {}},
+        HomeCase{"Steam named by the user's key",
+                 [](const fs::path& home, Variables&) { SteamWithGame(home / "Games/Steam"); },
+                 {{HKEY_CURRENT_USER, L"Software\\Valve\\Steam", 0, {{L"SteamPath", L"Games/Steam"}}}},
+                 {"steam|Games/Steam/steamapps/common/The Sims Legacy Collection|-|"}},
+        HomeCase{
+            "Steam named by the machine's key in the 32-bit view",
+            [](const fs::path& home, Variables&) { SteamWithGame(home / "Valve"); },
+            {{HKEY_LOCAL_MACHINE, L"SOFTWARE\\Valve\\Steam", KEY_WOW64_32KEY, {{L"InstallPath", L"Valve"}}}},
+            {"steam|Valve/steamapps/common/The Sims Legacy Collection|-|"}},
+        HomeCase{"Steam's uninstall key in the 32-bit view, its library list gone",
+                 [](const fs::path& home, Variables&) {
+                     WriteGameFolder(home / "Lib/The Sims Legacy Collection");
+                 },
+                 {{HKEY_LOCAL_MACHINE,
+                   kUninstallKey,
+                   KEY_WOW64_32KEY,
+                   {{L"InstallLocation", L"Lib\\The Sims Legacy Collection"}}}},
+                 {"steam|Lib/The Sims Legacy Collection|<Saved Games>/Electronic Arts/The Sims 25|UserData"},
+                 {"UserData"}},
+        HomeCase{
+            "Steam's uninstall key in the 64-bit view",
+            [](const fs::path& home, Variables&) { WriteGameFolder(home / "Lib64/Legacy"); },
+            {{HKEY_LOCAL_MACHINE, kUninstallKey, KEY_WOW64_64KEY, {{L"InstallLocation", L"Lib64\\Legacy"}}}},
+            {"steam|Lib64/Legacy|-|"}},
+        HomeCase{"Steam's uninstall key naming a look-alike",
+                 [](const fs::path& home, Variables&) { WriteLookAlikeGameFolder(home / "Lib/Copy"); },
+                 {{HKEY_LOCAL_MACHINE, kUninstallKey, KEY_WOW64_32KEY, {{L"InstallLocation", L"Lib\\Copy"}}}},
+                 {}},
+        HomeCase{"Steam's library and uninstall key naming one folder give one install",
+                 [](const fs::path& home, Variables& variables) {
+                     ProgramFolders(home, variables);
+                     SteamWithGame(home / "Program Files (x86)/Steam");
+                 },
+                 {{HKEY_LOCAL_MACHINE,
+                   kUninstallKey,
+                   KEY_WOW64_32KEY,
+                   {{L"InstallLocation",
+                     L"Program Files (x86)\\Steam\\steamapps\\common\\The Sims Legacy Collection"}}}},
+                 {"steam|Program Files (x86)/Steam/steamapps/common/The Sims Legacy Collection|-|"}},
+        HomeCase{"the EA app's keys: the game's folder, another game's refused",
+                 [](const fs::path& home, Variables&) {
+                     WriteGameFolder(home / "EA/The Sims Legacy");
+                     WriteLookAlikeGameFolder(home / "EA/Other Game");
+                 },
+                 {{HKEY_LOCAL_MACHINE,
+                   L"SOFTWARE\\EA Games\\The Sims Legacy",
+                   KEY_WOW64_32KEY,
+                   {{L"Install Dir", L"EA\\The Sims Legacy\\"}}},
+                  {HKEY_LOCAL_MACHINE,
+                   L"SOFTWARE\\EA Games\\Other Game",
+                   KEY_WOW64_32KEY,
+                   {{L"Install Dir", L"EA\\Other Game\\"}}}},
+                 {"ea|EA/The Sims Legacy|-|"}},
+        HomeCase{"the EA app's key in the 64-bit view",
+                 [](const fs::path& home, Variables&) { WriteGameFolder(home / "EA64/Sims"); },
+                 {{HKEY_LOCAL_MACHINE,
+                   L"SOFTWARE\\EA Games\\The Sims Legacy",
+                   KEY_WOW64_64KEY,
+                   {{L"Install Dir", L"EA64\\Sims"}}}},
+                 {"ea|EA64/Sims|-|"}},
+        HomeCase{
+            "the re-release's saves in Documents",
+            [](const fs::path& home, Variables& variables) {
+                ProgramFolders(home, variables);
+                WriteGameFolder(home / "Program Files/EA Games/The Sims Legacy");
+            },
+            {},
+            {"ea|Program Files/EA Games/The Sims Legacy|<Documents>/Electronic Arts/The Sims 25|UserData3"},
+            {},
+            {"UserData3"}},
+        HomeCase{
+            "Saved Games comes before Documents",
+            [](const fs::path& home, Variables& variables) {
+                ProgramFolders(home, variables);
+                WriteGameFolder(home / "Program Files/EA Games/The Sims Legacy");
+            },
+            {},
+            {"ea|Program Files/EA Games/The Sims Legacy|<Saved Games>/Electronic Arts/The Sims 25|UserData"},
+            {"UserData"},
+            {"UserData3"}},
         HomeCase{"the classic key and the default folder are one install",
                  [](const fs::path& home, Variables& variables) {
                      ProgramFolders(home, variables);
                      ClassicIn(home / "Program Files (x86)/Maxis/The Sims", {"UserData"});
                  },
-                 {{L"InstallPath", L"Program Files (x86)\\Maxis\\The Sims"}},
+                 {ClassicKey({{L"InstallPath", L"Program Files (x86)\\Maxis\\The Sims"}})},
                  {"classic|Program Files (x86)/Maxis/The Sims|Program Files (x86)/Maxis/The Sims|UserData"}}),
     RowName());
 

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
+#include <QTest>
 #include <QTimer>
 
 #include <algorithm>
@@ -21,6 +23,7 @@
 #include "model/container/chunk_lookup.h"
 #include "model/decoders/decoded_types.h"
 #include "synth/behaviour_builder.h"
+#include "synth/called_behaviour_files.h"
 #include "synth/far_builder.h"
 #include "synth/library_tree_builder.h"
 #include "synth/multi_tile_object.h"
@@ -32,6 +35,7 @@
 #include "tests/ui/support/game_window.h"
 #include "tests/ui/support/window_test.h"
 #include "ui/common/control_names.h"
+#include "ui/inspector/inspector_link.h"
 #include "ui/inspector/inspector_window.h"
 #include "ui/inspector/views/draw_group_view.h"
 #include "ui/inspector/views/picture_view.h"
@@ -170,6 +174,36 @@ void SaveMultiTilePictures(const QDir& out)
                 .save(out.filePath(QString::fromStdString(stem) +
                                    QStringLiteral("-rotation-%1.png").arg(rotation)));
     }
+}
+
+// The inspector on the demo's fountain in a game folder: its calls named from
+// Global.far, then the global behaviour its first call leads to.
+void SaveCalledBehaviourPictures(const QDir& out)
+{
+    using namespace tarnwick::fixtures;
+    GameWindow window;
+    const std::filesystem::path characters = window.Game().Characters().toStdString();
+    const std::filesystem::path game = characters.parent_path().parent_path();
+    WriteFile(game / "GameData" / "Behavior.iff", BehaviourFileBytes({{4096, "Main"}}));
+    WriteFile(game / "GameData" / "Global" / "Global.far", DemoGlobalArchive());
+    WriteFile(characters / "Demo Fountain.IFF", DemoFountainFile());
+    // The file list shows the new file once it has looked at the folder again.
+    if (!QTest::qWaitFor([&] { return window.Pick(names::kFileList, QStringLiteral("Demo Fountain.IFF")); }))
+        return;
+    auto* chunks = window.List(names::kChunkList);
+    chunks->setCurrentRow(0);
+    QTest::keyClick(chunks, Qt::Key_Return);
+    tarnwick::InspectorWindow* inspector = window.Form().Inspection().Window();
+    if (inspector == nullptr || inspector->View() == nullptr)
+        return;
+    inspector->resize(900, 300);
+    Save(*inspector, out, "inspector-behaviour-named-calls");
+    auto* calls = Find<QTableWidget>(inspector->View(), "Instructions");
+    calls->setFocus();
+    calls->setCurrentCell(0, 1);
+    QTest::keyClick(calls, Qt::Key_Return);
+    QTest::qWait(100);
+    Save(*inspector, out, "inspector-behaviour-followed-global");
 }
 
 // The inspector on an object's behaviour, interactions, constants and
@@ -413,6 +447,7 @@ int main(int argc, char* argv[])
     SaveObjectPictures(out);
     SaveMultiTilePictures(out);
     SaveBehaviourPictures(out);
+    SaveCalledBehaviourPictures(out);
     SaveArchivePictures(window, out);
     SaveLibraryPictures(out, argc > 2 ? std::string(argv[2]) : std::string());
     return SaveEveryTypePictures(out) ? 0 : 1;

@@ -15,4 +15,15 @@ void InspectorContext::Follow(ChunkNumber number) const
         follow(number);
 }
 
+std::optional<library::CalledBehaviour> InspectorContext::FindCalled(OpcodeKind kind, std::uint16_t id) const
+{
+    return findCalled ? findCalled(kind, id) : std::nullopt;
+}
+
+void InspectorContext::FollowElsewhere(const library::BehaviourPlace& place) const
+{
+    if (followElsewhere)
+        followElsewhere(place);
+}
+
 }  // namespace tarnwick

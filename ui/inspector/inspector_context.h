@@ -3,8 +3,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string_view>
 
+#include "library/called_behaviours.h"
 #include "model/container/open_file.h"
 #include "model/decoders/instruction_text.h"
 
@@ -21,11 +23,19 @@ struct InspectorContext {
     // Names of the global and semi-global behaviours that instructions call,
     // where the game's files are at hand; none numbers them.
     CalledBehaviourNames calledNames = {};
+    // The behaviour a global or semi-global call reaches, where the game's
+    // files are at hand, and the way to open it in its own file (the window
+    // opens that file in the main window and keeps the way back).
+    std::function<std::optional<library::CalledBehaviour>(OpcodeKind kind, std::uint16_t id)> findCalled = {};
+    std::function<void(const library::BehaviourPlace& place)> followElsewhere = {};
 
     // The number of chunk TYPE ID, or 0 when the file has none.
     [[nodiscard]] ChunkNumber Find(std::string_view type, std::uint32_t id) const;
     // Follows a link to chunk `number`; nothing for 0.
     void Follow(ChunkNumber number) const;
+    // The behaviour a call reaches, or nothing when it is not known.
+    [[nodiscard]] std::optional<library::CalledBehaviour> FindCalled(OpcodeKind kind, std::uint16_t id) const;
+    void FollowElsewhere(const library::BehaviourPlace& place) const;
 };
 
 }  // namespace tarnwick

@@ -51,6 +51,8 @@ void InspectorLink::Inspect(int row)
         window_->SetPickChunk([this](ChunkNumber picked) {
             list_.setCurrentRow(picked <= kMaxChunks ? static_cast<int>(picked) - 1 : -1);
         });
+        window_->SetOpenElsewhere(openElsewhere_);
+        window_->SetInstalledGame(installedGame_);
     }
     follow_.stop();
     window_->ShowChunk(number);

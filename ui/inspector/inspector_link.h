@@ -23,6 +23,9 @@ public:
     // being left.
     void Clear();
     void Close();
+    // Given to the window when it opens: see InspectorWindow.
+    void SetOpenElsewhere(InspectorWindow::OpenElsewhere open) { openElsewhere_ = std::move(open); }
+    void SetInstalledGame(std::filesystem::path gameFolder) { installedGame_ = std::move(gameFolder); }
     // The window, or nullptr while none is open.
     [[nodiscard]] InspectorWindow* Window() const { return window_; }
 
@@ -38,6 +41,8 @@ private:
     const OpenFile& openFile_;
     QWidget* owner_;
     QPointer<InspectorWindow> window_;
+    InspectorWindow::OpenElsewhere openElsewhere_;
+    std::filesystem::path installedGame_;
     // Following waits for the events already queued: with an arrow key held
     // down only the line reached is decoded, never each one passed.
     QTimer follow_;

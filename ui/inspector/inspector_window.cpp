@@ -13,7 +13,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "model/container/chunk_lookup.h"
 #include "model/container/chunk_summary.h"
+#include "model/container/chunk_types.h"
 #include "ui/inspector/inspector_settings.h"
 #include "ui/inspector/inspector_view.h"
 #include "ui/inspector/save_dialogs.h"
@@ -63,12 +65,15 @@ InspectorWindow::InspectorWindow(const OpenFile& openFile, QWidget* owner)
       layout_(new QVBoxLayout(this)),
       save_(new QToolButton),
       saveMenu_(new QMenu(this)),
+      called_(openFile),
       context_{openFile, 1, [this](ChunkNumber number) { FollowLink(number); }},
       copy_(new QAction(QStringLiteral("&Copy"), this)),
       back_(new QAction(QStringLiteral("Back"), this)),
       forward_(new QAction(QStringLiteral("Forward"), this))
 {
     setObjectName(QStringLiteral("Inspector"));
+    context_.findCalled = [this](OpcodeKind kind, std::uint16_t id) { return called_.Find(kind, id); };
+    context_.followElsewhere = [this](const library::BehaviourPlace& place) { FollowElsewhere(place); };
     setAttribute(Qt::WA_DeleteOnClose);
     header_->setObjectName(QStringLiteral("Header"));
     warning_->setObjectName(QStringLiteral("Warning"));
@@ -130,7 +135,9 @@ InspectorWindow::InspectorWindow(const OpenFile& openFile, QWidget* owner)
 void InspectorWindow::Clear()
 {
     ClearView();
-    history_.Clear();
+    // A file opened for a link keeps the way back.
+    if (!openingElsewhere_)
+        history_.Clear();
     UpdateHistoryActions();
 }
 
@@ -202,25 +209,46 @@ void InspectorWindow::FollowLink(ChunkNumber number)
     QTimer::singleShot(0, this, [this, number] {
         if (openFile_.Chunks.Find(number) == nullptr || number == shown_)
             return;
-        history_.Followed(shown_);
+        history_.Followed(Here());
         Select(number);
     });
 }
 
-bool InspectorWindow::GoBack()
+void InspectorWindow::FollowElsewhere(const library::BehaviourPlace& place)
 {
-    const ChunkNumber target = history_.Back(shown_);
-    if (target != 0)
-        Select(target);
-    return target != 0;
+    QTimer::singleShot(0, this, [this, place] {
+        const LinkStop from = Here();
+        if (!OpenFileOf({place.path, place.member, 0}))
+            return;
+        history_.Followed(from);
+        Select(FindChunk(openFile_.Chunks, chunk_type::kBehaviour, place.id));
+    });
 }
 
-bool InspectorWindow::GoForward()
+bool InspectorWindow::GoBack() { return GoTo(history_.Back(Here())); }
+
+bool InspectorWindow::GoForward() { return GoTo(history_.Forward(Here())); }
+
+bool InspectorWindow::GoTo(const LinkStop& stop)
 {
-    const ChunkNumber target = history_.Forward(shown_);
-    if (target != 0)
-        Select(target);
-    return target != 0;
+    if (stop.chunk == 0)
+        return false;
+    // A stop in a file no longer at hand shows nothing.
+    Select(OpenFileOf(stop) ? stop.chunk : 0);
+    return true;
+}
+
+bool InspectorWindow::OpenFileOf(const LinkStop& stop)
+{
+    if (stop.SameFile(Here()))
+        return true;
+    if (!openElsewhere_)
+        return false;
+    openingElsewhere_ = true;
+    const bool opened = openElsewhere_(stop.path, stop.member);
+    openingElsewhere_ = false;
+    // The main window may spell the path its own way: what it opened is kept as Here() says.
+    return opened;
 }
 
 void InspectorWindow::Select(ChunkNumber number)

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "model/container/open_file.h"
+#include "ui/inspector/called_behaviour_finder.h"
 #include "ui/inspector/inspector_context.h"
 #include "ui/inspector/inspector_view.h"
 #include "ui/inspector/link_history.h"
@@ -44,8 +45,13 @@ public:
     // it, remembering the chunk left for Back. Done on the next turn of the
     // event loop, since the link's own view is replaced.
     void FollowLink(ChunkNumber number);
+    // Follows a call to a behaviour of another file: opens that file (or
+    // archive member) in the main window and shows the behaviour, remembering
+    // the chunk left for Back. Done on the next turn of the event loop.
+    void FollowElsewhere(const library::BehaviourPlace& place);
     // Back and Forward through followed links, as in a browser (Alt+Left,
-    // Alt+Right, the mouse's side buttons); false when there is nowhere to go.
+    // Alt+Right, the mouse's side buttons), to another file too; false when
+    // there is nowhere to go.
     bool GoBack();
     bool GoForward();
     [[nodiscard]] InspectorContext& Context() { return context_; }
@@ -53,6 +59,16 @@ public:
     // Called with the number of a chunk the user picked inside the inspector
     // (an entry of a resource map, a followed link).
     void SetPickChunk(std::function<void(ChunkNumber)> pick) { pickChunk_ = std::move(pick); }
+    // How the main window opens a loose file or an archive's member (stored
+    // name) so that links lead into other files; true once it shows it.
+    using OpenElsewhere = std::function<bool(const std::string& path, const std::string& member)>;
+    void SetOpenElsewhere(OpenElsewhere open) { openElsewhere_ = std::move(open); }
+    // The installed game's folder, whose global behaviours name the calls of
+    // files that lie in no game folder; empty for none.
+    void SetInstalledGame(std::filesystem::path gameFolder)
+    {
+        called_.SetInstalledGame(std::move(gameFolder));
+    }
 
     // Writes what `what` names to `path` (a folder for all frames) without
     // asking; returns why not, or an empty text once written.
@@ -71,12 +87,17 @@ private:
     void AskAndSave(Save what, const QString& suffix, const QString& filter);
     void PickOffset(std::int32_t offset);
     void Select(ChunkNumber number);
+    [[nodiscard]] LinkStop Here() const { return {openFile_.FilePath, openFile_.MemberName, shown_}; }
+    bool OpenFileOf(const LinkStop& stop);
+    bool GoTo(const LinkStop& stop);
     void UpdateHistoryActions();
 
     const OpenFile& openFile_;
     std::optional<ChunkInfo> chunk_;  // shares the bytes of the file it came from
     ChunkNumber shown_ = 0;
     std::function<void(ChunkNumber)> pickChunk_;
+    OpenElsewhere openElsewhere_;
+    bool openingElsewhere_ = false;  // while the main window loads a file for a link
     QLabel* header_;
     QLabel* warning_;
     QLabel* note_;
@@ -84,6 +105,7 @@ private:
     std::unique_ptr<InspectorView> view_;  // a child of the window while it lives
     QToolButton* save_;
     QMenu* saveMenu_;
+    CalledBehaviourFinder called_;
     InspectorContext context_;
     LinkHistory history_;
     QAction* copy_;

@@ -113,6 +113,12 @@ MainWindow::MainWindow(OpenFile& openFile, Registry& registry, std::vector<GameI
     connect(exitCommand, &QAction::triggered, this, &MainWindow::Exit);
     connect(aboutCommand, &QAction::triggered, this, &MainWindow::ShowCredits);
     inspection_ = new InspectorLink(*chunkList_, openFile_, this);
+    // Calls to the game's behaviours lead into its files, loaded here as a click on them would.
+    if (!installs_.empty())
+        inspection_->SetInstalledGame(installs_.front().GameFolder);
+    inspection_->SetOpenElsewhere([this](const std::string& path, const std::string& member) {
+        return Open(PathFromBytes(path), member.empty() ? QString() : PathFromBytes(member)).isEmpty();
+    });
     adjustSize();
     setAcceptDrops(true);
 

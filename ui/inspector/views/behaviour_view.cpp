@@ -11,6 +11,7 @@
 #include "ui/inspector/chunk_links.h"
 #include "ui/inspector/table_rows.h"
 #include "widgets/code_page_text.h"
+#include "widgets/path_text.h"
 
 namespace tarnwick {
 
@@ -21,6 +22,7 @@ namespace {
 enum InstructionColumn { kNumber, kInstruction, kOperands, kTrue, kFalse, kBytes };
 
 constexpr int kTargetRole = Qt::UserRole + 2;  // the instruction a target cell goes to
+constexpr int kCallRole = Qt::UserRole + 3;    // the opcode of a global or semi-global call found
 
 QString Hex(unsigned value, int digits)
 {
@@ -51,6 +53,15 @@ QString BytesText(const Instruction& instruction)
     return text;
 }
 
+// The file a called behaviour is in, as people know it: the member, or the loose file's name.
+QString CalledFileName(const library::BehaviourPlace& place)
+{
+    if (!place.member.empty())
+        return CodePageText(place.member, CodePage::Windows1252);
+    const std::size_t slash = place.path.find_last_of("/\\");
+    return PathFromBytes(slash == std::string::npos ? place.path : place.path.substr(slash + 1));
+}
+
 void MarkAsLink(QTableWidgetItem& item, const QString& tip)
 {
     item.setForeground(QColor(0, 0, 0xEE));
@@ -78,10 +89,16 @@ BehaviourView::BehaviourView(Behaviour behaviour, const InspectorContext& contex
     layout->addWidget(header);
     layout->addWidget(rows_);
     ConnectLinks(*rows_, context);
-    // A click on a target, or Enter on it, selects the instruction it goes to.
-    const auto goToTarget = [this](QTableWidgetItem* item) {
+    // A click on a target, or Enter on it, selects the instruction it goes to;
+    // on a call found in the game's files, opens the behaviour called.
+    const auto goToTarget = [this, &context](QTableWidgetItem* item) {
         if (item != nullptr && item->data(kTargetRole).isValid())
             GoToInstruction(item->data(kTargetRole).toInt());
+        if (item != nullptr && item->data(kCallRole).isValid()) {
+            const auto opcode = static_cast<std::uint16_t>(item->data(kCallRole).toUInt());
+            if (const auto called = context.FindCalled(KindOfOpcode(opcode), opcode))
+                context.FollowElsewhere(called->place);
+        }
     };
     connect(rows_, &QTableWidget::itemClicked, this, goToTarget);
     connect(rows_, &QTableWidget::itemActivated, this, goToTarget);
@@ -102,8 +119,11 @@ void BehaviourView::Fill(const InspectorContext& context)
     const std::size_t count = behaviour_.instructions.size();
     // A local call is named by its chunk's label; the others as the context knows them.
     const CalledBehaviourNames names = [&context](OpcodeKind kind, std::uint16_t id) -> std::string {
-        if (kind != OpcodeKind::LocalCall)
+        if (kind != OpcodeKind::LocalCall) {
+            if (const auto called = context.FindCalled(kind, id))
+                return called->name;
             return context.calledNames ? context.calledNames(kind, id) : std::string{};
+        }
         const ChunkNumber found = context.Find(chunk_type::kBehaviour, id);
         return found != 0 ? context.openFile.Chunks.Find(found)->Label : std::string{};
     };
@@ -131,6 +151,12 @@ void BehaviourView::Fill(const InspectorContext& context)
         }
         first = new QTableWidgetItem(text);
         first->setToolTip(QStringLiteral("Opcode %1 (%2)").arg(opcode).arg(Hex(opcode, 4)));
+        if (const auto called = context.FindCalled(KindOfOpcode(opcode), opcode)) {
+            first->setData(kCallRole, opcode);
+            MarkAsLink(*first, QStringLiteral("Opcode %1 (%2): click to open it in %3")
+                                   .arg(opcode)
+                                   .arg(Hex(opcode, 4), CalledFileName(called->place)));
+        }
         return first;
     };
     const auto targetItem = [&](std::uint8_t target) {
@@ -169,7 +195,7 @@ void BehaviourView::Fill(const InspectorContext& context)
         rows_->setItem(row, kBytes, new QTableWidgetItem(BytesText(instruction)));
     });
     SetColumnWidths(*rows_,
-                    {{kNumber, 45}, {kInstruction, 220}, {kOperands, 340}, {kTrue, 80}, {kFalse, 80}});
+                    {{kNumber, 45}, {kInstruction, 270}, {kOperands, 340}, {kTrue, 80}, {kFalse, 80}});
 }
 
 QString BehaviourView::Note() const
