@@ -10,6 +10,7 @@
 
 #include "library/called_behaviours.h"
 #include "library/conflicts.h"
+#include "library/folder_walk.h"
 #include "library/index_cache.h"
 #include "library/library_scan.h"
 #include "library/listed_picture.h"
@@ -28,15 +29,18 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::size_t kObjectFileFiller = std::size_t{100} * 1024;
+// Small enough for 100,000 files to fit the disk; the same chunks as above.
+constexpr std::size_t kSmallFileFiller = std::size_t{8} * 1024;
 
-// A Downloads folder of `count` object files in folders of 100, written once.
-const fs::path& Downloads(std::size_t count)
+// A Downloads folder of `count` object files in folders of 100, written once
+// and deleted when the benchmarks end.
+const fs::path& Downloads(std::size_t count, std::size_t filler = kObjectFileFiller)
 {
     static const fixtures::TempDir folder;
-    static std::map<std::size_t, fs::path> made;
-    fs::path& path = made[count];
+    static std::map<std::pair<std::size_t, std::size_t>, fs::path> made;
+    fs::path& path = made[{count, filler}];
     if (path.empty()) {
-        path = folder.Path() / std::to_string(count);
+        path = folder.Path() / (std::to_string(count) + "-" + std::to_string(filler));
         for (std::size_t i = 0; i < count; ++i)
             fixtures::WriteFile(
                 path / ("set" + std::to_string(i / 100)) / ("object" + std::to_string(i) + ".iff"),
@@ -44,7 +48,7 @@ const fs::path& Downloads(std::size_t count)
                                            .label = "Object " + std::to_string(i),
                                            .englishName = "Chair number " + std::to_string(i),
                                            .price = static_cast<std::uint16_t>(i),
-                                           .fillerBytes = kObjectFileFiller}));
+                                           .fillerBytes = filler}));
     }
     return path;
 }
@@ -68,6 +72,19 @@ void IndexFromDisk(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
+// The cost per file as the folder grows tenfold and a hundredfold: files of
+// the same chunks, smaller, so that 100,000 fit the disk.
+void IndexPerFile(benchmark::State& state)
+{
+    const auto count = static_cast<std::size_t>(state.range(0));
+    const fs::path& root = Downloads(count, kSmallFileFiller);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ScanOnce(root, {}));
+    state.counters["per_file"] =
+        benchmark::Counter(static_cast<double>(state.iterations() * state.range(0)),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
 // A second start: the cache opened and read, every file listed and found in it.
 void IndexFromCache(benchmark::State& state)
 {
@@ -83,6 +100,84 @@ void IndexFromCache(benchmark::State& state)
         library::ScanOptions options;
         options.known = [&](const library::ListedFile& listed) { return cache.Find(listed); };
         benchmark::DoNotOptimize(ScanOnce(root, options));
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+// A cache file holding a complete scan of the `count` files.
+const fs::path& CacheOf(std::size_t count)
+{
+    static const fixtures::TempDir folder;
+    static std::map<std::size_t, fs::path> made;
+    fs::path& file = made[count];
+    if (file.empty()) {
+        file = folder.Path() / (std::to_string(count) + ".sqlite");
+        const fs::path& root = Downloads(count);
+        library::IndexCache cache(file);
+        (void)cache.Update({root.string()}, ScanOnce(root, {}), true);
+    }
+    return file;
+}
+
+// The stages of a second start, each alone: the folders walked, every file's
+// size and time looked at.
+void WalkFolders(benchmark::State& state)
+{
+    const fs::path& root = Downloads(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(library::ListIndexableFiles({root.string()}));
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+// The cache opened, checked and read.
+void OpenCache(benchmark::State& state)
+{
+    const fs::path& file = CacheOf(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        const library::IndexCache cache(file);
+        if (cache.state() != library::IndexCache::State::Opened)
+            state.SkipWithError("cache not opened");
+        benchmark::DoNotOptimize(cache.size());
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+// Every listed file looked up in an open cache.
+void FindInCache(benchmark::State& state)
+{
+    const fs::path& root = Downloads(static_cast<std::size_t>(state.range(0)));
+    const library::IndexCache cache(CacheOf(static_cast<std::size_t>(state.range(0))));
+    const library::FolderWalk walk = library::ListIndexableFiles({root.string()});
+    for (auto _ : state)
+        for (const library::ListedFile& listed : walk.files)
+            benchmark::DoNotOptimize(cache.Find(listed));
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+// The cache told of a scan that changed nothing: nothing to write.
+void UpdateUnchanged(benchmark::State& state)
+{
+    const fs::path& root = Downloads(static_cast<std::size_t>(state.range(0)));
+    library::IndexCache cache(CacheOf(static_cast<std::size_t>(state.range(0))));
+    const std::vector<library::FileRecord> files = ScanOnce(root, {});
+    for (auto _ : state)
+        benchmark::DoNotOptimize(cache.Update({root.string()}, files, true));
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+// A whole second start as the window and `tarnwick scan` make one: the cache
+// opened, every file listed and found unchanged, the cache told, the conflicts found.
+void SecondStart(benchmark::State& state)
+{
+    const fs::path& root = Downloads(static_cast<std::size_t>(state.range(0)));
+    const fs::path& file = CacheOf(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        library::IndexCache cache(file);
+        library::ScanOptions options;
+        options.known = [&](const library::ListedFile& listed) { return cache.Find(listed); };
+        const std::vector<library::FileRecord> files = ScanOnce(root, options);
+        (void)cache.Update({root.string()}, files, true);
+        benchmark::DoNotOptimize(library::FindConflicts(files));
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
@@ -184,8 +279,36 @@ void NameLaterGlobalCall(benchmark::State& state)
 
 BENCHMARK(NameFirstGlobalCall)->Arg(2000)->Unit(benchmark::kMillisecond);
 BENCHMARK(NameLaterGlobalCall)->Arg(2000);
-BENCHMARK(IndexFromDisk)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(IndexFromCache)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(IndexFromDisk)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
+BENCHMARK(IndexFromCache)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
+BENCHMARK(IndexPerFile)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
+BENCHMARK(WalkFolders)->Arg(10000)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+BENCHMARK(OpenCache)->Arg(10000)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+BENCHMARK(FindInCache)->Arg(10000)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+BENCHMARK(UpdateUnchanged)->Arg(10000)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+BENCHMARK(SecondStart)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
 BENCHMARK(SearchObjects)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(FindConflictsOf)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadListedPicture)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

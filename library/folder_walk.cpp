@@ -1,6 +1,5 @@
 #include "library/folder_walk.h"
 
-#include <chrono>
 #include <filesystem>
 #include <set>
 
@@ -53,19 +52,13 @@ private:
         }
     }
 
-    void File(const std::string& path, bool archive)
+    // One look at the file for both its size and its time: on a second
+    // start from the cache, these looks are most of the work.
+    void File(std::string path, bool archive)
     {
-        std::error_code error;
-        const fs::path file(path);
-        ListedFile listed{path, 0, 0, archive};
-        listed.size = fs::file_size(file, error);
-        if (error)
-            listed.size = 0;
-        const fs::file_time_type modified = fs::last_write_time(file, error);
-        if (!error)
-            listed.modified =
-                std::chrono::duration_cast<std::chrono::nanoseconds>(modified.time_since_epoch()).count();
-        walk_.files.push_back(std::move(listed));
+        const std::optional<SizeAndTime> stamp = SizeAndTimeOf(path);
+        walk_.files.push_back(
+            {std::move(path), stamp ? stamp->Size : 0, stamp ? stamp->Modified : 0, archive});
     }
 
     std::stop_token stop_;

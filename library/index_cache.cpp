@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <string_view>
 
 #include "library/content_hash.h"
 #include "library/record_codec.h"
@@ -184,16 +185,41 @@ bool IndexCache::Update(const std::vector<std::string>& roots, const std::vector
 {
     if (db_ == nullptr)
         return false;
-    // An archive's members share its row, keyed by the archive's size and time.
-    std::map<std::string, Row> current;
+    // An archive's members share its row, keyed by the archive's size and
+    // time. The records are only pointed at: a second start finds every row
+    // as it was and copies nothing.
+    struct Scanned {
+        std::uint64_t size = 0;
+        std::int64_t modified = 0;
+        std::vector<const FileRecord*> records;
+    };
+    std::map<std::string_view, Scanned> current;
     for (const FileRecord& record : records) {
-        Row& row = current[record.path];
+        Scanned& row = current[record.path];
         if (record.member.empty()) {  // the file itself; its members have sizes of their own
             row.size = record.size;
             row.modified = record.modified;
         }
-        row.records.push_back(record);
+        row.records.push_back(&record);
     }
+    const auto unchanged = [](const Row& kept, const Scanned& row) {
+        return kept.size == row.size && kept.modified == row.modified &&
+               std::equal(kept.records.begin(), kept.records.end(), row.records.begin(), row.records.end(),
+                          [](const FileRecord& a, const FileRecord* b) { return a == *b; });
+    };
+    const auto stale = [&](const std::string& path) {
+        return !current.contains(path) &&
+               std::any_of(roots.begin(), roots.end(),
+                           [&](const std::string& root) { return UnderRoot(path, root); });
+    };
+    const bool anyStale = complete && std::any_of(rows_.begin(), rows_.end(),
+                                                  [&](const auto& row) { return stale(row.first); });
+    const bool anyChanged = std::any_of(current.begin(), current.end(), [&](const auto& row) {
+        const auto kept = rows_.find(row.first);
+        return kept == rows_.end() || !unchanged(kept->second, row.second);
+    });
+    if (!anyStale && !anyChanged)
+        return true;  // nothing to write: no transaction, no lock
     if (!Execute("BEGIN IMMEDIATE;"))
         return false;
     bool written = true;
@@ -202,10 +228,7 @@ bool IndexCache::Update(const std::vector<std::string>& roots, const std::vector
         Statement insert(db_, "INSERT OR REPLACE INTO files VALUES (?1, ?2, ?3, ?4, ?5);");
         written = remove.ok() && insert.ok();
         for (auto row = rows_.begin(); written && complete && row != rows_.end();) {
-            const bool underRoot = std::any_of(roots.begin(), roots.end(), [&](const std::string& root) {
-                return UnderRoot(row->first, root);
-            });
-            if (!underRoot || current.contains(row->first)) {
+            if (!stale(row->first)) {
                 ++row;
                 continue;
             }
@@ -215,12 +238,15 @@ bool IndexCache::Update(const std::vector<std::string>& roots, const std::vector
             written = sqlite3_step(remove.get()) == SQLITE_DONE;
             row = rows_.erase(row);
         }
-        for (auto& [path, row] : current) {
+        for (const auto& [path, row] : current) {
             const auto kept = rows_.find(path);
-            if (!written || (kept != rows_.end() && kept->second.size == row.size &&
-                             kept->second.modified == row.modified && kept->second.records == row.records))
+            if (!written || (kept != rows_.end() && unchanged(kept->second, row)))
                 continue;
-            const std::vector<std::uint8_t> blob = EncodeRecords(row.records);
+            Row copy{row.size, row.modified, {}};
+            copy.records.reserve(row.records.size());
+            for (const FileRecord* record : row.records)
+                copy.records.push_back(*record);
+            const std::vector<std::uint8_t> blob = EncodeRecords(copy.records);
             sqlite3_reset(insert.get());
             sqlite3_bind_blob(insert.get(), 1, path.data(), static_cast<int>(path.size()), SQLITE_STATIC);
             sqlite3_bind_int64(insert.get(), 2, static_cast<sqlite3_int64>(row.size));
@@ -228,7 +254,7 @@ bool IndexCache::Update(const std::vector<std::string>& roots, const std::vector
             sqlite3_bind_blob(insert.get(), 4, blob.data(), static_cast<int>(blob.size()), SQLITE_TRANSIENT);
             sqlite3_bind_int64(insert.get(), 5, Checksum(blob));
             written = sqlite3_step(insert.get()) == SQLITE_DONE;
-            rows_[path] = std::move(row);
+            rows_.insert_or_assign(std::string(path), std::move(copy));
         }
     }
     if (!written || !Execute("COMMIT;")) {

@@ -67,7 +67,7 @@ private:
     sqlite3* db_ = nullptr;
     State state_ = State::Unavailable;
     std::string problem_;
-    std::map<std::string, Row> rows_;
+    std::map<std::string, Row, std::less<>> rows_;
 };
 
 // The cache of the library in the user's cache folder.

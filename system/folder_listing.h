@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,6 +50,16 @@ struct FolderRead {
 // links, and entries of a file system that does not tell an entry's kind, cost
 // a look at the entry itself.
 [[nodiscard]] FolderRead ReadFolder(const std::string& path);
+
+// A file's size and the time of its last change, links followed.
+struct SizeAndTime {
+    std::uint64_t Size = 0;
+    std::int64_t Modified = 0;  // nanoseconds since 1970 began, UTC
+};
+
+// One look at the file: a walk over thousands of files pays for one call
+// each; nothing when it cannot be looked at. Nothing is opened.
+[[nodiscard]] std::optional<SizeAndTime> SizeAndTimeOf(const std::string& path);
 
 // Whether `path` names a folder, readable or not; nothing is opened.
 [[nodiscard]] bool IsFolder(const std::string& path);

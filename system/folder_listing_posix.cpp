@@ -64,6 +64,17 @@ FolderRead ReadFolder(const std::string& path)
     return read;
 }
 
+std::optional<SizeAndTime> SizeAndTimeOf(const std::string& path)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return std::nullopt;
+    constexpr std::int64_t kNanosecondsPerSecond = 1'000'000'000;
+    return SizeAndTime{static_cast<std::uint64_t>(info.st_size),
+                       static_cast<std::int64_t>(info.st_mtim.tv_sec) * kNanosecondsPerSecond +
+                           static_cast<std::int64_t>(info.st_mtim.tv_nsec)};
+}
+
 bool IsFolder(const std::string& path)
 {
     struct stat info {};

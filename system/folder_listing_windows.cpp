@@ -38,6 +38,19 @@ FolderRead ReadFolder(const std::string& path)
     return read;
 }
 
+std::optional<SizeAndTime> SizeAndTimeOf(const std::string& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!::GetFileAttributesExW(Wide(path).c_str(), GetFileExInfoStandard, &data))
+        return std::nullopt;
+    // FILETIME counts 100 ns since 1601; 1970 began 11,644,473,600 s later.
+    constexpr std::int64_t kTicksTo1970 = 116'444'736'000'000'000;
+    const auto ticks = static_cast<std::int64_t>(std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32 |
+                                                 data.ftLastWriteTime.dwLowDateTime);
+    return SizeAndTime{std::uint64_t{data.nFileSizeHigh} << 32 | data.nFileSizeLow,
+                       (ticks - kTicksTo1970) * 100};
+}
+
 bool IsFolder(const std::string& path)
 {
     const DWORD attributes = ::GetFileAttributesW(WideText(path, CP_UTF8).c_str());

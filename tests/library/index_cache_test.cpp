@@ -168,6 +168,55 @@ TEST_F(Cache, LockedByAnotherConnectionIsLeftAloneAndEveryFileRead)
     EXPECT_EQ(ScanWith(File(), Tree(), IndexCache::State::Opened).summary.filesRead, 0U);
 }
 
+// A second start that finds every file as it was writes nothing, so it
+// neither waits for nor needs the lock another program holds on the cache;
+// any change still goes through the lock, and fails while it is held.
+struct CacheChange {
+    const char* name;
+    void (*change)(std::vector<FileRecord>& records);
+    bool complete;
+    bool needsTheLock;
+};
+
+class CacheWrite : public Cache, public testing::WithParamInterface<CacheChange> {};
+
+TEST_P(CacheWrite, TakesTheLockOnlyForAChange)
+{
+    std::vector<FileRecord> records = ScanWith(File(), Tree(), IndexCache::State::Made).records;
+    IndexCache cache(File(), 50);
+    ASSERT_EQ(cache.state(), IndexCache::State::Opened) << cache.problem();
+    GetParam().change(records);
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(File().string().c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE;", nullptr, nullptr, nullptr), SQLITE_OK);
+    EXPECT_EQ(cache.Update({Tree().string()}, records, GetParam().complete), !GetParam().needsTheLock);
+    ASSERT_EQ(sqlite3_exec(other, "ROLLBACK;", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(other);
+    EXPECT_TRUE(cache.Update({Tree().string()}, records, GetParam().complete));
+    // A stopped scan keeps the rows of the files it did not reach.
+    EXPECT_EQ(IndexCache(File()).size(), GetParam().complete ? records.size() : 10U);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, CacheWrite,
+    testing::Values(
+        CacheChange{"nothing", [](std::vector<FileRecord>&) {}, true, false},
+        CacheChange{"a file gone from a scan stopped early",
+                    [](std::vector<FileRecord>& records) { records.pop_back(); }, false, false},
+        CacheChange{"a file gone", [](std::vector<FileRecord>& records) { records.pop_back(); }, true, true},
+        CacheChange{"a newer time", [](std::vector<FileRecord>& records) { records.front().modified += 1; },
+                    true, true},
+        CacheChange{"another size", [](std::vector<FileRecord>& records) { records.back().size += 1; }, true,
+                    true},
+        CacheChange{"an object's new price",
+                    [](std::vector<FileRecord>& records) {
+                        for (FileRecord& record : records)
+                            for (ObjectRecord& object : record.objects)
+                                object.price = static_cast<std::uint16_t>(object.price + 1);
+                    },
+                    true, true}),
+    fixtures::RowName());
+
 TEST(RecordCodec, ReadsBackWhatItWroteAndDeclinesEveryCut)
 {
     FileRecord file;

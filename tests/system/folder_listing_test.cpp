@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <chrono>
 #include <filesystem>
+#include <optional>
 
 #include "synth/temp_dir.h"
 
@@ -56,6 +58,29 @@ TEST(ReadFolder, SaysWhyAFolderCannotBeRead)
         EXPECT_FALSE(IsFolder(path)) << path;
     }
     EXPECT_TRUE(IsFolder(folder.Path().string()));
+}
+
+// A time of change set through the standard clocks reads back as the
+// nanoseconds since 1970 the cache keeps, whatever epoch the file clock has.
+TEST(SizeAndTimeOf, GivesSizeAndTimeSince1970ThroughLinks)
+{
+    using namespace std::chrono;
+    const fixtures::TempDir folder;
+    const std::string file = folder.Write("file", fixtures::ToBytes("twelve bytes"));
+    constexpr sys_time<nanoseconds> kChanged = sys_days{2003y / March / 4} + 5h + 6min + 7s + 890ns;
+    fs::last_write_time(file, file_clock::from_sys(kChanged));
+    fs::create_symlink("file", folder.Path() / "link to file");
+    fs::create_symlink("nowhere", folder.Path() / "dangling link");
+
+    const std::int64_t expected = kChanged.time_since_epoch().count();
+    for (const char* name : {"file", "link to file"}) {
+        const std::optional<SizeAndTime> stamp = SizeAndTimeOf((folder.Path() / name).string());
+        ASSERT_TRUE(stamp.has_value()) << name;
+        EXPECT_EQ(stamp->Size, 12U) << name;
+        EXPECT_EQ(stamp->Modified, expected) << name;
+    }
+    for (const char* name : {"dangling link", "gone"})
+        EXPECT_FALSE(SizeAndTimeOf((folder.Path() / name).string()).has_value()) << name;
 }
 
 }  // namespace

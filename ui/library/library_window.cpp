@@ -547,10 +547,9 @@ void LibraryWindow::Activated(const QModelIndex& index)
         file = &files_[place.file];
         chunk = file->objects[place.object].chunkNumber;
     }
-    // An archive's member has no path of its own to open.
-    if (file->member.empty())
-        OpenChunk(QString::fromLocal8Bit(file->path.data(), static_cast<qsizetype>(file->path.size())),
-                  chunk);
+    OpenChunk(QString::fromLocal8Bit(file->path.data(), static_cast<qsizetype>(file->path.size())),
+              QString::fromLocal8Bit(file->member.data(), static_cast<qsizetype>(file->member.size())),
+              chunk);
 }
 
 }  // namespace tarnwick

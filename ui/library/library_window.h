@@ -64,8 +64,9 @@ public:
     // still to be made, a null pixmap when the object has none.
     [[nodiscard]] std::optional<QPixmap> ObjectPicture(const QModelIndex& shown);
 
-    // A double-click on an object or a file: open it at that chunk (1-based; 0 for none).
-    std::function<void(const QString& path, quint32 chunk)> OpenChunk;
+    // A double-click on an object or a file: open it (an archive's member when
+    // `member` is not empty) at that chunk (1-based; 0 for none).
+    std::function<void(const QString& path, const QString& member, quint32 chunk)> OpenChunk;
     // Each scan's end, complete or cancelled.
     std::function<void()> ScanEnded;
 

@@ -135,9 +135,9 @@ QString MainWindow::Open(const QString& path, const QString& member)
     return Show(std::get<OpenTarget>(target));
 }
 
-QString MainWindow::OpenAtChunk(const QString& path, ChunkNumber chunk)
+QString MainWindow::OpenAtChunk(const QString& path, const QString& member, ChunkNumber chunk)
 {
-    QString problem = Open(path);
+    QString problem = Open(path, member);
     if (!problem.isEmpty() || chunk == 0)
         return problem;
     if (chunk <= kMaxChunks) {
@@ -153,8 +153,8 @@ LibraryWindow& MainWindow::ShowLibrary(const std::vector<std::string>& roots)
 {
     if (library_ == nullptr) {
         library_ = new LibraryWindow(library::DefaultCacheFile(), this);
-        library_->OpenChunk = [this](const QString& path, quint32 chunk) {
-            OpenAtChunk(path, chunk);
+        library_->OpenChunk = [this](const QString& path, const QString& member, quint32 chunk) {
+            OpenAtChunk(path, member, chunk);
             activateWindow();
         };
     }

@@ -50,7 +50,7 @@ public:
 
     // Opens the file `path` as Open does and shows its chunk `chunk` (1-based),
     // selected in the list when the list shows it.
-    QString OpenAtChunk(const QString& path, ChunkNumber chunk);
+    QString OpenAtChunk(const QString& path, const QString& member, ChunkNumber chunk);
 
     // Shows the library window, indexing `roots`, or every install's folders
     // when there are none.

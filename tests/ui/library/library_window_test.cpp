@@ -1,6 +1,7 @@
 // The library window: the tables fill as the scan runs, a search narrows
 // them, a cancel stops the scan, a double-click opens the object, and the
 // objects shown get their pictures.
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -154,18 +155,26 @@ private slots:
 
     void aDoubleClickOpensTheObjectsChunk()
     {
+        const fs::path tree = dir_.Path() / "opening";
+        fixtures::WriteFile(tree / "Chair.iff", fixtures::ObjectFileBytes({.guid = 5, .label = "Chair"}));
+        fixtures::WriteFile(
+            tree / "Objects.far",
+            fixtures::FarBuilder()
+                .Member("Seats\\Bench.iff", fixtures::ObjectFileBytes({.guid = 6, .label = "Bench"}))
+                .Build());
         LibraryWindow window({});
-        ScanAndWait(window, {(dir_.Path() / "game").string()});
-        QString opened;
-        quint32 chunk = 0;
-        window.OpenChunk = [&](const QString& path, quint32 number) {
-            opened = path;
-            chunk = number;
+        ScanAndWait(window, {tree.string()});
+        QStringList opened;
+        window.OpenChunk = [&](const QString& path, const QString& member, quint32 number) {
+            opened << QStringLiteral("%1|%2|%3").arg(QFileInfo(path).fileName(), member).arg(number);
         };
-        window.SetSearch(QStringLiteral("Dining"));
-        emit window.Objects().doubleClicked(window.Objects().model()->index(0, 0));
-        QCOMPARE(opened, QString::fromStdString((dir_.Path() / "game" / "Downloads" / "Chair.iff").string()));
-        QCOMPARE(chunk, 1U);
+        for (const char* label : {"Chair", "Bench"}) {
+            const QModelIndex row = RowLabelled(window.Objects(), QString::fromLatin1(label));
+            QVERIFY(row.isValid());
+            emit window.Objects().doubleClicked(row);
+        }
+        QCOMPARE(opened, (QStringList{QStringLiteral("Chair.iff||1"),
+                                      QStringLiteral("Objects.far|Seats\\Bench.iff|1")}));
     }
 
     void showsAPictureOnceItsRowIsShown()

@@ -164,6 +164,15 @@ private slots:
         QCOMPARE(Chunks()->currentRow(), kObjectRow);
     }
 
+    // As the library opens an object it lists inside an archive.
+    void opensAMemberAtAChunk()
+    {
+        QCOMPARE(Main()->OpenAtChunk(Top() + "/Objects.far", QStringLiteral("People\\maid.iff"), 3),
+                 QString());
+        QCOMPARE(Details(), QStringLiteral("File Details for People\\maid.iff in Objects.far"));
+        QCOMPARE(Chunks()->currentRow(), kBehaviourRow);
+    }
+
     // Subfolders as before, then the archives, each group by name in any case;
     // the archives marked by an icon of their own.
     void archivesFollowTheSubfolders()
