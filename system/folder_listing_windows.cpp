@@ -41,7 +41,7 @@ FolderRead ReadFolder(const std::string& path)
 std::optional<SizeAndTime> SizeAndTimeOf(const std::string& path)
 {
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!::GetFileAttributesExW(Wide(path).c_str(), GetFileExInfoStandard, &data))
+    if (!::GetFileAttributesExW(WideText(path, CP_UTF8).c_str(), GetFileExInfoStandard, &data))
         return std::nullopt;
     // FILETIME counts 100 ns since 1601; 1970 began 11,644,473,600 s later.
     constexpr std::int64_t kTicksTo1970 = 116'444'736'000'000'000;

@@ -2,6 +2,7 @@
 // the order people look for names in, and the reason a path cannot be listed.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -107,6 +108,25 @@ INSTANTIATE_TEST_SUITE_P(
                         },
                         false, false}),
     fixtures::RowName());
+
+// The cache's stamp: a name beyond ASCII, a time set through the standard
+// clocks read back as nanoseconds since 1970 (FILETIME counts from 1601). The
+// standard library sets times here to the second.
+TEST(WindowsSizeAndTimeOf, GivesSizeAndTimeSince1970)
+{
+    using namespace std::chrono;
+    const fixtures::TempDir folder;
+    const fs::path file = folder.Path() / L"caf\u00e9.iff";
+    std::ofstream(file) << "twelve bytes";
+    constexpr sys_time<nanoseconds> kChanged = sys_days{2003y / March / 4} + 5h + 6min + 7s;
+    fs::last_write_time(file, file_clock::from_sys(kChanged));
+
+    const std::optional<SizeAndTime> stamp = SizeAndTimeOf(Utf8OfPath(file));
+    ASSERT_TRUE(stamp.has_value());
+    EXPECT_EQ(stamp->Size, 12U);
+    EXPECT_EQ(stamp->Modified, kChanged.time_since_epoch().count());
+    EXPECT_FALSE(SizeAndTimeOf(Utf8OfPath(folder.Path() / "gone")).has_value());
+}
 
 }  // namespace
 }  // namespace tarnwick
