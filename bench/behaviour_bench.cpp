@@ -5,12 +5,12 @@
 
 #include <QApplication>
 
+#include "fixtures/game_files.h"
 #include "model/decoders/behaviour.h"
 #include "model/decoders/interactions.h"
 #include "synth/behaviour_builder.h"
 #include "synth/sprite_builder.h"
 #include "synth/text_table_builder.h"
-#include "tests/ui/support/game_files.h"
 #include "ui/inspector/inspector_window.h"
 
 namespace tarnwick::bench {

@@ -8,6 +8,8 @@
 #include <QTest>
 
 #include "bench/bench_files.h"
+#include "fixtures/game_files.h"
+#include "fixtures/window_test.h"
 #include "model/container/chunk_summary.h"
 #include "model/decoders/palette.h"
 #include "model/decoders/sprite.h"
@@ -16,8 +18,6 @@
 #include "synth/memory_registry.h"
 #include "synth/sprite_builder.h"
 #include "synth/text_table_builder.h"
-#include "tests/ui/support/game_files.h"
-#include "tests/ui/support/window_test.h"
 #include "ui/common/control_names.h"
 #include "ui/inspector/inspector_link.h"
 #include "ui/inspector/inspector_window.h"

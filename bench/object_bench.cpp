@@ -9,6 +9,7 @@
 
 #include <QApplication>
 
+#include "fixtures/game_files.h"
 #include "model/container/chunk_lookup.h"
 #include "model/container/chunk_summary.h"
 #include "model/decoders/draw_group_composite.h"
@@ -19,7 +20,6 @@
 #include "synth/multi_tile_object.h"
 #include "synth/showcase_object.h"
 #include "synth/sprite_builder.h"
-#include "tests/ui/support/game_files.h"
 #include "ui/inspector/inspector_window.h"
 
 namespace tarnwick::bench {

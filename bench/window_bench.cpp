@@ -13,11 +13,11 @@
 #include <optional>
 
 #include "bench/bench_files.h"
+#include "fixtures/game_files.h"
+#include "fixtures/window_test.h"
 #include "synth/far_builder.h"
 #include "synth/memory_registry.h"
 #include "synth/temp_dir.h"
-#include "tests/ui/support/game_files.h"
-#include "tests/ui/support/window_test.h"
 #include "ui/chunk/chunk_display.h"
 #include "ui/common/control_names.h"
 #include "ui/main/main_window.h"

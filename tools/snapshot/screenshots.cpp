@@ -20,6 +20,8 @@
 #include <cctype>
 #include <string>
 
+#include "fixtures/game_window.h"
+#include "fixtures/window_test.h"
 #include "model/container/chunk_lookup.h"
 #include "model/decoders/decoded_types.h"
 #include "synth/behaviour_builder.h"
@@ -32,8 +34,6 @@
 #include "synth/sprite_builder.h"
 #include "synth/temp_dir.h"
 #include "synth/text_table_builder.h"
-#include "tests/ui/support/game_window.h"
-#include "tests/ui/support/window_test.h"
 #include "ui/common/control_names.h"
 #include "ui/inspector/inspector_link.h"
 #include "ui/inspector/inspector_window.h"

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "tests/ui/support/game_files.h"
-#include "tests/ui/support/window_test.h"
+#include "fixtures/game_files.h"
+#include "fixtures/window_test.h"
 #include "tests/ui/support/window_test_main.h"
 #include "ui/chunk/chunk_display.h"
 #include "ui/chunk/chunk_lines_model.h"

@@ -4,11 +4,11 @@
 #include <fstream>
 #include <optional>
 
+#include "fixtures/game_files.h"
+#include "fixtures/window_test.h"
 #include "model/chunk_window/sprite_preview.h"
 #include "synth/bmp_builder.h"
 #include "tests/support/ordinary_user.h"
-#include "tests/ui/support/game_files.h"
-#include "tests/ui/support/window_test.h"
 #include "tests/ui/support/window_test_main.h"
 #include "ui/chunk/chunk_display.h"
 #include "ui/common/control_names.h"

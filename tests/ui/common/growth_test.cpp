@@ -5,8 +5,8 @@
 #include <map>
 #include <vector>
 
-#include "tests/ui/support/game_window.h"
-#include "tests/ui/support/window_test.h"
+#include "fixtures/game_window.h"
+#include "fixtures/window_test.h"
 #include "tests/ui/support/window_test_main.h"
 #include "ui/common/control_names.h"
 #include "ui/common/twips.h"

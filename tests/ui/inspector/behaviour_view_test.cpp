@@ -5,11 +5,11 @@
 #include <QtTest>
 #include <fstream>
 
+#include "fixtures/game_window.h"
+#include "fixtures/window_test.h"
 #include "synth/behaviour_builder.h"
 #include "synth/sprite_builder.h"
 #include "synth/text_table_builder.h"
-#include "tests/ui/support/game_window.h"
-#include "tests/ui/support/window_test.h"
 #include "tests/ui/support/window_test_main.h"
 #include "ui/common/control_names.h"
 #include "ui/inspector/inspector_link.h"

@@ -3,11 +3,11 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include "fixtures/game_window.h"
+#include "fixtures/window_test.h"
 #include "synth/called_behaviour_files.h"
 #include "synth/far_builder.h"
 #include "synth/library_tree_builder.h"
-#include "tests/ui/support/game_window.h"
-#include "tests/ui/support/window_test.h"
 #include "tests/ui/support/window_test_main.h"
 #include "ui/common/control_names.h"
 #include "ui/inspector/inspector_link.h"

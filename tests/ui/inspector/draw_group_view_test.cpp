@@ -3,12 +3,12 @@
 #include <QtTest>
 #include <fstream>
 
+#include "fixtures/game_window.h"
+#include "fixtures/window_test.h"
 #include "model/decoders/draw_group.h"
 #include "synth/draw_group_builder.h"
 #include "synth/showcase_object.h"
 #include "synth/sprite_builder.h"
-#include "tests/ui/support/game_window.h"
-#include "tests/ui/support/window_test.h"
 #include "tests/ui/support/window_test_main.h"
 #include "ui/common/control_names.h"
 #include "ui/inspector/inspector_link.h"

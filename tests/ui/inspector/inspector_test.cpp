@@ -9,11 +9,11 @@
 #include <fstream>
 #include <optional>
 
+#include "fixtures/game_window.h"
+#include "fixtures/window_test.h"
 #include "synth/sprite_builder.h"
 #include "synth/text_table_builder.h"
 #include "tests/support/ordinary_user.h"
-#include "tests/ui/support/game_window.h"
-#include "tests/ui/support/window_test.h"
 #include "tests/ui/support/window_test_main.h"
 #include "ui/common/control_names.h"
 #include "ui/inspector/inspector_link.h"

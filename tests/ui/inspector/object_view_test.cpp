@@ -5,6 +5,8 @@
 #include <QtTest>
 #include <fstream>
 
+#include "fixtures/game_window.h"
+#include "fixtures/window_test.h"
 #include "model/container/chunk_lookup.h"
 #include "synth/draw_group_builder.h"
 #include "synth/multi_tile_object.h"
@@ -12,8 +14,6 @@
 #include "synth/showcase_object.h"
 #include "synth/sprite_builder.h"
 #include "synth/text_table_builder.h"
-#include "tests/ui/support/game_window.h"
-#include "tests/ui/support/window_test.h"
 #include "tests/ui/support/window_test_main.h"
 #include "ui/common/control_names.h"
 #include "ui/inspector/chunk_links.h"

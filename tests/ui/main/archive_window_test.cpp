@@ -9,12 +9,12 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "fixtures/game_window.h"
+#include "fixtures/window_test.h"
 #include "synth/far_builder.h"
 #include "synth/object_builder.h"
 #include "synth/sprite_builder.h"
 #include "synth/text_table_builder.h"
-#include "tests/ui/support/game_window.h"
-#include "tests/ui/support/window_test.h"
 #include "tests/ui/support/window_test_main.h"
 #include "ui/common/control_names.h"
 #include "ui/inspector/inspector_link.h"

@@ -10,8 +10,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "tests/ui/support/game_window.h"
-#include "tests/ui/support/window_test.h"
+#include "fixtures/game_window.h"
+#include "fixtures/window_test.h"
 #include "tests/ui/support/window_test_main.h"
 #include "ui/common/control_names.h"
 #include "widgets/dir_list_box.h"

@@ -10,9 +10,9 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "fixtures/game_window.h"
+#include "fixtures/window_test.h"
 #include "tests/support/ordinary_user.h"
-#include "tests/ui/support/game_window.h"
-#include "tests/ui/support/window_test.h"
 #include "tests/ui/support/window_test_main.h"
 #include "ui/common/control_names.h"
 #include "ui/main/command_line.h"

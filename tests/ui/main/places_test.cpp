@@ -7,11 +7,11 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include "fixtures/window_test.h"
 #include "synth/install_tree_builder.h"
 #include "synth/memory_registry.h"
 #include "synth/temp_dir.h"
 #include "system/install_search.h"
-#include "tests/ui/support/window_test.h"
 #include "tests/ui/support/window_test_main.h"
 #include "ui/common/control_names.h"
 #include "ui/main/main_window.h"

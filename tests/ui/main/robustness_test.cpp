@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "tests/ui/support/game_window.h"
-#include "tests/ui/support/window_test.h"
+#include "fixtures/game_window.h"
+#include "fixtures/window_test.h"
 #include "tests/ui/support/window_test_main.h"
 #include "ui/common/control_names.h"
 

@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "tests/ui/support/game_files.h"
-#include "tests/ui/support/window_test.h"
+#include "fixtures/game_files.h"
+#include "fixtures/window_test.h"
 #include "tests/ui/support/window_test_main.h"
 #include "ui/common/control_names.h"
 #include "ui/resource_map/show_resource_map.h"
