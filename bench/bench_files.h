@@ -34,16 +34,6 @@ bool WriteLargestChunkFile(const std::string& path);
 // Makes `count` empty character files in the folder `folder`.
 void MakeCharacterFiles(const std::string& folder, std::size_t count);
 
-// A load that shows nothing: what remains is reading and walking.
-class NullLoadOutput final : public LoadOutput {
-public:
-    void ClearChunkList() override {}
-    void SetDetailsCaption(std::string_view) override {}
-    void SetHeaderTexts(const FileHeaderTexts&) override {}
-    void AddChunkLine(std::string_view) override {}
-    bool LetPendingEventsRun() override { return true; }
-};
-
 // The floor a load is measured against: the file read into memory with one
 // read() into a buffer nobody zero-fills.
 [[nodiscard]] std::size_t ReadWithOneRead(const std::string& path);

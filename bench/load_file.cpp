@@ -12,7 +12,7 @@ int main(int argc, char** argv)
         return 2;
     }
     tarnwick::OpenFile openFile;
-    tarnwick::bench::NullLoadOutput output;
+    tarnwick::SilentLoadOutput output;
     for (int i = 1; i < argc; ++i) {
         tarnwick::LoadChunkFile(openFile, argv[i], "file", output);
         std::printf("%zu chunks\n", openFile.Chunks.Count());

@@ -54,7 +54,7 @@ void LoadAndWalk(benchmark::State& state)
     const auto mebibytes = static_cast<std::size_t>(state.range(0));
     OpenFile openFile;
     const std::string path = ContainerFilePath(mebibytes, static_cast<std::size_t>(state.range(1)));
-    NullLoadOutput output;
+    SilentLoadOutput output;
     for (auto _ : state) {
         LoadChunkFile(openFile, path, "bench.IFF", output);
         benchmark::DoNotOptimize(openFile.Chunks.Count());

@@ -52,7 +52,7 @@ const OpenFile& LargestChunkModule()
         OpenFile loaded;
         const fixtures::TempDir folder;
         const std::string path = (folder.Path() / "largest.IFF").string();
-        NullLoadOutput quiet;
+        SilentLoadOutput quiet;
         if (WriteLargestChunkFile(path))
             LoadChunkFile(loaded, path, "largest.IFF", quiet);
         return loaded;

@@ -8,20 +8,6 @@
 
 namespace tarnwick::library {
 
-namespace {
-
-// A load that shows nothing: only the chunks it walks are wanted.
-class QuietLoad : public LoadOutput {
-public:
-    void ClearChunkList() override {}
-    void SetDetailsCaption(std::string_view) override {}
-    void SetHeaderTexts(const FileHeaderTexts&) override {}
-    void AddChunkLine(std::string_view) override {}
-    bool LetPendingEventsRun() override { return true; }
-};
-
-}  // namespace
-
 void ListedPictureReader::Forget()
 {
     loaded_ = false;
@@ -37,7 +23,7 @@ bool ListedPictureReader::Load(const std::string& path, const std::string& membe
     if (loaded_ && path == loadedPath_ && member == loadedMember_)
         return true;
     loaded_ = false;
-    QuietLoad quiet;
+    SilentLoadOutput quiet;
     if (member.empty()) {
         LoadChunkFile(file_, path, path, quiet);
     } else {

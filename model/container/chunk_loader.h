@@ -34,6 +34,16 @@ public:
     virtual bool LetPendingEventsRun() = 0;
 };
 
+// A load that shows nothing, for readers that want only the chunks walked.
+class SilentLoadOutput final : public LoadOutput {
+public:
+    void ClearChunkList() override {}
+    void SetDetailsCaption(std::string_view) override {}
+    void SetHeaderTexts(const FileHeaderTexts&) override {}
+    void AddChunkLine(std::string_view) override {}
+    bool LetPendingEventsRun() override { return true; }
+};
+
 // Makes `path` the open file: drops the file loaded before, reads this one
 // whole, then shows it as LoadChunkBytes does. `path` is the file's name in the
 // system's bytes, which need not be valid UTF-8; fileName is the name the file

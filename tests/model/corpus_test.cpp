@@ -23,14 +23,6 @@ namespace fs = std::filesystem;
 // that went away, so that this list stays true.
 const std::map<std::string, std::size_t> kKnownDeclines = {};
 
-struct QuietOutput : LoadOutput {
-    void ClearChunkList() override {}
-    void SetDetailsCaption(std::string_view) override {}
-    void SetHeaderTexts(const FileHeaderTexts&) override {}
-    void AddChunkLine(std::string_view) override {}
-    bool LetPendingEventsRun() override { return true; }
-};
-
 bool IsGameFile(const fs::path& path)
 {
     std::string extension = path.extension().string();
@@ -58,7 +50,7 @@ TEST(Corpus, EveryDecoderReadsOrDeclinesEveryChunk)
             continue;
         ++files;
         OpenFile file;
-        QuietOutput output;
+        SilentLoadOutput output;
         LoadChunkFile(file, entry.path().string(), entry.path().filename().string(), output);
         for (ChunkNumber number = 1; number <= file.Chunks.Count(); ++number) {
             const ChunkInfo& chunk = *file.Chunks.Find(number);
