@@ -5,7 +5,7 @@
 
 namespace tarnwick {
 
-// Previews a "SPR#" chunk's contents in the display's picture box, one pixel a
+// Previews a SPR# chunk's contents in the display's picture box, one pixel a
 // byte; the list below shows the same bytes as a dump.
 void ShowSprite(ChunkWindow& window, const ChunkInfo& chunk);
 

@@ -26,7 +26,7 @@ public:
     }
 
     // The behaviour a call of `kind` to `id` reaches, semi-global ones in the
-    // file the open file's "GLOB" names; nothing for other kinds, or when no
+    // file the open file's GLOB names; nothing for other kinds, or when no
     // game folder or behaviour is found.
     [[nodiscard]] std::optional<library::CalledBehaviour> Find(OpcodeKind kind, std::uint16_t id);
 

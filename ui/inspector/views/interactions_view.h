@@ -12,7 +12,7 @@ class QTableWidget;
 
 namespace tarnwick {
 
-// An interaction table as one row per interaction: its text from the "TTAs"
+// An interaction table as one row per interaction: its text from the TTAs
 // of the same ID in the inspector's language, its action and test behaviours
 // as links, its flags, attenuation, autonomy, joining index and motive entries.
 class InteractionsView final : public InspectorView {
@@ -30,7 +30,7 @@ private:
 
     InteractionTable table_;
     std::uint16_t id_;
-    std::optional<TextTable> texts_;  // the "TTAs" of the same ID, when the file has one that reads
+    std::optional<TextTable> texts_;  // the TTAs of the same ID, when the file has one that reads
     QTableWidget* rows_;
 };
 

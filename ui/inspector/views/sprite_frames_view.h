@@ -16,7 +16,7 @@ class FrameGrid;
 
 // Every frame of a sprite in a grid with its number and size, drawn with the
 // palette the game would use, over a checkerboard where transparent; zoomed
-// 1x to 8x without smoothing. "SPR2" frames can show their depth or alpha
+// 1x to 8x without smoothing. SPR2 frames can show their depth or alpha
 // channel instead of their colours. A click makes a frame the current one.
 class SpriteFramesView final : public InspectorView {
 public:
