@@ -82,7 +82,7 @@ ssize_t ReadUpToAt(int fd, std::uint8_t* into, std::size_t count, std::uint64_t 
 
 class FileDescriptor {
 public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
+    FileDescriptor() = default;
     ~FileDescriptor()
     {
         if (fd_ >= 0)
@@ -91,28 +91,41 @@ public:
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     [[nodiscard]] int get() const { return fd_; }
+    // Opens `path` for reading, non-blocking, in case it turned into a pipe
+    // since it was looked at.
+    void Open(const std::string& path)
+    {
+        fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    }
 
 private:
-    int fd_;
+    int fd_ = -1;
 };
+
+// Opens `path` into `file` unless `refuse` finds a reason against what it
+// names; asked again of the file opened, as the path may have changed in
+// between. The reason, else nothing, with `info` describing the open file.
+std::optional<FileReadResult> OpenForReading(const std::string& path,
+                                             std::optional<FileReadResult> (*refuse)(const struct stat&),
+                                             FileDescriptor& file, struct stat& info)
+{
+    if (::stat(path.c_str(), &info) != 0)
+        return Failure(errno);
+    if (auto refusal = refuse(info))
+        return refusal;
+    file.Open(path);
+    if (file.get() < 0 || ::fstat(file.get(), &info) != 0)
+        return Failure(errno);
+    return refuse(info);
+}
 
 }  // namespace
 
 FileReadResult ReadWholeFile(const std::string& path)
 {
+    FileDescriptor file;
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0)
-        return Failure(errno);
-    if (auto refusal = RefusalFor(info))
-        return *refusal;
-
-    // Non-blocking, in case the path turned into a pipe since the check above.
-    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (file.get() < 0)
-        return Failure(errno);
-    if (::fstat(file.get(), &info) != 0)
-        return Failure(errno);
-    if (auto refusal = RefusalFor(info))
+    if (auto refusal = OpenForReading(path, RefusalFor, file, info))
         return *refusal;
 
     FileReadResult result;
@@ -149,18 +162,9 @@ FileRangeResult ReadFileRange(const std::string& path, std::uint64_t offset, std
 {
     if (size > kLargestReadableFile)
         return RangeFailure(Failure(EFBIG));
+    FileDescriptor file;
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0)
-        return RangeFailure(Failure(errno));
-    if (auto refusal = KindRefusalFor(info))
-        return RangeFailure(*refusal);
-
-    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (file.get() < 0)
-        return RangeFailure(Failure(errno));
-    if (::fstat(file.get(), &info) != 0)
-        return RangeFailure(Failure(errno));
-    if (auto refusal = KindRefusalFor(info))
+    if (auto refusal = OpenForReading(path, KindRefusalFor, file, info))
         return RangeFailure(*refusal);
 
     FileRangeResult result;
