@@ -104,16 +104,24 @@ void SaveInspectorPictures(const QDir& out)
     show(6, "inspector-hex");
 }
 
+// Loads into `openFile` a chunk file with the header objects carry, its chunks
+// added by `add`.
+template <typename AddChunks>
+void LoadBuiltFile(tarnwick::OpenFile& openFile, AddChunks add)
+{
+    tarnwick::fixtures::IffBuilder file;
+    file.Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0);
+    add(file);
+    tarnwick::fixtures::LoadBytes(openFile, file.Build());
+}
+
 // The inspector on the showcase object's draw group: its twelve views and the
 // one chosen large.
 void SaveDrawGroupPictures(const QDir& out)
 {
     using namespace tarnwick::fixtures;
     tarnwick::OpenFile openFile;
-    IffBuilder file;
-    file.Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0);
-    AddShowcaseObject(file);
-    LoadBytes(openFile, file.Build());
+    LoadBuiltFile(openFile, AddShowcaseObject);
     tarnwick::InspectorWindow inspector(openFile);
     inspector.resize(780, 600);
     inspector.show();
@@ -132,10 +140,7 @@ void SaveObjectPictures(const QDir& out)
 {
     using namespace tarnwick::fixtures;
     tarnwick::OpenFile openFile;
-    IffBuilder file;
-    file.Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0);
-    AddShowcaseObjectFile(file);
-    LoadBytes(openFile, file.Build());
+    LoadBuiltFile(openFile, AddShowcaseObjectFile);
     tarnwick::InspectorWindow inspector(openFile);
     inspector.resize(780, 600);
     inspector.show();
@@ -155,10 +160,7 @@ void SaveMultiTilePictures(const QDir& out)
         const std::string stem =
             "inspector-multi-tile-" + std::to_string(object.width) + "x" + std::to_string(object.depth);
         tarnwick::OpenFile openFile;
-        IffBuilder file;
-        file.Header("IFF FILE 2.5:TYPE FOLLOWED BY SIZE", 0);
-        AddMultiTileObjectFile(file, object);
-        LoadBytes(openFile, file.Build());
+        LoadBuiltFile(openFile, [&](IffBuilder& file) { AddMultiTileObjectFile(file, object); });
         tarnwick::InspectorWindow inspector(openFile);
         inspector.resize(1120, 760);
         inspector.show();
