@@ -51,4 +51,8 @@ struct FileRecord {
     bool operator==(const FileRecord&) const = default;
 };
 
+// The object's catalogue name in `language`, else in English (US), else in
+// the first language it has; nullptr when it has none.
+[[nodiscard]] const CatalogueName* NameIn(const ObjectRecord& object, int language = 1);
+
 }  // namespace tarnwick::library

@@ -179,10 +179,7 @@ std::string TilesText(const ObjectRecord& object)
 
 std::string DisplayName(const ObjectRecord& object)
 {
-    const CatalogueName* chosen = nullptr;
-    for (const CatalogueName& name : object.names)
-        if (chosen == nullptr || (name.language == 1 && chosen->language != 1))
-            chosen = &name;
+    const CatalogueName* chosen = NameIn(object);
     if (chosen == nullptr)
         return {};
     if (chosen->codePage == CodePage::Utf8)

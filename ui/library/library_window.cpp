@@ -50,10 +50,7 @@ QString FileText(const std::string& bytes) { return Utf8(FileNameToUtf8(bytes));
 // in its own code page.
 QString NameOf(const ObjectRecord& object)
 {
-    const library::CatalogueName* chosen = nullptr;
-    for (const library::CatalogueName& name : object.names)
-        if (chosen == nullptr || (name.language == 1 && chosen->language != 1))
-            chosen = &name;
+    const library::CatalogueName* chosen = library::NameIn(object);
     return chosen == nullptr ? QString() : CodePageText(chosen->text, chosen->codePage);
 }
 
