@@ -64,6 +64,16 @@ std::optional<fs::path> GameFolderAround(const fs::path& file)
     }
 }
 
+std::optional<fs::path> GameFolderFor(const std::string& file, const fs::path& installed)
+{
+    std::optional<fs::path> folder;
+    if (!file.empty())
+        folder = GameFolderAround(file);
+    if (!folder && !installed.empty())
+        folder = installed;
+    return folder;
+}
+
 std::optional<CalledBehaviour> GameBehaviours::Global(std::uint16_t id)
 {
     return Find(std::string(kGlobalFile), id);
@@ -87,7 +97,7 @@ std::optional<CalledBehaviour> GameBehaviours::Find(const std::string& fileName,
     const auto name = file.names.find(id);
     if (name == file.names.end())
         return std::nullopt;
-    return CalledBehaviour{name->second, {file.path, file.member, id}};
+    return CalledBehaviour{name->second, {file.path, file.member, std::string(chunk_type::kBehaviour), id}};
 }
 
 GameBehaviours::BehaviourFile GameBehaviours::Read(const std::string& fileName) const

@@ -10,21 +10,13 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "library/chunk_place.h"
+
 namespace tarnwick::library {
-
-// Where a called behaviour lives: a loose file, or a member of an archive,
-// and the ID of its "BHAV" chunk there.
-struct BehaviourPlace {
-    std::string path;    // the loose file, or the archive that holds it (the system's bytes)
-    std::string member;  // the member's stored name; empty for a loose file
-    std::uint16_t id = 0;
-
-    friend bool operator==(const BehaviourPlace&, const BehaviourPlace&) = default;
-};
 
 struct CalledBehaviour {
     std::string name;  // the chunk's label, Windows-1252
-    BehaviourPlace place;
+    ChunkPlace place;  // a BHAV chunk
 };
 
 // The global behaviours (global.iff) and the semi-global files (named by an
@@ -70,6 +62,11 @@ private:
 // The game folder a file lies in: the nearest of its folders, going up, that
 // holds GameData/Behavior.iff (names in any case). Nothing when none does.
 [[nodiscard]] std::optional<std::filesystem::path> GameFolderAround(const std::filesystem::path& file);
+
+// The game folder whose files a file's links lead into: the one around the
+// file, else `installed` (empty for none).
+[[nodiscard]] std::optional<std::filesystem::path> GameFolderFor(const std::string& file,
+                                                                 const std::filesystem::path& installed);
 
 // The behaviours of `gameFolder`, one object per folder for the program's
 // life, so that each file is read once however many windows ask.

@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
@@ -192,11 +193,8 @@ void SaveCalledBehaviourPictures(const QDir& out)
     // The file list shows the new file once it has looked at the folder again.
     if (!QTest::qWaitFor([&] { return window.Pick(names::kFileList, QStringLiteral("Demo Fountain.IFF")); }))
         return;
-    auto* chunks = window.List(names::kChunkList);
-    chunks->setCurrentRow(0);
-    QTest::keyClick(chunks, Qt::Key_Return);
-    tarnwick::InspectorWindow* inspector = window.Form().Inspection().Window();
-    if (inspector == nullptr || inspector->View() == nullptr)
+    tarnwick::InspectorWindow* inspector = window.Inspect(0);
+    if (inspector == nullptr)
         return;
     inspector->resize(900, 300);
     Save(*inspector, out, "inspector-behaviour-named-calls");
@@ -406,6 +404,38 @@ void SaveLibraryPictures(const QDir& out, const std::string& gameFolder)
     Save(library, out, "library-pictures");
 }
 
+// The inspector on a download that replaces a game object, once the game's
+// objects are known, and on the original the link leads to.
+void SaveReplacedObjectPictures(const QDir& out, const std::string& gameFolder)
+{
+    using namespace tarnwick::fixtures;
+    const TempDir dir;
+    // The library's cache, which the link reads, stays out of the user's.
+    qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(dir.Path().string()));
+    std::filesystem::path game = gameFolder;
+    if (game.empty()) {
+        game = dir.Path() / "game";
+        WriteConflictTree(game);
+        WriteFile(game / "GameData" / "Behavior.iff", BehaviourFileBytes({{4096, "Main"}}));
+    }
+    GameWindow window;
+    const QString download = QString::fromStdString((game / "Downloads" / "Table recolour.iff").string());
+    if (!window.Form().Open(download).isEmpty())
+        return;
+    tarnwick::InspectorWindow* inspector = window.Inspect(0);
+    if (inspector == nullptr)
+        return;
+    inspector->resize(900, 420);
+    const auto link = [&] { return inspector->View()->findChild<QLabel*>(QStringLiteral("ReplacedObject")); };
+    if (!QTest::qWaitFor([&] { return link()->text().startsWith(QStringLiteral("Replaces")); }, 20000))
+        return;
+    Save(*inspector, out, "inspector-replaced-object");
+    emit link()->linkActivated(QStringLiteral("original"));
+    QTest::qWait(100);
+    Save(*inspector, out, "inspector-replaced-object-original");
+    qunsetenv("XDG_CACHE_HOME");
+}
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
@@ -450,6 +480,7 @@ int main(int argc, char* argv[])
     SaveMultiTilePictures(out);
     SaveBehaviourPictures(out);
     SaveCalledBehaviourPictures(out);
+    SaveReplacedObjectPictures(out, argc > 2 ? std::string(argv[2]) : std::string());
     SaveArchivePictures(window, out);
     SaveLibraryPictures(out, argc > 2 ? std::string(argv[2]) : std::string());
     return SaveEveryTypePictures(out) ? 0 : 1;

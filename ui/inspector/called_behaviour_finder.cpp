@@ -22,11 +22,7 @@ library::GameBehaviours* CalledBehaviourFinder::Game()
     if (gameOf_ != openFile_.FilePath) {
         gameOf_ = openFile_.FilePath;
         game_.reset();
-        std::optional<std::filesystem::path> folder;
-        if (!gameOf_->empty())
-            folder = library::GameFolderAround(*gameOf_);
-        if (!folder && !installed_.empty())
-            folder = installed_;
+        const auto folder = library::GameFolderFor(*gameOf_, installed_);
         if (folder)
             game_ = library::BehavioursOfGame(*folder);
     }

@@ -20,10 +20,15 @@ std::optional<library::CalledBehaviour> InspectorContext::FindCalled(OpcodeKind 
     return findCalled ? findCalled(kind, id) : std::nullopt;
 }
 
-void InspectorContext::FollowElsewhere(const library::BehaviourPlace& place) const
+void InspectorContext::FollowElsewhere(const library::ChunkPlace& place) const
 {
     if (followElsewhere)
         followElsewhere(place);
+}
+
+ReplacedObject InspectorContext::FindReplaced(std::uint32_t guid) const
+{
+    return findReplaced ? findReplaced(guid) : ReplacedObject{};
 }
 
 }  // namespace tarnwick

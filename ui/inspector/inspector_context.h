@@ -9,6 +9,7 @@
 #include "library/called_behaviours.h"
 #include "model/container/open_file.h"
 #include "model/decoders/instruction_text.h"
+#include "ui/inspector/replaced_object_finder.h"
 
 namespace tarnwick {
 
@@ -27,7 +28,10 @@ struct InspectorContext {
     // files are at hand, and the way to open it in its own file (the window
     // opens that file in the main window and keeps the way back).
     std::function<std::optional<library::CalledBehaviour>(OpcodeKind kind, std::uint16_t id)> findCalled = {};
-    std::function<void(const library::BehaviourPlace& place)> followElsewhere = {};
+    std::function<void(const library::ChunkPlace& place)> followElsewhere = {};
+    // The game object that an object with this GUID replaces, where the
+    // game's files are at hand.
+    std::function<ReplacedObject(std::uint32_t guid)> findReplaced = {};
 
     // The number of chunk TYPE ID, or 0 when the file has none.
     [[nodiscard]] ChunkNumber Find(std::string_view type, std::uint32_t id) const;
@@ -35,7 +39,8 @@ struct InspectorContext {
     void Follow(ChunkNumber number) const;
     // The behaviour a call reaches, or nothing when it is not known.
     [[nodiscard]] std::optional<library::CalledBehaviour> FindCalled(OpcodeKind kind, std::uint16_t id) const;
-    void FollowElsewhere(const library::BehaviourPlace& place) const;
+    void FollowElsewhere(const library::ChunkPlace& place) const;
+    [[nodiscard]] ReplacedObject FindReplaced(std::uint32_t guid) const;
 };
 
 }  // namespace tarnwick

@@ -52,7 +52,7 @@ void InspectorLink::Inspect(int row)
             list_.setCurrentRow(picked <= kMaxChunks ? static_cast<int>(picked) - 1 : -1);
         });
         window_->SetOpenElsewhere(openElsewhere_);
-        window_->SetInstalledGame(installedGame_);
+        window_->SetLinkSources(linkSources_);
     }
     follow_.stop();
     window_->ShowChunk(number);

@@ -25,7 +25,7 @@ public:
     void Close();
     // Given to the window when it opens: see InspectorWindow.
     void SetOpenElsewhere(InspectorWindow::OpenElsewhere open) { openElsewhere_ = std::move(open); }
-    void SetInstalledGame(std::filesystem::path gameFolder) { installedGame_ = std::move(gameFolder); }
+    void SetLinkSources(LinkSources sources) { linkSources_ = std::move(sources); }
     // The window, or nullptr while none is open.
     [[nodiscard]] InspectorWindow* Window() const { return window_; }
 
@@ -42,7 +42,7 @@ private:
     QWidget* owner_;
     QPointer<InspectorWindow> window_;
     InspectorWindow::OpenElsewhere openElsewhere_;
-    std::filesystem::path installedGame_;
+    LinkSources linkSources_;
     // Following waits for the events already queued: with an arrow key held
     // down only the line reached is decoded, never each one passed.
     QTimer follow_;

@@ -21,6 +21,7 @@
 #include "ui/inspector/save_dialogs.h"
 #include "ui/inspector/save_files.h"
 #include "ui/inspector/view_for_chunk.h"
+#include "ui/inspector/views/object_definition_view.h"
 #include "widgets/code_page_text.h"
 
 namespace tarnwick {
@@ -66,6 +67,7 @@ InspectorWindow::InspectorWindow(const OpenFile& openFile, QWidget* owner)
       save_(new QToolButton),
       saveMenu_(new QMenu(this)),
       called_(openFile),
+      replaced_(openFile, *this, [this] { ShowReplacedObjects(); }),
       context_{openFile, 1, [this](ChunkNumber number) { FollowLink(number); }},
       copy_(new QAction(QStringLiteral("&Copy"), this)),
       back_(new QAction(QStringLiteral("Back"), this)),
@@ -73,7 +75,8 @@ InspectorWindow::InspectorWindow(const OpenFile& openFile, QWidget* owner)
 {
     setObjectName(QStringLiteral("Inspector"));
     context_.findCalled = [this](OpcodeKind kind, std::uint16_t id) { return called_.Find(kind, id); };
-    context_.followElsewhere = [this](const library::BehaviourPlace& place) { FollowElsewhere(place); };
+    context_.followElsewhere = [this](const library::ChunkPlace& place) { FollowElsewhere(place); };
+    context_.findReplaced = [this](std::uint32_t guid) { return replaced_.Find(guid); };
     setAttribute(Qt::WA_DeleteOnClose);
     header_->setObjectName(QStringLiteral("Header"));
     warning_->setObjectName(QStringLiteral("Warning"));
@@ -214,14 +217,14 @@ void InspectorWindow::FollowLink(ChunkNumber number)
     });
 }
 
-void InspectorWindow::FollowElsewhere(const library::BehaviourPlace& place)
+void InspectorWindow::FollowElsewhere(const library::ChunkPlace& place)
 {
     QTimer::singleShot(0, this, [this, place] {
         const LinkStop from = Here();
         if (!OpenFileOf({place.path, place.member, 0}))
             return;
         history_.Followed(from);
-        Select(FindChunk(openFile_.Chunks, chunk_type::kBehaviour, place.id));
+        Select(FindChunk(openFile_.Chunks, place.type, place.id));
     });
 }
 
@@ -263,6 +266,12 @@ void InspectorWindow::UpdateHistoryActions()
 {
     back_->setEnabled(history_.CanGoBack());
     forward_->setEnabled(history_.CanGoForward());
+}
+
+void InspectorWindow::ShowReplacedObjects()
+{
+    if (auto* object = dynamic_cast<ObjectDefinitionView*>(view_.get()))
+        object->ShowReplaced();
 }
 
 void InspectorWindow::PickOffset(std::int32_t offset)

@@ -11,6 +11,8 @@
 #include "ui/inspector/inspector_context.h"
 #include "ui/inspector/inspector_view.h"
 #include "ui/inspector/link_history.h"
+#include "ui/inspector/link_sources.h"
+#include "ui/inspector/replaced_object_finder.h"
 
 class QAction;
 class QLabel;
@@ -45,10 +47,11 @@ public:
     // it, remembering the chunk left for Back. Done on the next turn of the
     // event loop, since the link's own view is replaced.
     void FollowLink(ChunkNumber number);
-    // Follows a call to a behaviour of another file: opens that file (or
-    // archive member) in the main window and shows the behaviour, remembering
-    // the chunk left for Back. Done on the next turn of the event loop.
-    void FollowElsewhere(const library::BehaviourPlace& place);
+    // Follows a link into another file (a call, the game object a download
+    // replaces): opens that file or archive member in the main window and
+    // shows the chunk, remembering the chunk left for Back. Done on the next
+    // turn of the event loop.
+    void FollowElsewhere(const library::ChunkPlace& place);
     // Back and Forward through followed links, as in a browser (Alt+Left,
     // Alt+Right, the mouse's side buttons), to another file too; false when
     // there is nowhere to go.
@@ -63,11 +66,10 @@ public:
     // name) so that links lead into other files; true once it shows it.
     using OpenElsewhere = std::function<bool(const std::string& path, const std::string& member)>;
     void SetOpenElsewhere(OpenElsewhere open) { openElsewhere_ = std::move(open); }
-    // The installed game's folder, whose global behaviours name the calls of
-    // files that lie in no game folder; empty for none.
-    void SetInstalledGame(std::filesystem::path gameFolder)
+    void SetLinkSources(const LinkSources& sources)
     {
-        called_.SetInstalledGame(std::move(gameFolder));
+        called_.SetInstalledGame(sources.installedGame);
+        replaced_.SetSources(sources);
     }
 
     // Writes what `what` names to `path` (a folder for all frames) without
@@ -91,6 +93,7 @@ private:
     bool OpenFileOf(const LinkStop& stop);
     bool GoTo(const LinkStop& stop);
     void UpdateHistoryActions();
+    void ShowReplacedObjects();
 
     const OpenFile& openFile_;
     std::optional<ChunkInfo> chunk_;  // shares the bytes of the file it came from
@@ -106,6 +109,7 @@ private:
     QToolButton* save_;
     QMenu* saveMenu_;
     CalledBehaviourFinder called_;
+    ReplacedObjectFinder replaced_;
     InspectorContext context_;
     LinkHistory history_;
     QAction* copy_;

@@ -113,9 +113,10 @@ MainWindow::MainWindow(OpenFile& openFile, Registry& registry, std::vector<GameI
     connect(exitCommand, &QAction::triggered, this, &MainWindow::Exit);
     connect(aboutCommand, &QAction::triggered, this, &MainWindow::ShowCredits);
     inspection_ = new InspectorLink(*chunkList_, openFile_, this);
-    // Calls to the game's behaviours lead into its files, loaded here as a click on them would.
-    if (!installs_.empty())
-        inspection_->SetInstalledGame(installs_.front().GameFolder);
+    // Calls to the game's behaviours, and downloads to the objects they
+    // replace, lead into the game's files, loaded here as a click on them would.
+    inspection_->SetLinkSources({installs_.empty() ? std::filesystem::path() : installs_.front().GameFolder,
+                                 library::DefaultCacheFile()});
     inspection_->SetOpenElsewhere([this](const std::string& path, const std::string& member) {
         return Open(PathFromBytes(path), member.empty() ? QString() : PathFromBytes(member)).isEmpty();
     });

@@ -33,13 +33,7 @@ private:
         table->setCurrentCell(row, 1);
         QTest::keyClick(table, Qt::Key_Return);
     }
-    // The open file: "o.IFF", or "Global.far: global.iff".
-    QString Shown() const
-    {
-        const OpenFile& file = window_->Module();
-        const QString name = QString::fromStdString(file.FilePath).section(u'/', -1);
-        return file.MemberName.empty() ? name : name + ": " + QString::fromStdString(file.MemberName);
-    }
+    QString Shown() const { return window_->ShownFile(); }
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
@@ -61,9 +55,7 @@ private slots:
         fixtures::WriteFile(characters / "o.IFF",
                             fixtures::BehaviourFileBytes({{4096, "Main", calls}}, "LampGlobals"));
         QTRY_VERIFY(window_->Pick(names::kFileList, QStringLiteral("o.IFF")));
-        window_->List(names::kChunkList)->setCurrentRow(0);
-        QTest::keyClick(window_->List(names::kChunkList), Qt::Key_Return);
-        QVERIFY(Inspector() && Inspector()->View());
+        QVERIFY(window_->Inspect(0));
     }
     void cleanup() { window_.reset(); }
 

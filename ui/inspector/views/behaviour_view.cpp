@@ -54,7 +54,7 @@ QString BytesText(const Instruction& instruction)
 }
 
 // The file a called behaviour is in, as people know it: the member, or the loose file's name.
-QString CalledFileName(const library::BehaviourPlace& place)
+QString CalledFileName(const library::ChunkPlace& place)
 {
     if (!place.member.empty())
         return CodePageText(place.member, CodePage::Windows1252);

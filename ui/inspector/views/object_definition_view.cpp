@@ -17,6 +17,7 @@
 #include "ui/inspector/views/draw_group_picture.h"
 #include "ui/inspector/views/draw_group_view.h"
 #include "widgets/code_page_text.h"
+#include "widgets/path_text.h"
 
 namespace tarnwick {
 
@@ -32,6 +33,17 @@ QString WordText(std::optional<std::uint16_t> word)
     return word ? QString::number(*word) : QStringLiteral("?");
 }
 
+// Where the original lies, from the game folder: "GameData/Objects/Objects.far: Table.iff".
+QString OriginalPlace(const ReplacedObject& found)
+{
+    const std::filesystem::path relative =
+        std::filesystem::path(found.original.path).lexically_relative(found.gameFolder);
+    QString place = ShownName(relative.empty() ? found.original.path : relative.generic_string());
+    if (!found.original.member.empty())
+        place += QStringLiteral(": ") + Text(found.original.member);
+    return place;
+}
+
 }  // namespace
 
 ObjectDefinitionView::ObjectDefinitionView(ObjectDefinition definition, std::string label,
@@ -42,6 +54,7 @@ ObjectDefinitionView::ObjectDefinitionView(ObjectDefinition definition, std::str
       context_(context),
       name_(new QLabel),
       description_(new QLabel),
+      replaced_(new QLabel),
       fields_(MakeRowsTable(
           {QStringLiteral("Word"), QStringLiteral("Byte"), QStringLiteral("Field"), QStringLiteral("Value")},
           this))
@@ -122,19 +135,31 @@ QWidget* ObjectDefinitionView::MakeBuyersCard(const ObjectViews* whole)
     texts->addWidget(name_);
     texts->addWidget(description_);
     texts->addWidget(price);
+    replaced_->setObjectName(QStringLiteral("ReplacedObject"));
+    replaced_->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    connect(replaced_, &QLabel::linkActivated, this, [this] {
+        if (original_)
+            context_.FollowElsewhere(*original_);
+    });
+    texts->addWidget(replaced_);
     // The catalogue texts come in the languages of their CTSS.
     std::set<int> languages;
     if (const auto table = CatalogueTexts())
         for (const TextEntry& entry : table->entries)
             languages.insert(entry.language);
-    texts->addWidget(MakeLanguageBox(context_, languages, [this] { ShowCatalogueTexts(); }), 0,
-                     Qt::AlignLeft);
+    texts->addWidget(MakeLanguageBox(context_, languages,
+                                     [this] {
+                                         ShowCatalogueTexts();
+                                         ShowReplaced();
+                                     }),
+                     0, Qt::AlignLeft);
     texts->addStretch();
 
     auto* row = new QHBoxLayout(card);
     row->addWidget(picture);
     row->addLayout(texts, 1);
     ShowCatalogueTexts();
+    ShowReplaced();
     return card;
 }
 
@@ -191,6 +216,33 @@ void ObjectDefinitionView::ShowCatalogueTexts()
     }
     name_->setText(name);
     description_->setText(description);
+}
+
+void ObjectDefinitionView::ShowReplaced()
+{
+    const auto guid = definition_.Id32(object_word::kGuid);
+    const ReplacedObject found = guid ? context_.FindReplaced(*guid) : ReplacedObject{};
+    original_.reset();
+    replaced_->clear();
+    replaced_->setVisible(found.state != ReplacedObject::State::None);
+    if (found.state == ReplacedObject::State::Looking) {
+        replaced_->setTextFormat(Qt::PlainText);
+        replaced_->setText(QStringLiteral("Looking for a game object with this GUID..."));
+        return;
+    }
+    if (found.state != ReplacedObject::State::Found)
+        return;
+    const library::ObjectRecord& object = found.original.object;
+    original_ = library::ChunkPlace{found.original.path, found.original.member,
+                                    std::string(chunk_type::kObjectDefinition), object.objdId};
+    const library::CatalogueName* name = library::NameIn(object, context_.language);
+    const QString shownName = name != nullptr ? CodePageText(name->text, name->codePage) : Text(object.label);
+    replaced_->setTextFormat(Qt::RichText);
+    replaced_->setText(QStringLiteral("Replaces the game's <a href=\"original\">%1</a> (%2)")
+                           .arg(shownName.toHtmlEscaped(), OriginalPlace(found).toHtmlEscaped()));
+    replaced_->setToolTip(
+        QStringLiteral("Click to open %1 in the game's file")
+            .arg(QString::fromStdString(ChunkName(chunk_type::kObjectDefinition, object.objdId))));
 }
 
 void ObjectDefinitionView::FillFields()

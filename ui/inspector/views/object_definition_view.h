@@ -18,7 +18,8 @@ class DrawGroupView;
 
 // An object definition: above, the object as a buyer sees it (its picture,
 // catalogue name and description in the inspector's language, price and
-// GUID); below, every word by name, those that name other chunks as links.
+// GUID, and the game object it replaces when a download); below, every word
+// by name, those that name other chunks as links.
 // A multi-tile group's master is drawn as its tiles put together, and has a
 // second page of the whole object in every rotation and zoom.
 class ObjectDefinitionView final : public InspectorView {
@@ -33,6 +34,8 @@ public:
     // A master's: the whole object's twelve views.
     [[nodiscard]] std::vector<QImage> Frames() const override;
     [[nodiscard]] QString TableText() const override;
+    // Shows the game object this one replaces, once the game's objects are known.
+    void ShowReplaced();
 
 private:
     QWidget* MakeBuyersCard(const ObjectViews* whole);
@@ -50,6 +53,8 @@ private:
     QStringList notes_;
     QLabel* name_;
     QLabel* description_;
+    QLabel* replaced_;
+    std::optional<library::ChunkPlace> original_;  // of the object this one replaces
     QTableWidget* fields_;
     QTabWidget* pages_ = nullptr;  // a master's: its fields and the whole object
     DrawGroupView* wholeObject_ = nullptr;
