@@ -175,6 +175,10 @@ private slots:
         }
         QCOMPARE(opened, (QStringList{QStringLiteral("Chair.iff||1"),
                                       QStringLiteral("Objects.far|Seats\\Bench.iff|1")}));
+        // The archive counts as one file, as the progress counts it.
+        QCOMPARE(window.Progress().maximum(), 2);
+        QVERIFY(
+            window.CountsText().startsWith(QStringLiteral("2 objects in 2 files and 1 archive member. ")));
     }
 
     void showsAPictureOnceItsRowIsShown()
@@ -193,11 +197,14 @@ private slots:
         QCOMPARE(window.Objects().model()->rowCount(), 3);
         (void)window.grab();  // the rows are drawn, so their pictures are asked for
         QTRY_VERIFY_WITH_TIMEOUT(window.ObjectPicture(lamp) && window.ObjectPicture(plain), 20000);
-        QCOMPARE(window.ObjectPicture(lamp)->size(), QSize(ThumbnailCache::kSide, ThumbnailCache::kSide));
-        QCOMPARE(lamp.data(Qt::DecorationRole).value<QPixmap>().size(), window.ObjectPicture(lamp)->size());
+        // At the screen's density (twice over in the run at twice the scale).
+        const QPixmap picture = *window.ObjectPicture(lamp);
+        QCOMPARE(picture.deviceIndependentSize(), QSizeF(ThumbnailCache::kSide, ThumbnailCache::kSide));
+        QCOMPARE(picture.devicePixelRatio(), qApp->devicePixelRatio());
+        QCOMPARE(lamp.data(Qt::DecorationRole).value<QPixmap>().size(), picture.size());
         // The picture is drawn, not a blank square.
-        const QImage drawn = window.ObjectPicture(lamp)->toImage();
-        QVERIFY(drawn.pixelColor(ThumbnailCache::kSide / 2, ThumbnailCache::kSide / 2).alpha() > 0);
+        const QImage drawn = picture.toImage();
+        QVERIFY(drawn.pixelColor(drawn.width() / 2, drawn.height() / 2).alpha() > 0);
         QVERIFY(window.ObjectPicture(plain)->isNull());
         QVERIFY(!plain.data(Qt::DecorationRole).isValid());
         // The archive's member, read from the archive.
