@@ -1,5 +1,6 @@
 #include "ui/library/thumbnail_cache.h"
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QMetaObject>
 #include <QPainter>
@@ -13,8 +14,9 @@ namespace tarnwick {
 
 namespace {
 
-// The picture scaled down to fit the square, never up, centred in it.
-QImage ThumbnailOf(const Composite& picture, int side)
+// The picture scaled down to fit the square, never up, centred in it; made
+// at the screen's density, so that it stays sharp where a pixel is two.
+QImage ThumbnailOf(const Composite& picture, int side, qreal ratio)
 {
     if (picture.width <= 0 || picture.height <= 0 ||
         picture.pixels.size() !=
@@ -28,12 +30,16 @@ QImage ThumbnailOf(const Composite& picture, int side)
             whole.scanLine(y),
             picture.pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.width),
             static_cast<std::size_t>(picture.width) * sizeof(std::uint32_t));
-    if (whole.width() > side || whole.height() > side)
-        whole = whole.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    QImage square(side, side, QImage::Format_ARGB32_Premultiplied);
+    const int pixels = qRound(side * ratio);
+    if (whole.width() > pixels || whole.height() > pixels)
+        whole = whole.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QImage square(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
     square.fill(Qt::transparent);
-    QPainter painter(&square);
-    painter.drawImage((side - whole.width()) / 2, (side - whole.height()) / 2, whole);
+    {
+        QPainter painter(&square);
+        painter.drawImage((pixels - whole.width()) / 2, (pixels - whole.height()) / 2, whole);
+    }
+    square.setDevicePixelRatio(ratio);
     return square;
 }
 
@@ -46,7 +52,10 @@ std::size_t ThumbnailCache::KeyHash::operator()(const Key& key) const
 }
 
 ThumbnailCache::ThumbnailCache(std::size_t capacity, std::size_t maxPending, QObject* parent)
-    : QObject(parent), capacity_(capacity), maxPending_(maxPending)
+    : QObject(parent),
+      capacity_(capacity),
+      maxPending_(maxPending),
+      ratio_(std::clamp(qApp->devicePixelRatio(), 1.0, 4.0))
 {
     worker_ = std::jthread([this](const std::stop_token& stop) { Work(stop); });
 }
@@ -136,7 +145,7 @@ void ThumbnailCache::Work(const std::stop_token& stop)
             const std::optional<Composite> picture =
                 reader.Read(job.source.path, job.source.member, job.source.chunk, job.source.objdId);
             if (picture)
-                image = ThumbnailOf(*picture, kSide);
+                image = ThumbnailOf(*picture, kSide, ratio_);
         } catch (const std::bad_alloc&) {
             reader.Forget();  // an empty cell, not a closed program
         }

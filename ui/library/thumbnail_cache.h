@@ -32,7 +32,9 @@ struct ThumbnailSource {
 // dropped, to be asked for again if their rows show again.
 class ThumbnailCache : public QObject {
 public:
-    static constexpr int kSide = 48;  // the pictures fit kSide x kSide, their aspect kept
+    // The pictures fit kSide x kSide device-independent pixels, their aspect
+    // kept, at the density of the densest screen.
+    static constexpr int kSide = 48;
 
     ThumbnailCache(std::size_t capacity, std::size_t maxPending, QObject* parent);
     ~ThumbnailCache() override;
@@ -76,7 +78,8 @@ private:
     // The window's thread only.
     std::size_t capacity_;
     std::size_t maxPending_;
-    Order order_;  // most recently shown first
+    const qreal ratio_;  // device pixels to a picture's pixel, read by the worker too
+    Order order_;        // most recently shown first
     std::unordered_map<Key, Order::iterator, KeyHash> pictures_;
     std::unordered_map<Key, std::vector<int>, KeyHash> asked_;  // the tags waiting for each
 
