@@ -37,6 +37,85 @@ std::string WhyBlank(const std::optional<Decoded<Composite>>& view)
     return "its image places no sprite that shows.";
 }
 
+// The picture of the first rotation at the near zoom that draws something,
+// with a line for each passed over; views are made only as far as needed.
+template <typename ViewOfRotation>
+CataloguePicture ChooseFirstDrawn(const ViewOfRotation& viewOf)
+{
+    CataloguePicture chosen;
+    for (std::size_t rotation = 0; rotation < std::size(kDrawGroupDirections); ++rotation) {
+        const std::uint32_t direction = kDrawGroupDirections[rotation];
+        std::optional<Decoded<Composite>> view = viewOf(rotation);
+        const std::string why = WhyBlank(view);
+        if (why.empty()) {
+            chosen.picture = std::move(view->value);
+            chosen.direction = direction;
+            if (!chosen.notes.empty())
+                chosen.notes.push_back("The picture shows rotation " + Hex(direction) + ".");
+            return chosen;
+        }
+        chosen.notes.push_back("Rotation " + Hex(direction) + " draws nothing: " + why);
+    }
+    return chosen;
+}
+
+// Each tile's draw group, read once however many tiles share it; a line in
+// `notes` for each that is absent or unreadable.
+using TileDrawGroups = std::map<std::uint16_t, std::optional<DrawGroup>>;
+
+TileDrawGroups ReadTileDrawGroups(const ObjectTiles& tiles, const ChunkTable& chunks,
+                                  std::vector<std::string>& notes)
+{
+    if (!tiles.refused.empty())
+        notes.push_back(tiles.refused);
+    TileDrawGroups groups;
+    for (const ObjectTile& tile : tiles.tiles) {
+        if (groups.contains(tile.drawGroupId))
+            continue;
+        std::optional<DrawGroup>& group = groups[tile.drawGroupId];
+        std::optional<Decoded<DrawGroup>> decoded =
+            DecodeLinked(chunks, chunk_type::kDrawGroup, tile.drawGroupId, DecodeDrawGroup);
+        const std::string which = ChunkName(chunk_type::kDrawGroup, tile.drawGroupId);
+        if (!decoded)
+            notes.push_back(TileName(tile.place) + ": the file has no " + which + ".");
+        else if (!decoded->value)
+            notes.push_back(TileName(tile.place) + ": " + which + ": " + decoded->declined);
+        else
+            group = std::move(decoded->value);
+    }
+    return groups;
+}
+
+// The whole object in one rotation and zoom: every tile's image of it shifted
+// by the tile's screen offset, the tiles farther back first. Nothing where no
+// tile has such an image.
+std::optional<Decoded<Composite>> ComposeTiledView(const ObjectTiles& tiles, const TileDrawGroups& groups,
+                                                   DrawGroupCompositor& compositor, std::uint32_t zoom,
+                                                   std::uint32_t direction)
+{
+    std::vector<std::pair<int, ShiftedImage>> placed;  // by depth into the screen
+    for (const ObjectTile& tile : tiles.tiles) {
+        const std::optional<DrawGroup>& group = groups.at(tile.drawGroupId);
+        const std::optional<std::size_t> image = group ? FindImage(*group, direction, zoom) : std::nullopt;
+        const std::optional<TilePlace> turned = TurnTile(tile.place, direction);
+        const std::optional<ScreenOffset> offset = TileScreenOffset(tile.place, direction, zoom);
+        if (!image || !turned || !offset)
+            continue;
+        placed.push_back(
+            {turned->x + turned->y, {&group->images[*image], offset->x, offset->y, TileName(tile.place)}});
+    }
+    if (placed.empty())
+        return std::nullopt;
+    // Farther back first, so that frames without depth are covered by those in front.
+    std::stable_sort(placed.begin(), placed.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<ShiftedImage> images;
+    images.reserve(placed.size());
+    for (auto& [depth, image] : placed)
+        images.push_back(std::move(image));
+    return compositor.Compose(images);
+}
+
 }  // namespace
 
 bool IsTileGroupMaster(const ObjectDefinition& definition)
@@ -77,73 +156,18 @@ ObjectTiles FindObjectTiles(const ChunkTable& chunks, std::uint16_t masterId)
 ObjectViews ComposeObjectViews(const ObjectTiles& tiles, const ChunkTable& chunks)
 {
     ObjectViews result;
-    if (!tiles.refused.empty())
-        result.notes.push_back(tiles.refused);
-    // Each draw group read once, however many tiles share it.
-    std::map<std::uint16_t, std::optional<DrawGroup>> groups;
-    for (const ObjectTile& tile : tiles.tiles) {
-        if (groups.contains(tile.drawGroupId))
-            continue;
-        std::optional<DrawGroup>& group = groups[tile.drawGroupId];
-        std::optional<Decoded<DrawGroup>> decoded =
-            DecodeLinked(chunks, chunk_type::kDrawGroup, tile.drawGroupId, DecodeDrawGroup);
-        const std::string which = ChunkName(chunk_type::kDrawGroup, tile.drawGroupId);
-        if (!decoded)
-            result.notes.push_back(TileName(tile.place) + ": the file has no " + which + ".");
-        else if (!decoded->value)
-            result.notes.push_back(TileName(tile.place) + ": " + which + ": " + decoded->declined);
-        else
-            group = std::move(decoded->value);
-    }
+    const TileDrawGroups groups = ReadTileDrawGroups(tiles, chunks, result.notes);
     DrawGroupCompositor compositor(chunks);
     for (const std::uint32_t zoom : kZoomsNearFirst)
-        for (const std::uint32_t direction : kDrawGroupDirections) {
-            std::vector<std::pair<int, ShiftedImage>> placed;  // by depth into the screen
-            for (const ObjectTile& tile : tiles.tiles) {
-                const std::optional<DrawGroup>& group = groups[tile.drawGroupId];
-                const std::optional<std::size_t> image =
-                    group ? FindImage(*group, direction, zoom) : std::nullopt;
-                const std::optional<TilePlace> turned = TurnTile(tile.place, direction);
-                const std::optional<ScreenOffset> offset = TileScreenOffset(tile.place, direction, zoom);
-                if (!image || !turned || !offset)
-                    continue;
-                placed.push_back({turned->x + turned->y,
-                                  {&group->images[*image], offset->x, offset->y, TileName(tile.place)}});
-            }
-            if (placed.empty()) {
-                result.views.emplace_back();
-                continue;
-            }
-            // Farther back first, so that frames without depth are covered by those in front.
-            std::stable_sort(placed.begin(), placed.end(),
-                             [](const auto& a, const auto& b) { return a.first < b.first; });
-            std::vector<ShiftedImage> images;
-            images.reserve(placed.size());
-            for (auto& [depth, image] : placed)
-                images.push_back(std::move(image));
-            result.views.emplace_back(compositor.Compose(images));
-        }
+        for (const std::uint32_t direction : kDrawGroupDirections)
+            result.views.push_back(ComposeTiledView(tiles, groups, compositor, zoom, direction));
     return result;
 }
 
 CataloguePicture ChooseCataloguePicture(const std::vector<std::optional<Decoded<Composite>>>& views)
 {
-    CataloguePicture chosen;
-    for (std::size_t rotation = 0; rotation < std::size(kDrawGroupDirections); ++rotation) {
-        const std::uint32_t direction = kDrawGroupDirections[rotation];
-        const std::optional<Decoded<Composite>> none;
-        const std::optional<Decoded<Composite>>& view = rotation < views.size() ? views[rotation] : none;
-        const std::string why = WhyBlank(view);
-        if (why.empty()) {
-            chosen.picture = view->value;
-            chosen.direction = direction;
-            if (!chosen.notes.empty())
-                chosen.notes.push_back("The picture shows rotation " + Hex(direction) + ".");
-            return chosen;
-        }
-        chosen.notes.push_back("Rotation " + Hex(direction) + " draws nothing: " + why);
-    }
-    return chosen;
+    return ChooseFirstDrawn(
+        [&views](std::size_t rotation) { return rotation < views.size() ? views[rotation] : std::nullopt; });
 }
 
 CataloguePicture ComposeDrawGroupPicture(const ChunkTable& chunks, std::uint32_t drawGroupId)
@@ -158,7 +182,14 @@ CataloguePicture ComposeDrawGroupPicture(const ChunkTable& chunks, std::uint32_t
         none.notes.push_back(which + ": " + group->declined);
     if (!group || !group->value)
         return none;
-    return ChooseCataloguePicture(ComposeViews(*group->value, chunks));
+    DrawGroupCompositor compositor(chunks);
+    return ChooseFirstDrawn([&](std::size_t rotation) -> std::optional<Decoded<Composite>> {
+        const std::optional<std::size_t> image =
+            FindImage(*group->value, kDrawGroupDirections[rotation], kZoomsNearFirst[0]);
+        if (!image)
+            return std::nullopt;
+        return compositor.Compose(group->value->images[*image]);
+    });
 }
 
 CataloguePicture ComposeObjectPicture(const ChunkTable& chunks, const ObjectDefinition& definition)
@@ -166,9 +197,14 @@ CataloguePicture ComposeObjectPicture(const ChunkTable& chunks, const ObjectDefi
     if (IsTileGroupMaster(definition)) {
         const ObjectTiles tiles = FindObjectTiles(chunks, *definition.Word(object_word::kMasterId));
         if (!tiles.tiles.empty() || !tiles.refused.empty()) {
-            ObjectViews views = ComposeObjectViews(tiles, chunks);
-            CataloguePicture picture = ChooseCataloguePicture(views.views);
-            picture.notes.insert(picture.notes.begin(), views.notes.begin(), views.notes.end());
+            std::vector<std::string> notes;
+            const TileDrawGroups groups = ReadTileDrawGroups(tiles, chunks, notes);
+            DrawGroupCompositor compositor(chunks);
+            CataloguePicture picture = ChooseFirstDrawn([&](std::size_t rotation) {
+                return ComposeTiledView(tiles, groups, compositor, kZoomsNearFirst[0],
+                                        kDrawGroupDirections[rotation]);
+            });
+            picture.notes.insert(picture.notes.begin(), notes.begin(), notes.end());
             return picture;
         }
     }
