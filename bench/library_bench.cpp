@@ -2,7 +2,8 @@
 // made by the builders, from the disk (the system's page cache warm) and from
 // the cache of an earlier scan; a search over the objects found; one object's
 // picture for the objects table, read from its file each time; naming the
-// calls to a game's global behaviours.
+// calls to a game's global behaviours; the game's own objects found, for the
+// link from a download to the object it replaces.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -11,6 +12,7 @@
 #include "library/called_behaviours.h"
 #include "library/conflicts.h"
 #include "library/folder_walk.h"
+#include "library/game_objects.h"
 #include "library/index_cache.h"
 #include "library/library_scan.h"
 #include "library/listed_picture.h"
@@ -275,6 +277,42 @@ void NameLaterGlobalCall(benchmark::State& state)
         benchmark::DoNotOptimize(behaviours.Global(300));
 }
 
+// A game folder whose GameData/Objects/Objects.far packs `count` object
+// files of about 100 KB, as the game packs its own, written once.
+const fs::path& GameWithObjects(std::size_t count)
+{
+    static const fixtures::TempDir folder;
+    static std::map<std::size_t, fs::path> made;
+    fs::path& path = made[count];
+    if (path.empty()) {
+        path = folder.Path() / std::to_string(count);
+        fixtures::FarBuilder archive;
+        for (std::size_t i = 0; i < count; ++i)
+            archive.Member("Objects\\object" + std::to_string(i) + ".iff",
+                           fixtures::ObjectFileBytes({.guid = static_cast<std::uint32_t>(0x20000000 + i),
+                                                      .label = "Object " + std::to_string(i),
+                                                      .fillerBytes = kObjectFileFiller}));
+        fixtures::WriteFile(path / "GameData" / "Objects" / "Objects.far", archive.Build());
+    }
+    return path;
+}
+
+// The game's own objects indexed for the first object an inspector shows:
+// arg 1 0 from the disk, arg 1 1 from the library's cache of an earlier look.
+void IndexGameObjectsOf(benchmark::State& state)
+{
+    const fs::path& game = GameWithObjects(static_cast<std::size_t>(state.range(0)));
+    const fixtures::TempDir cacheFolder;
+    const fs::path cache = state.range(1) == 0 ? fs::path() : cacheFolder.Path() / "library.sqlite";
+    if (!cache.empty())
+        (void)library::IndexGameObjects(game, cache);
+    for (auto _ : state) {
+        const auto objects = library::IndexGameObjects(game, cache);
+        if (!objects || !objects->Find(0x20000000))
+            state.SkipWithError("the game's objects not found");
+    }
+}
+
 }  // namespace
 
 BENCHMARK(NameFirstGlobalCall)->Arg(2000)->Unit(benchmark::kMillisecond);
@@ -312,6 +350,12 @@ BENCHMARK(SecondStart)
 BENCHMARK(SearchObjects)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(FindConflictsOf)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadListedPicture)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(IndexGameObjectsOf)
+    ->Args({1000, 0})
+    ->Args({1000, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
 
 }  // namespace tarnwick::bench
 
