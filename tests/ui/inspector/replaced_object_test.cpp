@@ -87,6 +87,16 @@ private slots:
         QTRY_VERIFY(Replaced() && Replaced()->text().contains(QStringLiteral("Oak Table")));
     }
 
+    void namesAnOriginalWithoutNameOrLabelByItsChunk()
+    {
+        fixtures::WriteFile(game_ / "GameData" / "Objects" / "Nameless.iff",
+                            fixtures::ObjectFileBytes({.guid = 0x4C4D0009, .objdId = 300}));
+        fixtures::WriteFile(game_ / "Downloads" / "Named.iff",
+                            fixtures::ObjectFileBytes({.guid = 0x4C4D0009, .label = "Named"}));
+        InspectObjectOf(fs::path("Downloads") / "Named.iff");
+        QTRY_VERIFY(Replaced()->text().contains(QStringLiteral(">OBJD 300 (0x012C)</a>")));
+    }
+
     void saysNothingOfAnObjectTheGameDoesNotHave()
     {
         InspectObjectOf(fs::path("Downloads") / "Vase.iff");

@@ -236,7 +236,9 @@ void ObjectDefinitionView::ShowReplaced()
     original_ = library::ChunkPlace{found.original.path, found.original.member,
                                     std::string(chunk_type::kObjectDefinition), object.objdId};
     const library::CatalogueName* name = library::NameIn(object, context_.language);
-    const QString shownName = name != nullptr ? CodePageText(name->text, name->codePage) : Text(object.label);
+    QString shownName = name != nullptr ? CodePageText(name->text, name->codePage) : Text(object.label);
+    if (shownName.trimmed().isEmpty())  // a link must have something to click
+        shownName = QString::fromStdString(ChunkName(chunk_type::kObjectDefinition, object.objdId));
     replaced_->setTextFormat(Qt::RichText);
     replaced_->setText(QStringLiteral("Replaces the game's <a href=\"original\">%1</a> (%2)")
                            .arg(shownName.toHtmlEscaped(), OriginalPlace(found).toHtmlEscaped()));
