@@ -40,9 +40,10 @@ bool InspectorLink::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-void InspectorLink::Inspect(int row)
+void InspectorLink::Inspect(int row) { InspectChunk(ListedChunk(row)); }
+
+void InspectorLink::InspectChunk(ChunkNumber number)
 {
-    const ChunkNumber number = ListedChunk(row);
     if (openFile_.Chunks.Find(number) == nullptr)
         return;
     if (!window_) {

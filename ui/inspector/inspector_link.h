@@ -26,6 +26,9 @@ public:
     // Given to the window when it opens: see InspectorWindow.
     void SetOpenElsewhere(InspectorWindow::OpenElsewhere open) { openElsewhere_ = std::move(open); }
     void SetLinkSources(LinkSources sources) { linkSources_ = std::move(sources); }
+    // Opens the inspector on chunk `number` of the open file, as Enter on its
+    // line does; a chunk past the list's lines is shown with none selected.
+    void InspectChunk(ChunkNumber number);
     // The window, or nullptr while none is open.
     [[nodiscard]] InspectorWindow* Window() const { return window_; }
 

@@ -534,7 +534,7 @@ void LibraryWindow::CopySelection()
 
 void LibraryWindow::Activated(const QModelIndex& index)
 {
-    if (!OpenChunk)
+    if (!OpenChunk || !index.isValid())
         return;
     const auto* filter = static_cast<const QSortFilterProxyModel*>(index.model());
     const int row = filter->mapToSource(index).row();

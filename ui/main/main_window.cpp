@@ -154,9 +154,12 @@ LibraryWindow& MainWindow::ShowLibrary(const std::vector<std::string>& roots)
 {
     if (library_ == nullptr) {
         library_ = new LibraryWindow(library::DefaultCacheFile(), this);
+        // The object opens in the main window and the inspector.
         library_->OpenChunk = [this](const QString& path, const QString& member, quint32 chunk) {
-            OpenAtChunk(path, member, chunk);
+            const bool opened = OpenAtChunk(path, member, chunk).isEmpty();
             activateWindow();
+            if (opened)
+                inspection_->InspectChunk(chunk);
         };
     }
     const std::vector<std::string> folders = roots.empty() ? LibraryWindow::InstallFolders(installs_) : roots;

@@ -1,6 +1,6 @@
 // The library window: the tables fill as the scan runs, a search narrows
-// them, a cancel stops the scan, a double-click opens the object, and the
-// objects shown get their pictures.
+// them, a cancel stops the scan, a double-click opens the object in the main
+// window and the inspector, and the objects shown get their pictures.
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,12 +9,14 @@
 #include <QTableView>
 #include <QtTest>
 
+#include "fixtures/game_window.h"
 #include "synth/far_builder.h"
 #include "synth/library_tree_builder.h"
 #include "synth/memory_registry.h"
 #include "synth/showcase_object.h"
 #include "synth/temp_dir.h"
 #include "tests/ui/support/window_test_main.h"
+#include "ui/inspector/inspector_link.h"
 #include "ui/library/library_table.h"
 #include "ui/library/library_window.h"
 #include "ui/library/thumbnail_cache.h"
@@ -179,6 +181,26 @@ private slots:
         QCOMPARE(window.Progress().maximum(), 2);
         QVERIFY(
             window.CountsText().startsWith(QStringLiteral("2 objects in 2 files and 1 archive member. ")));
+    }
+
+    // From the main window's library, the object opens in the main window and the inspector.
+    void aDoubleClickInspectsTheObject()
+    {
+        fixtures::GameWindow main;
+        const fs::path tree = dir_.Path() / "inspected";
+        fixtures::WriteFile(
+            tree / "Objects.far",
+            fixtures::FarBuilder()
+                .Member("Seats\\Bench.iff", fixtures::ObjectFileBytes({.guid = 6, .label = "Bench"}))
+                .Build());
+        LibraryWindow& library = main.Form().ShowLibrary({tree.string()});
+        QTRY_VERIFY_WITH_TIMEOUT(RowLabelled(library.Objects(), QStringLiteral("Bench")).isValid(), 20000);
+        emit library.Objects().doubleClicked(RowLabelled(library.Objects(), QStringLiteral("Bench")));
+        QCOMPARE(main.ShownFile(), QStringLiteral("Objects.far: Seats\\Bench.iff"));
+        const InspectorWindow* inspector = main.Form().Inspection().Window();
+        QVERIFY(inspector && inspector->isVisible());
+        QCOMPARE(inspector->ChunkIndex(), 1);
+        QVERIFY(inspector->windowTitle().startsWith(QStringLiteral("Inspector - OBJD 128")));
     }
 
     void showsAPictureOnceItsRowIsShown()
