@@ -7,6 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <functional>
 #include <map>
 
 #include "library/called_behaviours.h"
@@ -34,25 +35,34 @@ constexpr std::size_t kObjectFileFiller = std::size_t{100} * 1024;
 // Small enough for 100,000 files to fit the disk; the same chunks as above.
 constexpr std::size_t kSmallFileFiller = std::size_t{8} * 1024;
 
-// A Downloads folder of `count` object files in folders of 100, written once
-// and deleted when the benchmarks end.
-const fs::path& Downloads(std::size_t count, std::size_t filler = kObjectFileFiller)
+// The folder `name` in a temporary folder deleted when the benchmarks end,
+// filled by `write` the first time it is asked for.
+const fs::path& WrittenOnce(const std::string& name, const std::function<void(const fs::path&)>& write)
 {
     static const fixtures::TempDir folder;
-    static std::map<std::pair<std::size_t, std::size_t>, fs::path> made;
-    fs::path& path = made[{count, filler}];
+    static std::map<std::string, fs::path> made;
+    fs::path& path = made[name];
     if (path.empty()) {
-        path = folder.Path() / (std::to_string(count) + "-" + std::to_string(filler));
-        for (std::size_t i = 0; i < count; ++i)
-            fixtures::WriteFile(
-                path / ("set" + std::to_string(i / 100)) / ("object" + std::to_string(i) + ".iff"),
-                fixtures::ObjectFileBytes({.guid = static_cast<std::uint32_t>(0x10000000 + i),
-                                           .label = "Object " + std::to_string(i),
-                                           .englishName = "Chair number " + std::to_string(i),
-                                           .price = static_cast<std::uint16_t>(i),
-                                           .fillerBytes = filler}));
+        path = folder.Path() / name;
+        write(path);
     }
     return path;
+}
+
+// A Downloads folder of `count` object files in folders of 100.
+const fs::path& Downloads(std::size_t count, std::size_t filler = kObjectFileFiller)
+{
+    return WrittenOnce(
+        "downloads-" + std::to_string(count) + "-" + std::to_string(filler), [&](const fs::path& path) {
+            for (std::size_t i = 0; i < count; ++i)
+                fixtures::WriteFile(
+                    path / ("set" + std::to_string(i / 100)) / ("object" + std::to_string(i) + ".iff"),
+                    fixtures::ObjectFileBytes({.guid = static_cast<std::uint32_t>(0x10000000 + i),
+                                               .label = "Object " + std::to_string(i),
+                                               .englishName = "Chair number " + std::to_string(i),
+                                               .price = static_cast<std::uint16_t>(i),
+                                               .fillerBytes = filler}));
+        });
 }
 
 std::vector<library::FileRecord> ScanOnce(const fs::path& root, const library::ScanOptions& options)
@@ -107,18 +117,15 @@ void IndexFromCache(benchmark::State& state)
 }
 
 // A cache file holding a complete scan of the `count` files.
-const fs::path& CacheOf(std::size_t count)
+fs::path CacheOf(std::size_t count)
 {
-    static const fixtures::TempDir folder;
-    static std::map<std::size_t, fs::path> made;
-    fs::path& file = made[count];
-    if (file.empty()) {
-        file = folder.Path() / (std::to_string(count) + ".sqlite");
-        const fs::path& root = Downloads(count);
-        library::IndexCache cache(file);
-        (void)cache.Update({root.string()}, ScanOnce(root, {}), true);
-    }
-    return file;
+    return WrittenOnce("cache-" + std::to_string(count),
+                       [&](const fs::path& path) {
+                           const fs::path& root = Downloads(count);
+                           library::IndexCache cache(path / "library.sqlite");
+                           (void)cache.Update({root.string()}, ScanOnce(root, {}), true);
+                       }) /
+           "library.sqlite";
 }
 
 // The stages of a second start, each alone: the folders walked, every file's
@@ -134,7 +141,7 @@ void WalkFolders(benchmark::State& state)
 // The cache opened, checked and read.
 void OpenCache(benchmark::State& state)
 {
-    const fs::path& file = CacheOf(static_cast<std::size_t>(state.range(0)));
+    const fs::path file = CacheOf(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
         const library::IndexCache cache(file);
         if (cache.state() != library::IndexCache::State::Opened)
@@ -172,7 +179,7 @@ void UpdateUnchanged(benchmark::State& state)
 void SecondStart(benchmark::State& state)
 {
     const fs::path& root = Downloads(static_cast<std::size_t>(state.range(0)));
-    const fs::path& file = CacheOf(static_cast<std::size_t>(state.range(0)));
+    const fs::path file = CacheOf(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
         library::IndexCache cache(file);
         library::ScanOptions options;
@@ -236,14 +243,10 @@ void ReadListedPicture(benchmark::State& state)
 }
 
 // A game folder whose Global.far holds a global.iff of `count` behaviours of
-// 20 instructions each, about the size of the game's own, written once.
+// 20 instructions each, about the size of the game's own.
 const fs::path& GameWithGlobals(std::size_t count)
 {
-    static const fixtures::TempDir folder;
-    static std::map<std::size_t, fs::path> made;
-    fs::path& path = made[count];
-    if (path.empty()) {
-        path = folder.Path() / std::to_string(count);
+    return WrittenOnce("globals-" + std::to_string(count), [&](const fs::path& path) {
         std::vector<fixtures::NamedBehaviour> behaviours;
         for (std::size_t i = 0; i < count; ++i)
             behaviours.push_back({static_cast<std::uint16_t>(256 + i), "Global " + std::to_string(i),
@@ -253,8 +256,7 @@ const fs::path& GameWithGlobals(std::size_t count)
                                 .Member("global.iff", fixtures::BehaviourFileBytes(behaviours))
                                 .Member("personglobals.iff", fixtures::BehaviourFileBytes({{8192, "Greet"}}))
                                 .Build());
-    }
-    return path;
+    });
 }
 
 // The first call named in a game folder: the archive's manifest, the member
@@ -278,14 +280,10 @@ void NameLaterGlobalCall(benchmark::State& state)
 }
 
 // A game folder whose GameData/Objects/Objects.far packs `count` object
-// files of about 100 KB, as the game packs its own, written once.
+// files of about 100 KB, as the game packs its own.
 const fs::path& GameWithObjects(std::size_t count)
 {
-    static const fixtures::TempDir folder;
-    static std::map<std::size_t, fs::path> made;
-    fs::path& path = made[count];
-    if (path.empty()) {
-        path = folder.Path() / std::to_string(count);
+    return WrittenOnce("objects-" + std::to_string(count), [&](const fs::path& path) {
         fixtures::FarBuilder archive;
         for (std::size_t i = 0; i < count; ++i)
             archive.Member("Objects\\object" + std::to_string(i) + ".iff",
@@ -293,8 +291,7 @@ const fs::path& GameWithObjects(std::size_t count)
                                                       .label = "Object " + std::to_string(i),
                                                       .fillerBytes = kObjectFileFiller}));
         fixtures::WriteFile(path / "GameData" / "Objects" / "Objects.far", archive.Build());
-    }
-    return path;
+    });
 }
 
 // The game's own objects indexed for the first object an inspector shows:
