@@ -47,15 +47,20 @@ ReplacedObjectFinder::ReplacedObjectFinder(const OpenFile& openFile, QObject& re
 
 ReplacedObject ReplacedObjectFinder::Find(std::uint32_t guid)
 {
-    const auto folder = library::GameFolderFor(openFile_.FilePath, sources_.installedGame);
-    if (!folder || library::IsGameOwnFile(openFile_.FilePath, *folder))
+    if (lookedAt_ != openFile_.FilePath) {
+        lookedAt_ = openFile_.FilePath;
+        game_ = library::GameFolderFor(openFile_.FilePath, sources_.installedGame);
+        if (game_ && library::IsGameOwnFile(openFile_.FilePath, *game_))
+            game_.reset();
+    }
+    if (!game_)
         return {};
-    const auto objects = KnownGames::Instance().Find(*folder);
+    const auto objects = KnownGames::Instance().Find(*game_);
     if (!objects) {
-        if (indexed_ != folder) {
-            indexed_ = folder;
+        if (indexed_ != game_) {
+            indexed_ = game_;
             indexing_ = std::jthread(
-                [this, game = *folder, cache = sources_.libraryCache](const std::stop_token& stop) {
+                [this, game = *game_, cache = sources_.libraryCache](const std::stop_token& stop) {
                     auto found = library::IndexGameObjects(game, cache, stop);
                     if (!found)
                         return;
@@ -68,7 +73,7 @@ ReplacedObject ReplacedObjectFinder::Find(std::uint32_t guid)
     auto original = objects->Find(guid);
     if (!original)
         return {};
-    return {ReplacedObject::State::Found, std::move(*original), *folder};
+    return {ReplacedObject::State::Found, std::move(*original), *game_};
 }
 
 }  // namespace tarnwick

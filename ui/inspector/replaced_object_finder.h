@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
 #include <thread>
 
 #include "library/game_objects.h"
@@ -29,7 +30,11 @@ class ReplacedObjectFinder {
 public:
     ReplacedObjectFinder(const OpenFile& openFile, QObject& receiver, std::function<void()> known);
 
-    void SetSources(LinkSources sources) { sources_ = std::move(sources); }
+    void SetSources(LinkSources sources)
+    {
+        sources_ = std::move(sources);
+        lookedAt_.reset();
+    }
     [[nodiscard]] ReplacedObject Find(std::uint32_t guid);
 
 private:
@@ -37,6 +42,10 @@ private:
     QObject& receiver_;
     std::function<void()> known_;
     LinkSources sources_;
+    // Looked for once per file, a walk up its folders: the file, and the game
+    // folder whose objects it may replace (none for a file of the game's own).
+    std::optional<std::string> lookedAt_;
+    std::optional<std::filesystem::path> game_;
     std::optional<std::filesystem::path> indexed_;  // the game folder being indexed, or indexed
     std::jthread indexing_;                         // last: stopped and joined first
 };
